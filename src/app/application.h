@@ -1,0 +1,33 @@
+#pragma once
+#include "app/app_state.h"
+#include "platform/clock.h"
+#include "platform/shell.h"
+
+namespace wg {
+
+// The main window's behaviour: first paint, timer, commands, exit.
+class Application {
+public:
+    Application(AppState& state, Shell& shell, Clock& clock)
+        : state_(state), shell_(shell), clock_(clock) {}
+
+    // Every paint; the first one of the run starts the program login.
+    void painted();
+    // Timer 1: samples the PC clock by the time-zone setting.
+    void timerTick();
+    // A command message; false for identifiers the program does not handle.
+    bool command(int id);
+    // Close box, system menu or "Programm Beenden": asks, then ends the run.
+    void closeRequested();
+    // The main window is being destroyed: keep the settings.
+    void shutdown();
+
+    AppState& state() { return state_; }
+
+private:
+    AppState& state_;
+    Shell& shell_;
+    [[maybe_unused]] Clock& clock_;
+};
+
+} // namespace wg

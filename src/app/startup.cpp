@@ -1,0 +1,42 @@
+#include "app/startup.h"
+
+namespace wg {
+
+std::string mainWindowTitle() { return std::string(kProgramName) + kReleaseText; }
+
+std::optional<BoxRequest> settingsProblemBox(Status status) {
+    BoxRequest box;
+    box.icon = BoxIcon::Error;
+    box.buttons = BoxButtons::Ok;
+    box.ownedByMainWindow = false;  // there is no window yet
+    switch (status) {
+    case kStatusBadCharacter:
+        box.caption = "WG32 FATAL_ERROR 0005)";
+        box.text = "Fehlerhaftes Zeichen beim Einlesen der Initialisierungsdarei <Wakeguard.ini> "
+                   "aufgetreten\nEventuell nicht alle Initialisierungsdaten vorhanden";
+        return box;
+    case kStatusCannotOpen:
+        box.caption = "WG32 FATAL_ERROR 0006)";
+        box.text = "Initialisierungsdatei <Wakeguard.ini> kann nicht geöffnet werden.\n"
+                   "Versuche ohne Initialisierungsdaten zu starten";
+        return box;
+    case kStatusNoEndMarker:
+        box.caption = "WG32 FATAL_ERROR 0003)";
+        box.text = "Dateiendezeichen <#> nicht gefunden.\n"
+                   "Möglicherweise nicht alle Initialisierungsdaten gelesen.";
+        return box;
+    default:
+        return std::nullopt;
+    }
+}
+
+BoxRequest exitQuestion() {
+    BoxRequest box;
+    box.caption = "Warnung";
+    box.text = "Programm wirklich beenden?\nAlle nicht gespeicherte Daten gehen verloren!";
+    box.icon = BoxIcon::Error;
+    box.buttons = BoxButtons::YesNo;
+    return box;
+}
+
+} // namespace wg

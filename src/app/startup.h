@@ -1,0 +1,25 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "files/status.h"
+#include "platform/shell.h"
+
+namespace wg {
+
+inline constexpr const char* kMainWindowClass = "HAUPTMENU_D";
+inline constexpr const char* kMenuName = "HAUPTMENU_D";
+inline constexpr const char* kProgramName = " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm";
+inline constexpr const char* kReleaseText = " - Release 1.0 - Vers.1.3";
+inline constexpr int kClockTimerId = 1;
+inline constexpr unsigned kClockTimerPeriodMs = 1000;
+
+std::string mainWindowTitle();
+
+// The box start-up shows for a settings read that did not succeed; none for 0.
+std::optional<BoxRequest> settingsProblemBox(Status status);
+
+// The question asked before the program ends.
+BoxRequest exitQuestion();
+
+} // namespace wg

@@ -1,0 +1,154 @@
+#include "files/kv_scanner.h"
+
+#include "files/text.h"
+#include "platform/file_system.h"
+
+namespace wg {
+
+KeyEntry integerKey(std::string key, std::int32_t& field) {
+    return {std::move(key), ValueKind::Integer, [&field](std::int32_t v) { field = v; }, {}};
+}
+
+KeyEntry textKey(std::string key, std::string& field, std::size_t limit) {
+    return {std::move(key), ValueKind::Text, {},
+            [&field, limit](const std::string& v) { field = cutTo(v, limit); }};
+}
+
+KeyEntry continuedTextKey(std::string key, std::string& field, std::size_t limit) {
+    return {std::move(key), ValueKind::ContinuedText, {},
+            [&field, limit](const std::string& v) { field = cutTo(v, limit); }};
+}
+
+namespace {
+
+bool isWhite(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Reading position over the file's bytes.
+class Cursor {
+public:
+    explicit Cursor(const std::string& bytes) : bytes_(bytes) {}
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+    char next() { return bytes_[pos_++]; }
+
+    // The next white-space-delimited word; white space and line ends are
+    // skipped first. At most kMaxWord characters are taken.
+    std::string word() {
+        while (!atEnd() && isWhite(bytes_[pos_])) ++pos_;
+        std::size_t start = pos_;
+        while (!atEnd() && !isWhite(bytes_[pos_]) && pos_ - start < kMaxWord) ++pos_;
+        return bytes_.substr(start, pos_ - start);
+    }
+
+    // Skips the rest of a line the way a 132-byte line read does: at most 131
+    // characters, up to and including the line end.
+    void skipLine() {
+        for (int n = 0; n < 131 && !atEnd(); ++n)
+            if (next() == '\n') return;
+    }
+
+private:
+    const std::string& bytes_;
+    std::size_t pos_ = 0;
+};
+
+std::string toTextMode(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) out += bytes[i];
+    return out;
+}
+
+const KeyEntry* findKey(const std::vector<KeyEntry>& keys, const std::string& key) {
+    for (const KeyEntry& entry : keys)
+        if (entry.key == key) return &entry;
+    return nullptr;
+}
+
+} // namespace
+
+Status scanBytes(const std::string& raw, const ReaderParams& params,
+                 const std::vector<KeyEntry>& keys, Clock& clock) {
+    const std::string bytes = params.textMode ? toTextMode(raw) : raw;
+    Cursor in(bytes);
+    const std::int64_t startMs = clock.nowMs();
+    const std::int64_t limitMs = std::int64_t(params.timeLimitSeconds) * 1000;
+    std::int64_t elapsed = 0;
+    const KeyEntry* continued = nullptr;
+    std::string continuedValue;
+    // The clock is read every few thousand characters; reading it per
+    // character would cost more than the scan itself.
+    unsigned sinceClockRead = 0;
+
+    for (;;) {
+        if (elapsed >= params.timeLimitSeconds) return kStatusNoEndMarker;
+        if (in.atEnd()) {
+            if (params.endOfFileTest) return kStatusNoEndMarker;
+            // A reader without the end-of-file test keeps dispatching the last
+            // character, which can only be white space, "$" or "/" here, until
+            // its time limit has passed.
+            std::int64_t spent = clock.nowMs() - startMs;
+            if (spent < limitMs) clock.pauseMs(limitMs - spent);
+            return kStatusNoEndMarker;
+        }
+        const char c = in.next();
+        if (++sinceClockRead >= 4096) {
+            sinceClockRead = 0;
+            elapsed = elapsedSeconds(clock, startMs);
+        }
+        switch (c) {
+        case '\t': case '\n': case '\r':
+            break;
+        case ' ':
+            if (continued) {
+                std::string more = in.word();
+                if (!more.empty()) {
+                    continuedValue += ' ';
+                    continuedValue += more;
+                    continued->setText(continuedValue);
+                }
+            }
+            break;
+        case '#':
+            return kStatusOk;
+        case '$': {
+            continued = nullptr;
+            const std::string key = in.word();
+            if (params.idKey && key == params.idKey) {
+                if (in.word() != params.idValue) return kStatusWrongFileKind;
+                break;
+            }
+            const KeyEntry* entry = findKey(keys, key);
+            if (!entry) {
+                in.skipLine();
+                break;
+            }
+            const std::string value = in.word();
+            if (entry->kind == ValueKind::Integer) {
+                entry->setInteger(leadingInt(value));
+            } else {
+                entry->setText(value);
+                if (entry->kind == ValueKind::ContinuedText) {
+                    continued = entry;
+                    continuedValue = value;
+                }
+            }
+            break;
+        }
+        case '/':
+            in.skipLine();
+            break;
+        default:
+            return kStatusBadCharacter;
+        }
+    }
+}
+
+Status scanFile(const std::string& programPath, const ReaderParams& params,
+                const std::vector<KeyEntry>& keys, Clock& clock) {
+    std::string bytes;
+    if (!readWholeFile(programPath, bytes)) return params.openFailure;
+    return scanBytes(bytes, params, keys, clock);
+}
+
+} // namespace wg

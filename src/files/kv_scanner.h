@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/status.h"
+#include "platform/clock.h"
+
+namespace wg {
+
+// How one file kind is read. The table of all kinds is below.
+struct ReaderParams {
+    int timeLimitSeconds;
+    bool endOfFileTest;   // stop with 'n' as soon as the file has ended
+    Status openFailure;   // what a file that cannot be opened gives
+    bool textMode;        // CR LF read as LF, as a text-mode stream does
+    const char* idKey;    // identification entry, or nullptr
+    const char* idValue;  // the value it must have
+};
+
+namespace reader {
+inline constexpr ReaderParams settings{10, false, kStatusCannotOpen, false, nullptr, nullptr};
+inline constexpr ReaderParams regatta{100, false, kStatusCannotOpen, false, "Datei-Kennung", "Regattastammdaten"};
+inline constexpr ReaderParams yachtMaster{10, true, kStatusCannotOpen, false, "Dateikennung", "Yachtdaten"};
+inline constexpr ReaderParams yachtRegattaEvaluation{1000, true, kStatusNoEndMarker, true, "Dateikennung", "Yachtdaten"};
+} // namespace reader
+
+enum class ValueKind { Integer, Text, ContinuedText };
+
+// A known key and where its value goes. The setter of a text cuts the value
+// to its field; a continued text's setter receives the whole value so far.
+struct KeyEntry {
+    std::string key;
+    ValueKind kind;
+    std::function<void(std::int32_t)> setInteger;
+    std::function<void(const std::string&)> setText;
+};
+
+KeyEntry integerKey(std::string key, std::int32_t& field);
+KeyEntry textKey(std::string key, std::string& field, std::size_t limit);
+KeyEntry continuedTextKey(std::string key, std::string& field, std::size_t limit);
+
+// The longest key or value word a reader takes; the rest of a longer word is
+// scanned on as characters.
+inline constexpr std::size_t kMaxWord = 1023;
+
+// Scans a file with the entry scanner: "$key value" entries, "/" comments,
+// white space, "#" as the end. Values stored before an error stay stored.
+Status scanFile(const std::string& programPath, const ReaderParams& params,
+                const std::vector<KeyEntry>& keys, Clock& clock);
+
+// The same over bytes already in memory (after the open succeeded).
+Status scanBytes(const std::string& bytes, const ReaderParams& params,
+                 const std::vector<KeyEntry>& keys, Clock& clock);
+
+} // namespace wg

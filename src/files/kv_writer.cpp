@@ -1,0 +1,37 @@
+#include "files/kv_writer.h"
+
+#include "files/text.h"
+#include "platform/file_system.h"
+
+namespace wg {
+
+void EntryWriter::keyColumn(const char* key) {
+    std::string head = std::string("$") + key;
+    if (head.size() < column_) head.append(column_ - head.size(), ' ');
+    bytes_ += head;
+}
+
+EntryWriter& EntryWriter::integer(const char* key, std::int32_t value) {
+    keyColumn(key);
+    bytes_ += format("%i", static_cast<int>(value));
+    bytes_ += "\r\n";
+    return *this;
+}
+
+EntryWriter& EntryWriter::text(const char* key, const std::string& value) {
+    keyColumn(key);
+    bytes_ += value;
+    bytes_ += "\r\n";
+    return *this;
+}
+
+EntryWriter& EntryWriter::endMarker() {
+    bytes_ += '#';
+    return *this;
+}
+
+Status writeComplete(const std::string& programPath, const std::string& bytes) {
+    return replaceFile(programPath, bytes) ? kStatusOk : kStatusCannotWrite;
+}
+
+} // namespace wg

@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+
+namespace wg {
+
+// One-byte result of every file reader and writer; 0 always means success.
+using Status = std::uint8_t;
+
+inline constexpr Status kStatusOk = 0;
+inline constexpr Status kStatusBadCharacter = 'f';    // 102
+inline constexpr Status kStatusCannotOpen = 'h';      // 104
+inline constexpr Status kStatusNoEndMarker = 'n';     // 110
+inline constexpr Status kStatusCannotWrite = 'o';     // 111
+inline constexpr Status kStatusWrongFileKind = 'p';   // 112
+
+} // namespace wg

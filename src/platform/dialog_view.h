@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+namespace wg {
+
+// What a dialog's logic can do to its window. The Win32 adapter implements
+// it over an HWND; tests use a map of texts.
+class DialogView {
+public:
+    virtual ~DialogView() = default;
+    // The control's first line, at most 1024 characters.
+    virtual std::string fieldText(int id) = 0;
+    virtual void setText(int id, const std::string& text) = 0;
+    // Selects `id` among the radio buttons first..last; id 0 clears them all.
+    virtual void checkRadio(int first, int last, int id) = 0;
+    virtual void enable(int id, bool enabled) = 0;
+    virtual void setVisible(bool visible) = 0;
+    // Lets the window repaint while a long exchange runs; input stays blocked.
+    virtual void repaintNow() = 0;
+    // Ends the modal dialog once the current handler returns.
+    virtual void close(int result) = 0;
+};
+
+} // namespace wg

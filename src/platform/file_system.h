@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace wg {
+
+// Paths stay in the program's Windows form ("..\Daten\x.ysd") throughout the
+// logic; only these functions turn them into native ones.
+std::string nativePath(const std::string& programPath);
+
+// Reads a whole file. Returns false when it cannot be opened.
+bool readWholeFile(const std::string& programPath, std::string& bytes);
+
+// Writes a complete new file beside the old one and only then puts it in the
+// old one's place, so a failed write never leaves a half file behind.
+// Returns false when the file cannot be written; the old file is untouched.
+bool replaceFile(const std::string& programPath, const std::string& bytes);
+
+// Appends bytes to a file, creating it when missing. False when it cannot
+// be opened.
+bool appendToFile(const std::string& programPath, const std::string& bytes);
+
+bool fileExists(const std::string& programPath);
+
+} // namespace wg

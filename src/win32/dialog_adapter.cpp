@@ -1,0 +1,130 @@
+#include "win32/dialog_adapter.h"
+
+#include <string>
+
+#include "platform/dialog_view.h"
+
+namespace wg {
+namespace {
+
+constexpr std::size_t kFieldReadLimit = 1024;
+
+// Line breaks as edit controls need them.
+std::string withCrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
+bool isEdit(HWND control) {
+    char cls[16] = {};
+    GetClassNameA(control, cls, sizeof cls);
+    return lstrcmpiA(cls, "Edit") == 0;
+}
+
+class Win32DialogView final : public DialogView {
+public:
+    explicit Win32DialogView(HWND hwnd) : hwnd_(hwnd) {}
+
+    std::string fieldText(int id) override {
+        HWND control = GetDlgItem(hwnd_, id);
+        if (!control) return {};
+        int length = GetWindowTextLengthA(control);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        GetWindowTextA(control, text.data(), length + 1);
+        text.resize(static_cast<std::size_t>(length));
+        std::size_t lineEnd = text.find_first_of("\r\n");
+        if (lineEnd != std::string::npos) text.resize(lineEnd);
+        if (text.size() > kFieldReadLimit) text.resize(kFieldReadLimit);
+        return text;
+    }
+    void setText(int id, const std::string& text) override {
+        SetDlgItemTextA(hwnd_, id, withCrLf(text).c_str());
+    }
+    void checkRadio(int first, int last, int id) override {
+        if (id == 0) {
+            for (int i = first; i <= last; ++i) CheckDlgButton(hwnd_, i, BST_UNCHECKED);
+        } else {
+            CheckRadioButton(hwnd_, first, last, id);
+        }
+    }
+    void enable(int id, bool enabled) override { EnableWindow(GetDlgItem(hwnd_, id), enabled); }
+    void setVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+    void repaintNow() override {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&msg);
+        UpdateWindow(hwnd_);
+    }
+    void close(int result) override {
+        closed_ = true;
+        EndDialog(hwnd_, result);
+    }
+    bool closed() const { return closed_; }
+
+private:
+    HWND hwnd_;
+    bool closed_ = false;
+};
+
+struct Session {
+    DialogLogic* logic;
+    Win32DialogView* view;
+};
+
+INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* session = reinterpret_cast<Session*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG: {
+        auto* logic = reinterpret_cast<DialogLogic*>(lParam);
+        session = new Session{logic, new Win32DialogView(hwnd)};
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
+        logic->opened(*session->view);
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        if (!session || session->view->closed()) return TRUE;
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (code == EN_KILLFOCUS) {
+            session->logic->fieldLeft(*session->view, id);
+            return TRUE;
+        }
+        if (code != BN_CLICKED) return FALSE;
+        // Enter or Escape while typing: let the field take its value first,
+        // as a click on the button would.
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd, focus) && isEdit(focus)) SetFocus(hwnd);
+        if (session->view->closed()) return TRUE;
+        if (id == IDCANCEL && !GetDlgItem(hwnd, IDCANCEL))
+            session->logic->cancelRequested(*session->view);
+        else
+            session->logic->clicked(*session->view, id);
+        return TRUE;
+    }
+    case WM_CLOSE:
+        if (session && !session->view->closed()) session->logic->cancelRequested(*session->view);
+        return TRUE;
+    case WM_NCDESTROY:
+        if (session) {
+            delete session->view;
+            delete session;
+            SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+int runModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic) {
+    return static_cast<int>(DialogBoxParamA(instance, logic.templateName(), owner, dialogProc,
+                                            reinterpret_cast<LPARAM>(&logic)));
+}
+
+} // namespace wg

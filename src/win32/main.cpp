@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "app/startup.h"
+#include "files/settings.h"
+#include "platform/clock.h"
+#include "win32/box.h"
+#include "win32/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
+    static wg::AppState state;
+    const wg::Status status = wg::readSettings(wg::kSettingsDirectory, state.settings, wg::systemClock());
+    if (auto box = wg::settingsProblemBox(status)) wg::showBox(nullptr, *box);
+    return wg::runMainWindow(instance, showState, state);
+}
