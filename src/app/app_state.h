@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "files/file_save_request.h"
 #include "files/regatta_record.h"
 #include "files/settings.h"
 #include "files/yacht_record.h"
@@ -25,10 +26,13 @@ struct AppState {
     RegattaRecord regatta;
     YachtRecord yacht;
     PcTime pcTime;
+    FileSaveRequest fileSave;  // set by a dialog before it asks for command 50001
     bool firstPaint = true;
 
     const std::string& messageText() const { return messageText_; }
     void setMessageText(const std::string& text) { messageText_ = text.substr(0, kMessageTextLimit); }
+    // For dialogs outside app/, which set their short fixed messages here.
+    std::string& messageText() { return messageText_; }
 
 private:
     std::string messageText_;
