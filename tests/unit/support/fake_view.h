@@ -1,0 +1,47 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/dialog_view.h"
+
+namespace wg::test {
+
+// A dialog window as a map of texts; records what the logic did to it.
+class FakeView final : public DialogView {
+public:
+    struct Radio {
+        int first, last, id;
+    };
+
+    std::string fieldText(int id) override {
+        std::string text = texts[id];
+        std::size_t lineEnd = text.find_first_of("\r\n");
+        if (lineEnd != std::string::npos) text.resize(lineEnd);
+        return text.size() > 1024 ? text.substr(0, 1024) : text;
+    }
+    void setText(int id, const std::string& text) override { texts[id] = text; }
+    void checkRadio(int first, int last, int id) override { radios.push_back({first, last, id}); }
+    void enable(int id, bool enabled) override { enabled_[id] = enabled; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    void repaintNow() override { ++repaints; }
+    void close(int result) override { closes.push_back(result); }
+
+    bool closed() const { return !closes.empty(); }
+    bool isEnabled(int id) const {
+        auto it = enabled_.find(id);
+        return it == enabled_.end() || it->second;
+    }
+    bool isVisible() const { return visible_; }
+
+    std::map<int, std::string> texts;
+    std::vector<Radio> radios;
+    std::vector<int> closes;
+    int repaints = 0;
+
+private:
+    std::map<int, bool> enabled_;
+    bool visible_ = true;
+};
+
+} // namespace wg::test
