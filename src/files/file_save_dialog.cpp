@@ -30,6 +30,9 @@ void FileSaveDialog::fieldLeft(DialogView& view, int id) {
         return;
     }
     if (!isSafeFileName(line + request_.extension)) {
+        // Nothing is written under a name the user did not mean: "OK" then
+        // asks for a name, "Überschreiben" closes without writing.
+        fileName_.clear();
         show(kUnsafeFileNameMessage);
         return;
     }

@@ -178,8 +178,15 @@ TEST_F(FileSave, UnsafeTypedNamesAreRefusedWithAMessage) {
         shown.clear();
         type(name);
         EXPECT_EQ(shown, std::vector<std::string>{kUnsafeFileNameMessage}) << name;
-        EXPECT_EQ(dialog.fileName(), "Sommer04.rsd") << name;
+        EXPECT_EQ(dialog.fileName(), "") << name;
     }
+    // Nothing is then written under the proposal either.
+    shown.clear();
+    dialog.clicked(view, 1);
+    EXPECT_EQ(shown, std::vector<std::string>{
+                         "Kein Dateiname eingegeben, Bitte Namen eingeben oder mit <Abbruch> Dialog beenden."});
+    dialog.clicked(view, kOverwrite);
+    EXPECT_TRUE(view.closed());
     EXPECT_EQ(dir.fileCount(), 0u);
 }
 
