@@ -14,9 +14,14 @@ bool isDeviceName(const std::string& name) {
     std::string stem = name.substr(0, name.find('.'));
     while (!stem.empty() && stem.back() == ' ') stem.pop_back();
     for (char& c : stem) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
-    if (stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0))
-        return stem[3] >= '1' && stem[3] <= '9';
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
+        stem == "CONOUT$")
+        return true;
+    if (stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0)) {
+        const unsigned char n = static_cast<unsigned char>(stem[3]);
+        // Digits 1 to 9, and the superscripts 1, 2 and 3 of the code page.
+        return (n >= '1' && n <= '9') || n == 0xB9 || n == 0xB2 || n == 0xB3;
+    }
     return false;
 }
 

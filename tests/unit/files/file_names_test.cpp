@@ -14,7 +14,7 @@ TEST(FileNames, SafeNamesStayInTheirDirectory) {
         EXPECT_TRUE(isSafeFileName(good)) << good;
     for (const char* bad : {"", ".", "..", "..\\x.rsd", "a\\b", "a/b", "C:x", "x:", "a*b", "a?b", "a\"b", "a<b",
                             "a>b", "a|b", "a\tb", "a\nb", "a\rb", "\x01x", "x\x7f", "CON", "con.rsd", "Prn.rsd",
-                            "AUX", "nul.ysd", "COM1.yrd", "com9", "LPT1.rsd", "CON .rsd"})
+                            "AUX", "nul.ysd", "COM1.yrd", "com9", "LPT1.rsd", "CON .rsd", "conout$.rsd", "COM\xb9.rsd"})
         EXPECT_FALSE(isSafeFileName(bad)) << bad;
 }
 
