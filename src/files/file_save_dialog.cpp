@@ -71,10 +71,6 @@ bool FileSaveDialog::writable() {
         show(kUnsafeFileNameMessage);
         return false;
     }
-    if (request_.kind == kSaveRegattaData && carriableText(regatta_.designation).empty()) {
-        show(kNoDesignationMessage);
-        return false;
-    }
     return true;
 }
 

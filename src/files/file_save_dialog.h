@@ -17,9 +17,6 @@ inline constexpr const char* kNoSaveNameMessage =
 inline constexpr const char* kSaveFailedMessage =
     "Dateiname eixistiert bereits, Bitte neuen Namen eingeben oder mit <Überschreiben> bestehende "
     "Dateiüberschreiben.";
-inline constexpr const char* kNoDesignationMessage =
-    "Keine Regattabezeichnung eingegeben, die Datei kann so nicht gespeichert werden. Bitte zuerst "
-    "die Regattabezeichnung eingeben oder mit <Abbrechen> Dialog beenden.";
 
 // "Daten speichern": asks for the name under which the regatta master data
 // go into the data directory, proposing the name of the file loaded.
@@ -40,8 +37,7 @@ public:
 
 private:
     void show(const char* message);
-    // Refuses, with a message, what the writer must not be given; true when
-    // the name and the record can be written.
+    // Refuses, with a message, a name the writer must not be given.
     bool writable();
     Status write();
     const RegattaRecord& regatta_;

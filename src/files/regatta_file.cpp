@@ -33,7 +33,7 @@ Status readRegattaData(RegattaRecord& record, Clock& clock) {
 Status writeRegattaData(const RegattaRecord& record, const std::string& fileName,
                         const std::string& directory) {
     const std::string designation = carriableText(cutTo(record.designation, kRegattaTextLimit));
-    if (!isSafeFileName(fileName) || designation.empty()) return kStatusCannotWrite;
+    if (!isSafeFileName(fileName)) return kStatusCannotWrite;
     EntryWriter out(kValueColumn);
     out.text("Datei-Kennung", "Regattastammdaten")
         .integer("Startzeit-Minuten", record.start.minute)
@@ -46,7 +46,7 @@ Status writeRegattaData(const RegattaRecord& record, const std::string& fileName
         .integer("Zielzeit-Tag", record.end.day)
         .integer("Zielzeit-Monat", record.end.month)
         .integer("Zielzeit-Jahr", record.end.year)
-        .text("Regattabezeichnung", designation)
+        .textIfAny("Regattabezeichnung", designation)
         .integer("Teilnehmerzahl", record.starters)
         .endMarker();
     return writeComplete(directory + fileName, out.bytes());

@@ -14,9 +14,9 @@ namespace wg {
 Status readRegattaData(RegattaRecord& record, Clock& clock);
 
 // Writes the record as `directory` + `fileName` (extension included), as a
-// complete new file that replaces an old one. Returns 0, or 'o' with nothing
-// written when the file cannot be written, the name is not a safe file name,
-// or the record has no designation (an empty one cannot be read back).
+// complete new file that replaces an old one; an empty designation leaves its
+// entry out. Returns 0, or 'o' with nothing written when the file cannot be
+// written or the name is not a safe file name.
 Status writeRegattaData(const RegattaRecord& record, const std::string& fileName,
                         const std::string& directory);
 

@@ -8,9 +8,9 @@ namespace wg {
 std::string yachtHeaderBytes(const YachtRecord& record) {
     EntryWriter out(kYachtValueColumn);
     out.text("Dateikennung", "Yachtdaten")
-        .text("Yachtname", carriableText(cutTo(record.yachtName, kYachtNameLimit)))
-        .text("Yacht-ID", cutTo(record.yachtId, kYachtIdLimit))
-        .text("ERLG-Seriennummer", cutTo(record.serialNumber, kSerialNumberLimit))
+        .textIfAny("Yachtname", carriableText(cutTo(record.yachtName, kYachtNameLimit)))
+        .textIfAny("Yacht-ID", cutTo(record.yachtId, kYachtIdLimit))
+        .textIfAny("ERLG-Seriennummer", cutTo(record.serialNumber, kSerialNumberLimit))
         .integer("Betriebsart", record.operatingMode)
         .integer("Siegel-Anzahl", record.sealCount);
     return out.bytes();

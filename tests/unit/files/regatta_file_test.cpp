@@ -187,16 +187,30 @@ TEST(RegattaFile, RegattaFileNameRule) {
 TEST(RegattaFile, RefusedOrFailedWritesLeaveTheOldFileAsItWas) {
     test::TempDir dir;
     dir.write("Alt.rsd", "alter Inhalt");
-    RegattaRecord noDesignation = kieler();
-    noDesignation.designation = "   ";
-    EXPECT_EQ(writeRegattaData(noDesignation, "Alt.rsd", dir.programDir()), kStatusCannotWrite);
-    EXPECT_EQ(dir.read("Alt.rsd"), "alter Inhalt");
     // The new file cannot be written beside the old one.
     dir.makeDirectory("Alt.rsd.wg-new");
     EXPECT_EQ(writeRegattaData(kieler(), "Alt.rsd", dir.programDir()), kStatusCannotWrite);
     EXPECT_EQ(dir.read("Alt.rsd"), "alter Inhalt");
     EXPECT_EQ(writeRegattaData(kieler(), "Neu.rsd", dir.programDir() + "fehlt\\"), kStatusCannotWrite);
     EXPECT_FALSE(dir.exists("fehlt"));
+}
+
+TEST(RegattaFile, EmptyDesignationLeavesItsEntryOut) {
+    test::TempDir dir;
+    RegattaRecord r = kieler();
+    r.designation = " \t ";
+    ASSERT_EQ(writeRegattaData(r, "Leer.rsd", dir.programDir()), kStatusOk);
+    std::string expected = kKielerBytes;
+    const std::string line = "$Regattabezeichnung                        Kieler Woche 2004\r\n";
+    expected.erase(expected.find(line), line.size());
+    EXPECT_EQ(dir.read("Leer.rsd"), expected);
+
+    RegattaRecord back;
+    back.path = dir.programPath("Leer.rsd");
+    test::VirtualClock clock;
+    EXPECT_EQ(readRegattaData(back, clock), kStatusOk);
+    EXPECT_EQ(back.designation, "");
+    EXPECT_EQ(back.starters, 42);
 }
 
 TEST(RegattaFile, WriterNormalisesBlanksItCouldNotReadBack) {

@@ -73,6 +73,23 @@ INSTANTIATE_TEST_SUITE_P(Records, YachtRoundTrip,
                                            yacht("R-ID.ysd", std::string(63, 'n'), std::string(15, 'i'),
                                                  std::string(15, 's'), -1, 0)));
 
+TEST(YachtMasterFile, EmptyTextsLeaveTheirEntriesOut) {
+    test::TempDir dir;
+    YachtRecord y = yacht("R-.ysd", "  ", "", "", 2, 1);
+    ASSERT_EQ(writeYachtMasterData(y, dir.programDir()), kStatusOk);
+    EXPECT_EQ(dir.read("R-.ysd"),
+              "$Dateikennung                           Yachtdaten\r\n"
+              "$Betriebsart                            2\r\n"
+              "$Siegel-Anzahl                          1\r\n");
+    YachtRecord back;
+    back.masterFileName = "R-.ysd";
+    test::VirtualClock clock;
+    EXPECT_EQ(readYachtMasterData(back, dir.programDir(), clock), kStatusNoEndMarker);
+    EXPECT_EQ(back.yachtName, "");
+    EXPECT_EQ(back.operatingMode, 2);
+    EXPECT_EQ(back.sealCount, 1);
+}
+
 TEST(YachtMasterFile, OverlongValuesAreCutToTheirFields) {
     test::TempDir dir;
     YachtRecord y = yacht("R-L.ysd", std::string(70, 'n'), std::string(40, 'i'), std::string(20, 's'), 1, 1);
