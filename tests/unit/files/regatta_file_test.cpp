@@ -165,6 +165,11 @@ TEST(RegattaFile, RegattaFileNameIsTheLastFileReadAlsoWhenItFails) {
     EXPECT_EQ(readRegattaData(r, clock), kStatusCannotOpen);
     EXPECT_EQ(r.regattaFileName, "Abc");
     EXPECT_EQ(r.designation, "Kieler Woche 2004");
+    dir.write("Abc.rsd", "$Teilnehmerzahl 5\r\n#");
+    EXPECT_EQ(readRegattaData(r, clock), kStatusOk);
+    EXPECT_EQ(r.regattaFileName, "Abc");
+    EXPECT_EQ(r.starters, 5);
+    EXPECT_EQ(r.designation, "Kieler Woche 2004");  // the record is never cleared
 }
 
 TEST(RegattaFile, RegattaFileNameRule) {
