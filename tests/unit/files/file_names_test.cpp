@@ -28,16 +28,6 @@ TEST(FileNames, RegattaWriterRefusesUnsafeNamesAndWritesNothing) {
     EXPECT_EQ(dir.fileCount(), 0u);
 }
 
-TEST(FileNames, BaseNames) {
-    EXPECT_EQ(regattaBaseName("..\\Daten\\Sommer04.rsd"), "Sommer04");
-    EXPECT_EQ(regattaBaseName("D:Sommer04.rsd"), "Sommer04");
-    EXPECT_EQ(regattaBaseName(".rsd"), "");
-    EXPECT_EQ(yachtBaseName("C:\\x\\R-GER1.yrd"), "R-GER1");
-    EXPECT_EQ(yachtBaseName("D:R-GER1.ysd"), "D:R-GER1");
-    EXPECT_EQ(yachtBaseName("..\\Daten\\-.ysd"), "-");
-    EXPECT_EQ(yachtBaseName("..\\Daten\\-"), "");
-}
-
 TEST(CarriableText, KeepsWhatAContinuedValueCanCarry) {
     struct Case {
         const char* in;
