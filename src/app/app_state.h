@@ -1,14 +1,14 @@
 #pragma once
 #include <string>
 
+#include "files/file_save_request.h"
 #include "files/regatta_record.h"
 #include "files/settings.h"
 #include "files/yacht_record.h"
+#include "platform/message_text.h"
 #include "platform/shell.h"
 
 namespace wg {
-
-inline constexpr std::size_t kMessageTextLimit = 1023;
 
 // The program login: who may change data in this run.
 struct LoginState {
@@ -25,13 +25,13 @@ struct AppState {
     RegattaRecord regatta;
     YachtRecord yacht;
     PcTime pcTime;
+    FileSaveRequest fileSave;  // set by a dialog before it asks for command 50001
     bool firstPaint = true;
 
-    const std::string& messageText() const { return messageText_; }
-    void setMessageText(const std::string& text) { messageText_ = text.substr(0, kMessageTextLimit); }
+    MessageText message;
 
-private:
-    std::string messageText_;
+    const std::string& messageText() const { return message.text(); }
+    void setMessageText(const std::string& text) { message.set(text); }
 };
 
 } // namespace wg

@@ -1,9 +1,13 @@
 #include "app/application.h"
 
-#include "app/command_ids.h"
+#include "platform/command_ids.h"
 #include "app/pc_clock.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
+#include "files/file_save_dialog.h"
+#include "files/open_file.h"
+#include "files/regatta_display_dialog.h"
+#include "files/regatta_entry_dialog.h"
 #include "files/settings.h"
 
 namespace wg {
@@ -17,6 +21,13 @@ const Application::Command Application::kCommands[] = {
     {cmd::kScreenConfiguration, false, &Application::screenConfiguration},
     {cmd::kAbout, false, &Application::about},
     {cmd::kTimeZone, false, &Application::timeZone},
+    {cmd::kShowRegattaData, false, &Application::showRegattaData},
+    {cmd::kEnterRegattaData, true, &Application::enterRegattaData},
+    {cmd::kLoadRegattaData, false, &Application::loadRegattaData},
+    {cmd::kLoadYacht, false, &Application::loadYachtData},
+    {cmd::kConfigureYacht, false, &Application::configureYacht},  // its own login rule
+    {cmd::kReadOutAndEvaluate, false, &Application::readOutAndEvaluate},
+    {cmd::kFileSave, false, &Application::fileSave},
     {cmd::kShowMessage, false, &Application::showMessage},
     {cmd::kProgramLogin, false, &Application::programLogin},
 };
@@ -65,6 +76,58 @@ void Application::timeZone() {
 void Application::showMessage() {
     MessageDialog dialog(state_);
     shell_.runDialog(dialog);
+}
+
+} // namespace wg
+
+namespace wg {
+
+void Application::showRegattaData() {
+    RegattaDisplayDialog dialog(state_.regatta);
+    shell_.runDialog(dialog);
+}
+
+void Application::enterRegattaData() {
+    RegattaEntryDialog dialog(state_.regatta, state_.message, state_.fileSave, shell_);
+    shell_.runDialog(dialog);
+}
+
+void Application::fileSave() {
+    FileSaveDialog dialog(state_.regatta, state_.fileSave, state_.message, shell_);
+    shell_.runDialog(dialog);
+}
+
+void Application::loadRegattaData() { wg::loadRegattaData(shell_, state_.regatta, state_.yacht, clock_); }
+
+void Application::loadYachtData() { wg::loadYachtData(shell_, state_.regatta, state_.yacht, clock_); }
+
+void Application::configureYacht() {
+    // Only the master data check depends on the login: after a failed login
+    // the yacht configuration opens all the same.
+    if (!state_.login.loggedIn) login_.run();
+    if (state_.login.loggedIn && state_.regatta.designation.empty()) {
+        BoxRequest box;
+        box.caption = "Bedienungsfehl";
+        box.text = "Es ist noch keine Regattastammdatendatei geladen,\nzuerst Regattastammdaten laden (default)\n"
+                   " oder neue Stammdaten anlegen!";
+        box.icon = BoxIcon::Information;
+        shell_.messageBox(box);
+        command(cmd::kLoadRegattaData);
+        return;
+    }
+    // The yacht configuration dialog comes with the logger preparation.
+}
+
+void Application::readOutAndEvaluate() {
+    if (state_.regatta.path.empty()) {
+        BoxRequest box;
+        box.caption = "Bedienungsfehl";
+        box.text = "Es ist noch keine Regatta-Stammdatendatei geladen,\nzuerst Regatta-Stammdaten laden!";
+        box.icon = BoxIcon::Information;
+        shell_.messageBox(box);
+        command(cmd::kLoadRegattaData);
+    }
+    // The readout dialog opens here once the logger readout is in place.
 }
 
 } // namespace wg

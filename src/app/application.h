@@ -41,10 +41,17 @@ private:
     void timeZone();
     void showMessage();
     void programLogin() { login_.run(); }
+    void showRegattaData();
+    void enterRegattaData();
+    void fileSave();
+    void loadRegattaData();
+    void loadYachtData();
+    void configureYacht();
+    void readOutAndEvaluate();
 
     AppState& state_;
     Shell& shell_;
-    [[maybe_unused]] Clock& clock_;
+    Clock& clock_;
     ProgramLogin login_;
 };
 

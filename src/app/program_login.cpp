@@ -1,6 +1,6 @@
 #include "app/program_login.h"
 
-#include "app/command_ids.h"
+#include "platform/command_ids.h"
 #include "app/password_prompt.h"
 
 namespace wg {

@@ -25,6 +25,10 @@ EntryWriter& EntryWriter::text(const char* key, const std::string& value) {
     return *this;
 }
 
+EntryWriter& EntryWriter::textIfAny(const char* key, const std::string& value) {
+    return value.empty() ? *this : text(key, value);
+}
+
 EntryWriter& EntryWriter::endMarker() {
     bytes_ += '#';
     return *this;

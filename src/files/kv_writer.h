@@ -13,6 +13,10 @@ public:
     explicit EntryWriter(std::size_t valueColumn) : column_(valueColumn) {}
     EntryWriter& integer(const char* key, std::int32_t value);
     EntryWriter& text(const char* key, const std::string& value);
+    // The entry only for a non-empty value: an empty one would make the
+    // reader take the next line's key as the value. Without the entry the
+    // field keeps its value, which after a fresh start is empty.
+    EntryWriter& textIfAny(const char* key, const std::string& value);
     // "#" without a line end.
     EntryWriter& endMarker();
     const std::string& bytes() const { return bytes_; }

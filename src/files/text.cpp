@@ -43,6 +43,21 @@ std::string afterLastBackslash(const std::string& path) {
     return pos == std::string::npos ? path : path.substr(pos + 1);
 }
 
+std::string carriableText(const std::string& text) {
+    std::string out;
+    bool gap = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            gap = !out.empty();
+            continue;
+        }
+        if (gap) out += ' ';
+        gap = false;
+        out += c;
+    }
+    return out;
+}
+
 std::string dropExtension(const std::string& name) {
     return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
 }

@@ -27,6 +27,11 @@ std::string format(const char* fmt, ...)
 // The part of a Windows-form path after its last "\" (the whole path if none).
 std::string afterLastBackslash(const std::string& path);
 
+// A text as a continued value of a key-value file carries it: runs of white
+// space become one blank, blanks at either end go (a blank at the end of
+// the line would take the next line's key into the value).
+std::string carriableText(const std::string& text);
+
 // `name` less its last four characters (an extension with its dot); empty
 // when it has four characters or fewer.
 std::string dropExtension(const std::string& name);

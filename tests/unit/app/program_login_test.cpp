@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "app/command_ids.h"
+#include "platform/command_ids.h"
 #include "support/fake_shell.h"
 #include "support/virtual_clock.h"
 
@@ -73,7 +73,7 @@ TEST_P(LoginCases, FirstPaintLogin) {
     EXPECT_EQ(program.state.login.loggedIn, c.loggedIn) << c.what;
     EXPECT_EQ(program.messages, c.messages) << c.what;
     EXPECT_EQ(program.informationBoxes(), c.informationBoxes) << c.what;
-    EXPECT_EQ(program.shell.dialogs.size(), c.user.size()) << c.what;
+    EXPECT_EQ(program.shell.dialogsRun.size(), c.user.size()) << c.what;
     EXPECT_TRUE(program.shell.user.empty()) << c.what;
 }
 
@@ -103,7 +103,7 @@ TEST(ProgramLogin, PromptShowsTheMessageTextAsPrompt) {
     program.app.command(cmd::kChangeProgramPassword);
     EXPECT_EQ(prompts, (std::vector<std::string>{"", "Neues Paßwort eingeben",
                                                  "Neues Paßwort nochmals zur Kontrolle eingeben"}));
-    EXPECT_EQ(program.shell.dialogs.at(0), "IDD_PassWortEingabe");
+    EXPECT_EQ(program.shell.dialogsRun.at(0), "IDD_PassWortEingabe");
 }
 
 TEST(ProgramLogin, GatedCommandRunsLoginOnceThenNotAgain) {
@@ -111,12 +111,12 @@ TEST(ProgramLogin, GatedCommandRunsLoginOnceThenNotAgain) {
     program.shell.user = {enter("geheim"), enter("neu1"), enter("neu1")};
     program.app.command(cmd::kChangeProgramPassword);
     EXPECT_EQ(program.state.settings.password, "neu1");
-    EXPECT_EQ(program.shell.dialogs.size(), 3u);
+    EXPECT_EQ(program.shell.dialogsRun.size(), 3u);
 
     program.shell.user = {enter("neu2"), enter("neu2")};
     program.app.command(cmd::kChangeProgramPassword);
     EXPECT_EQ(program.state.settings.password, "neu2");
-    EXPECT_EQ(program.shell.dialogs.size(), 5u);  // no login prompt this time
+    EXPECT_EQ(program.shell.dialogsRun.size(), 5u);  // no login prompt this time
 }
 
 struct ChangeCase {

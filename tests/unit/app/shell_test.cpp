@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "app/command_ids.h"
+#include "platform/command_ids.h"
 #include "app/pc_clock.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
@@ -55,9 +55,9 @@ TEST(TimeZoneDialog, TakesEachClickAtOnceAndCannotBeCancelled) {
     EXPECT_TRUE(view.isChecked(1309));
     dialog.clicked(view, 1308);
     dialog.cancelRequested(view);
-    EXPECT_FALSE(view.closed);
+    EXPECT_FALSE(view.closed());
     dialog.clicked(view, 1);
-    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(view.closed());
     EXPECT_EQ(settings.timeZone, 0);
 }
 
@@ -75,7 +75,7 @@ TEST(ScreenDialog, AbbrechenRestoresOkKeeps) {
         EXPECT_EQ(settings.windowHeight, 768);
         view.type(dialog, 1207, "600");
         dialog.clicked(view, button);
-        EXPECT_TRUE(view.closed);
+        EXPECT_TRUE(view.closed());
         EXPECT_EQ(settings.windowWidth, button == 1 ? 800 : 1024);
         EXPECT_EQ(settings.windowHeight, button == 1 ? 600 : 768);
     }
@@ -96,15 +96,19 @@ TEST(MessageDialog, ShowsTheMessageTextAndOnlyOkCloses) {
     dialog.opened(view);
     EXPECT_EQ(view.texts[1233], "Passwort OK!");
     dialog.cancelRequested(view);
-    EXPECT_FALSE(view.closed);
+    EXPECT_FALSE(view.closed());
     dialog.clicked(view, 1);
-    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(view.closed());
 }
 
 TEST(MessageText, KeepsAtMost1023Characters) {
-    AppState state;
-    state.setMessageText(std::string(5000, 'x'));
-    EXPECT_EQ(state.messageText().size(), 1023u);
+    MessageText text;
+    text.set(std::string(5000, 'x'));
+    EXPECT_EQ(text.text().size(), 1023u);
+    text.set("abc");
+    text.append(std::string(2000, 'y'));
+    EXPECT_EQ(text.text().size(), 1023u);
+    EXPECT_EQ(text.text().substr(0, 4), "abcy");
 }
 
 TEST(AboutDialog, ShowsNameAndReleaseAndEscapeCloses) {
@@ -114,7 +118,7 @@ TEST(AboutDialog, ShowsNameAndReleaseAndEscapeCloses) {
     EXPECT_EQ(view.texts[1203], " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm");
     EXPECT_EQ(view.texts[1200], " - Release 1.0 - Vers.1.3");
     dialog.cancelRequested(view);
-    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(view.closed());
 }
 
 TEST(TextViewer, StartsTheEditorOnlyForEventFiles) {
@@ -128,9 +132,9 @@ TEST(TextViewer, StartsTheEditorOnlyForEventFiles) {
         FakeShell shell;
         shell.processStarts = c.processStarts;
         viewEventFile(shell, c.path);
-        EXPECT_EQ(shell.started.size(), c.starts ? 1u : 0u) << c.path;
+        EXPECT_EQ(shell.processes.size(), c.starts ? 1u : 0u) << c.path;
         if (c.starts) {
-            EXPECT_EQ(shell.started[0], "notepad.exe " + c.path);
+            EXPECT_EQ(shell.processes[0], "notepad.exe " + c.path);
         }
         if (c.caption) {
             ASSERT_EQ(shell.boxes.size(), 1u) << c.path;
@@ -158,14 +162,15 @@ TEST(Application, ExitQuestionNoKeepsRunningYesEnds) {
     FakeShell shell;
     test::VirtualClock clock;
     Application app(state, shell, clock);
-    shell.answers = {BoxAnswer::No};
+    shell.boxAnswers = {BoxAnswer::No};
     app.command(cmd::kExit);
-    EXPECT_FALSE(shell.ended);
+    EXPECT_EQ(shell.endRequests, 0);
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].caption, "Warnung");
     EXPECT_EQ(shell.boxes[0].buttons, BoxButtons::YesNo);
+    shell.boxAnswers = {BoxAnswer::Yes};
     app.closeRequested();
-    EXPECT_TRUE(shell.ended);
+    EXPECT_EQ(shell.endRequests, 1);
 }
 
 TEST(Application, UnknownAndInertCommands) {
@@ -178,8 +183,65 @@ TEST(Application, UnknownAndInertCommands) {
     }
     EXPECT_FALSE(app.command(999));
     EXPECT_FALSE(app.command(1024));
-    EXPECT_TRUE(shell.dialogs.empty());
+    EXPECT_TRUE(shell.dialogsRun.empty());
     EXPECT_TRUE(shell.boxes.empty());
+}
+
+} // namespace
+} // namespace wg
+
+namespace wg {
+namespace {
+
+struct MenuProgram {
+    AppState state;
+    test::FakeShell shell;
+    test::VirtualClock clock;
+    Application app{state, shell, clock};
+};
+
+FakeShell::UserAction cancelPrompt() {
+    return [](DialogLogic& logic, FakeView& view) { logic.clicked(view, 2); };
+}
+
+TEST(MenuCommands, GatedCommandStaysClosedAfterACancelledLogin) {
+    MenuProgram p;
+    p.state.settings.password = "geheim";
+    p.shell.user = {cancelPrompt()};
+    p.app.command(cmd::kEnterRegattaData);
+    EXPECT_EQ(p.shell.dialogsRun, (std::vector<std::string>{"IDD_PassWortEingabe"}));
+}
+
+TEST(MenuCommands, DisplayNeedsNoLogin) {
+    MenuProgram p;
+    p.app.command(cmd::kShowRegattaData);
+    EXPECT_EQ(p.shell.dialogsRun, (std::vector<std::string>{"IDD_AnzeigeParameter"}));
+}
+
+TEST(MenuCommands, YachtConfigurationWithoutMasterDataOffersTheRegattaFile) {
+    MenuProgram p;
+    p.state.login.loggedIn = true;
+    p.app.command(cmd::kConfigureYacht);
+    ASSERT_EQ(p.shell.boxes.size(), 1u);
+    EXPECT_EQ(p.shell.boxes[0].caption, "Bedienungsfehl");
+    ASSERT_EQ(p.shell.chooseCalls.size(), 1u);
+    EXPECT_EQ(p.shell.chooseCalls[0].kind, 1);
+    EXPECT_EQ(p.shell.chooseCalls[0].title, "Regatta-Stammdaten, Datei öffnen");
+}
+
+TEST(MenuCommands, ReadoutWithoutRegattaFileOffersOneFirst) {
+    MenuProgram p;
+    p.app.command(cmd::kReadOutAndEvaluate);
+    ASSERT_EQ(p.shell.boxes.size(), 1u);
+    EXPECT_EQ(p.shell.boxes[0].text,
+              "Es ist noch keine Regatta-Stammdatendatei geladen,\nzuerst Regatta-Stammdaten laden!");
+    EXPECT_EQ(p.shell.chooseCalls.size(), 1u);
+
+    MenuProgram loaded;
+    loaded.state.regatta.path = "..\\Daten\\Kiel.rsd";
+    loaded.app.command(cmd::kReadOutAndEvaluate);
+    EXPECT_TRUE(loaded.shell.boxes.empty());
+    EXPECT_TRUE(loaded.shell.chooseCalls.empty());
 }
 
 } // namespace

@@ -33,3 +33,11 @@ inline constexpr int kFileSave = 50001;
 inline constexpr int kProgramLogin = 50002;
 
 } // namespace wg::cmd
+
+namespace wg::button {
+
+// The standard buttons of every dialog.
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+
+} // namespace wg::button

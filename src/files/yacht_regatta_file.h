@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+#include "files/status.h"
+#include "files/yacht_record.h"
+
+namespace wg {
+
+// Pieces of a yacht regatta data file as the readout writes it: the yacht
+// header (shared with the yacht master data file), one "$" line per logger
+// line, the end line, and later the finish blocks.
+
+// "$" and the logger's line with every carriage return removed, then CR LF.
+std::string eventLine(const std::string& loggerLine);
+
+// True for the logger line that ends the event block: its first nine
+// characters are "Ereigniss".
+bool endsEventBlock(const std::string& loggerLine);
+
+// "$Ereigniss Ende" and CR LF, whatever the logger sent after "Ereigniss".
+std::string endLine();
+
+// Writes the header followed by `eventBlock` (event lines and end line) as
+// `directory` + the record's yacht regatta data file name, as a complete new
+// file that replaces an old one, finish blocks included. 0, or 'o' with
+// nothing written (cannot be written, or the name is not a safe file name).
+Status writeYachtRegattaFile(const YachtRecord& record, const std::string& directory,
+                             const std::string& eventBlock);
+
+// Appends one finish block (six lines from the record's finish time) to
+// `directory` + the record's yacht regatta data file name; a missing file is
+// created. 0, or 'o' with nothing written.
+Status appendFinishTime(const YachtRecord& record, const std::string& directory);
+
+} // namespace wg
