@@ -49,7 +49,7 @@ wg_start_display
 timeout 1500 "$WG_WINE64" explorer /desktop=wg,1024x768 "$(winpath "$driver")" \
   "$(winpath "$work/Wakeguard")\\" "$(winpath "$work/result.txt")" "$filter" "$shots_arg" \
   >"$work/driver.log" 2>&1 || true
-"$WG_WINESERVER" -w || true
+timeout 60 "$WG_WINESERVER" -w || "$WG_WINESERVER" -k || true
 
 if [ ! -f "$work/result.txt" ]; then
   echo "end-to-end: the driver left no result" >&2

@@ -1,6 +1,8 @@
 #include "win32/dialog_adapter.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/dialog_view.h"
 
@@ -70,10 +72,35 @@ private:
     bool closed_ = false;
 };
 
+// One open dialog. A handler may run nested dialogs, during which the window
+// can be destroyed; the session then lives on until the outermost handler
+// has returned, so no handler touches freed memory.
 struct Session {
     DialogLogic* logic;
     Win32DialogView* view;
+    int busy = 0;
+    bool destroyed = false;
 };
+
+// The open dialogs of the program, innermost last: the owner of the next one.
+std::vector<HWND>& openDialogs() {
+    static std::vector<HWND> dialogs;
+    return dialogs;
+}
+
+void release(Session* session) {
+    delete session->view;
+    delete session;
+}
+
+// Runs one event of the logic unless the dialog has ended.
+template <typename Event>
+void forward(Session* session, Event event) {
+    if (session->destroyed || session->view->closed()) return;
+    ++session->busy;
+    event();
+    --session->busy;
+}
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* session = reinterpret_cast<Session*>(GetWindowLongPtrA(hwnd, DWLP_USER));
@@ -82,45 +109,62 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         auto* logic = reinterpret_cast<DialogLogic*>(lParam);
         session = new Session{logic, new Win32DialogView(hwnd)};
         SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
-        logic->opened(*session->view);
+        openDialogs().push_back(hwnd);
+        forward(session, [&] { logic->opened(*session->view); });
         return TRUE;
     }
     case WM_COMMAND: {
-        if (!session || session->view->closed()) return TRUE;
+        if (!session) return FALSE;
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
+        ++session->busy;
         if (code == EN_KILLFOCUS) {
-            session->logic->fieldLeft(*session->view, id);
-            return TRUE;
+            forward(session, [&] { session->logic->fieldLeft(*session->view, id); });
+        } else if (code == BN_CLICKED) {
+            // Enter or Escape while typing: let the field take its value
+            // first, as a click on the button would.
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd, focus) && isEdit(focus)) SetFocus(hwnd);
+            if (id == IDCANCEL && !session->destroyed && !GetDlgItem(hwnd, IDCANCEL))
+                forward(session, [&] { session->logic->cancelRequested(*session->view); });
+            else
+                forward(session, [&] { session->logic->clicked(*session->view, id); });
         }
-        if (code != BN_CLICKED) return FALSE;
-        // Enter or Escape while typing: let the field take its value first,
-        // as a click on the button would.
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd, focus) && isEdit(focus)) SetFocus(hwnd);
-        if (session->view->closed()) return TRUE;
-        if (id == IDCANCEL && !GetDlgItem(hwnd, IDCANCEL))
-            session->logic->cancelRequested(*session->view);
-        else
-            session->logic->clicked(*session->view, id);
+        --session->busy;
+        if (session->destroyed && session->busy == 0) release(session);
         return TRUE;
     }
     case WM_CLOSE:
-        if (session && !session->view->closed()) session->logic->cancelRequested(*session->view);
-        return TRUE;
-    case WM_NCDESTROY:
         if (session) {
-            delete session->view;
-            delete session;
+            ++session->busy;
+            forward(session, [&] { session->logic->cancelRequested(*session->view); });
+            --session->busy;
+            if (session->destroyed && session->busy == 0) release(session);
+        }
+        return TRUE;
+    case WM_NCDESTROY: {
+        auto& open = openDialogs();
+        open.erase(std::remove(open.begin(), open.end(), hwnd), open.end());
+        if (session) {
             SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+            session->destroyed = true;
+            if (session->busy == 0) release(session);
         }
         return FALSE;
+    }
     default:
         return FALSE;
     }
 }
 
 } // namespace
+
+HWND currentOwner(HWND mainWindow) {
+    const auto& open = openDialogs();
+    for (auto it = open.rbegin(); it != open.rend(); ++it)
+        if (IsWindow(*it) && IsWindowVisible(*it)) return *it;
+    return mainWindow;
+}
 
 int runModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic) {
     return static_cast<int>(DialogBoxParamA(instance, logic.templateName(), owner, dialogProc,

@@ -9,4 +9,9 @@ namespace wg {
 // dialog procedure of the program forwards the window's events to the logic.
 int runModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic);
 
+// The window a new dialog or message box of the main window goes on top of:
+// the innermost open dialog, else the main window. A dialog that asks for a
+// message thus stays blocked until the message is answered.
+HWND currentOwner(HWND mainWindow);
+
 } // namespace wg

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <objbase.h>
 
 #include "app/app_state.h"
 #include "app/startup.h"
@@ -11,5 +12,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
     static wg::AppState state;
     const wg::Status status = wg::readSettings(wg::kSettingsDirectory, state.settings, wg::systemClock());
     if (auto box = wg::settingsProblemBox(status)) wg::showBox(nullptr, *box);
-    return wg::runMainWindow(instance, showState, state);
+    // The platform's open-file dialog runs on COM; give it an apartment.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const int exitCode = wg::runMainWindow(instance, showState, state);
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
 }

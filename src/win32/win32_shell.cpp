@@ -14,10 +14,10 @@ void Win32Shell::runCommand(int id) { SendMessageA(main_, WM_COMMAND, MAKEWPARAM
 void Win32Shell::postCommand(int id) { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 BoxAnswer Win32Shell::messageBox(const BoxRequest& request) {
-    return showBox(request.ownedByMainWindow ? main_ : nullptr, request);
+    return showBox(request.ownedByMainWindow ? currentOwner(main_) : nullptr, request);
 }
 
-int Win32Shell::runDialog(DialogLogic& logic) { return runModalDialog(instance_, main_, logic); }
+int Win32Shell::runDialog(DialogLogic& logic) { return runModalDialog(instance_, currentOwner(main_), logic); }
 
 bool Win32Shell::chooseFile(int kind, const std::string& title, std::string& path,
                             std::string& fileTitle) {
@@ -32,7 +32,7 @@ bool Win32Shell::chooseFile(int kind, const std::string& title, std::string& pat
     char titleBuffer[256] = {};
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = main_;
+    ofn.hwndOwner = currentOwner(main_);
     ofn.hInstance = instance_;
     ofn.lpstrFilter = filter;
     ofn.nFilterIndex = 1;
