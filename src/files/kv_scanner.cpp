@@ -24,15 +24,16 @@ namespace {
 bool isWhite(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Reading position over the file's bytes.
-class Cursor {
+class Cursor final : public WordReader {
 public:
     explicit Cursor(const std::string& bytes) : bytes_(bytes) {}
-    bool atEnd() const { return pos_ >= bytes_.size(); }
+    bool atEnd() const override { return pos_ >= bytes_.size(); }
     char next() { return bytes_[pos_++]; }
+    std::size_t position() const { return pos_; }
 
     // The next white-space-delimited word; white space and line ends are
     // skipped first. At most kMaxWord characters are taken.
-    std::string word() {
+    std::string word() override {
         while (!atEnd() && isWhite(bytes_[pos_])) ++pos_;
         std::size_t start = pos_;
         while (!atEnd() && !isWhite(bytes_[pos_]) && pos_ - start < kMaxWord) ++pos_;
@@ -68,7 +69,8 @@ const KeyEntry* findKey(const std::vector<KeyEntry>& keys, const std::string& ke
 } // namespace
 
 Status scanBytes(const std::string& raw, const ReaderParams& params,
-                 const std::vector<KeyEntry>& keys, Clock& clock) {
+                 const std::vector<KeyEntry>& keys, Clock& clock,
+                 const OtherKeyHandler& otherKey) {
     const std::string bytes = params.textMode ? toTextMode(raw) : raw;
     Cursor in(bytes);
     const std::int64_t startMs = clock.nowMs();
@@ -76,9 +78,11 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
     std::int64_t elapsed = 0;
     const KeyEntry* continued = nullptr;
     std::string continuedValue;
-    // The clock is read every few thousand characters; reading it per
-    // character would cost more than the scan itself.
-    unsigned sinceClockRead = 0;
+    // The clock is read every few thousand characters, counting those taken
+    // by words and skipped lines too; reading it per character would cost
+    // more than the scan itself.
+    constexpr std::size_t kClockInterval = 4096;
+    std::size_t nextClockRead = kClockInterval;
 
     for (;;) {
         if (elapsed >= params.timeLimitSeconds) return kStatusNoEndMarker;
@@ -92,8 +96,8 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
             return kStatusNoEndMarker;
         }
         const char c = in.next();
-        if (++sinceClockRead >= 4096) {
-            sinceClockRead = 0;
+        if (in.position() >= nextClockRead) {
+            nextClockRead = in.position() + kClockInterval;
             elapsed = elapsedSeconds(clock, startMs);
         }
         switch (c) {
@@ -120,7 +124,7 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
             }
             const KeyEntry* entry = findKey(keys, key);
             if (!entry) {
-                in.skipLine();
+                if (!(otherKey && otherKey(key, in))) in.skipLine();
                 break;
             }
             const std::string value = in.word();
@@ -145,10 +149,11 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
 }
 
 Status scanFile(const std::string& programPath, const ReaderParams& params,
-                const std::vector<KeyEntry>& keys, Clock& clock) {
+                const std::vector<KeyEntry>& keys, Clock& clock,
+                const OtherKeyHandler& otherKey) {
     std::string bytes;
     if (!readWholeFile(programPath, bytes)) return params.openFailure;
-    return scanBytes(bytes, params, keys, clock);
+    return scanBytes(bytes, params, keys, clock, otherKey);
 }
 
 } // namespace wg
