@@ -4,41 +4,41 @@ namespace wg {
 namespace {
 
 struct EventKey {
-    const char* key;
-    const char* onWord;   // nullptr: a key without a state word
-    const char* offWord;
-    const char* otherSeparator;  // accepted beside ":", or nullptr
-    EventKind kind;       // for keys without a state word
+    std::string_view key;
+    std::string_view onWord;  // empty: a key without a state word
+    std::string_view offWord;
+    std::string_view otherSeparator;  // accepted beside ":", or empty
+    EventKind kind;                   // for keys without a state word
 };
 
 const EventKey kEventKeys[] = {
-    {"Reset", nullptr, nullptr, nullptr, kEventReset},
-    {"Start", nullptr, nullptr, nullptr, kEventStart},
+    {"Reset", {}, {}, {}, kEventReset},
+    {"Start", {}, {}, {}, kEventStart},
     {"Generator", "Ein", "Aus", "Aus:", kEventOn},
-    {"Getriebe", "Ein", "Aus", nullptr, kEventOn},
-    {"Stecker", "abgezogen", "angesteckt", nullptr, kEventOn},
+    {"Getriebe", "Ein", "Aus", {}, kEventOn},
+    {"Stecker", "abgezogen", "angesteckt", {}, kEventOn},
 };
 
-const EventKey* findEventKey(const std::string& key) {
+const EventKey* findEventKey(std::string_view key) {
     for (const EventKey& entry : kEventKeys)
         if (key == entry.key) return &entry;
     return nullptr;
 }
 
 // The next word; false once the file has ended.
-bool next(WordReader& words, std::string& word) {
+bool next(WordReader& words, std::string_view& word) {
     word = words.word();
     return !word.empty();
 }
 
 } // namespace
 
-EventLineResult readEventLine(const std::string& key, WordReader& words, EventLine& line) {
+EventLineResult readEventLine(std::string_view key, WordReader& words, EventLine& line) {
     const EventKey* entry = findEventKey(key);
     if (!entry) return EventLineResult::NotAnEventKey;
 
-    std::string word;
-    if (!entry->onWord) {
+    std::string_view word;
+    if (entry->onWord.empty()) {
         if (!next(words, word)) return EventLineResult::FileEnded;
         if (word != ":") return EventLineResult::NoEvent;
         line.kind = entry->kind;
@@ -50,15 +50,13 @@ EventLineResult readEventLine(const std::string& key, WordReader& words, EventLi
         }
         for (;;) {
             if (!next(words, word)) return EventLineResult::FileEnded;
-            if (word == ":" || (entry->otherSeparator && word == entry->otherSeparator)) break;
+            if (word == ":" || (!entry->otherSeparator.empty() && word == entry->otherSeparator)) break;
         }
     }
 
-    std::string date, unused, time;
-    if (!next(words, date) || !next(words, unused) || !next(words, time))
+    std::string_view unused;
+    if (!next(words, line.date) || !next(words, unused) || !next(words, line.time))
         return EventLineResult::FileEnded;
-    line.date = std::move(date);
-    line.time = std::move(time);
     return EventLineResult::Event;
 }
 

@@ -43,14 +43,13 @@ void takePendingOn(YachtEvaluation& e, double t) {
 
 // Writes the pieces of `text` cut at `separator` into the first `count`
 // destinations; pieces beyond them are ignored, missing ones write nothing.
-void splitInto(const std::string& text, char separator, std::int32_t* const* targets, int count) {
+void splitInto(std::string_view text, char separator, std::int32_t* const* targets, int count) {
     if (text.empty()) return;
-    std::size_t begin = 0;
     for (int i = 0; i < count; ++i) {
-        const std::size_t end = text.find(separator, begin);
-        *targets[i] = leadingInt(text.substr(begin, end - begin));
-        if (end == std::string::npos) return;
-        begin = end + 1;
+        const std::size_t end = text.find(separator);
+        *targets[i] = leadingInt(text.substr(0, end));
+        if (end == std::string_view::npos) return;
+        text.remove_prefix(end + 1);
     }
 }
 
@@ -83,11 +82,11 @@ public:
             };
         }
         return scanBytes(bytes, reader::yachtRegattaEvaluation, keys, clock,
-                         [this](const std::string& key, WordReader& words) { return eventLine(key, words); });
+                         [this](std::string_view key, WordReader& words) { return eventLine(key, words); });
     }
 
 private:
-    bool eventLine(const std::string& key, WordReader& words) {
+    bool eventLine(std::string_view key, WordReader& words) {
         EventLine line;
         switch (readEventLine(key, words, line)) {
         case EventLineResult::NotAnEventKey: return false;
@@ -95,8 +94,8 @@ private:
         case EventLineResult::FileEnded: return true;
         case EventLineResult::Event: break;
         }
-        yacht_.evaluation.dateText = cutTo(line.date, kEventTokenLimit);
-        yacht_.evaluation.timeText = cutTo(line.time, kEventTokenLimit);
+        yacht_.evaluation.dateText = line.date.substr(0, kEventTokenLimit);
+        yacht_.evaluation.timeText = line.time.substr(0, kEventTokenLimit);
         if (number_ == 2) {
             splitDateAndTime(yacht_, line.kind);
             if (applyEventRule(yacht_, line.kind) == kEventRuleNotice && line.kind == kEventReset)

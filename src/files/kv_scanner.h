@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/status.h"
@@ -52,14 +53,15 @@ public:
     virtual ~WordReader() = default;
     // The next white-space-delimited word (white space and line ends are
     // skipped first), at most kMaxWord characters; empty once the file ended.
-    virtual std::string word() = 0;
+    // It stays valid until the scan returns.
+    virtual std::string_view word() = 0;
     virtual bool atEnd() const = 0;
 };
 
 // Called for a key outside the table. True when it has taken the words it
 // wanted (scanning goes on right after the last of them); false to have the
 // line skipped as for any unknown key.
-using OtherKeyHandler = std::function<bool(const std::string& key, WordReader& words)>;
+using OtherKeyHandler = std::function<bool(std::string_view key, WordReader& words)>;
 
 // Scans a file with the entry scanner: "$key value" entries, "/" comments,
 // white space, "#" as the end. Values stored before an error stay stored.

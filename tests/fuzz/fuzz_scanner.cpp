@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                         textKey("Yacht-ID", word, 15), continuedTextKey("Yachtname", name, 63)};
     // A handler that takes a few words of lines it knows, as the evaluation does.
     std::size_t taken = 0;
-    auto otherKey = [&taken](const std::string& key, WordReader& words) {
+    auto otherKey = [&taken](std::string_view key, WordReader& words) {
         if (key.empty() || key[0] != 'G') return false;
         for (int i = 0; i < 3 && !words.atEnd(); ++i) taken += words.word().size();
         return true;
