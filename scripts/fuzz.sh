@@ -12,8 +12,14 @@ build="$root/build/fuzz"
 seconds="${FUZZ_SECONDS:-30}"
 targets="${FUZZ_TARGETS:-scanner evaluation}"
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DWG_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"${FUZZ_JOBS:-2}" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)
+mkdir -p "$build"
+if ! { CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DWG_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
+       cmake --build "$build" -j"${FUZZ_JOBS:-2}" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)
+     } >"$build/build.log" 2>&1; then
+    tail -n 40 "$build/build.log"
+    echo "fuzz build FAILED"
+    exit 1
+fi
 
 failed=0
 for target in $targets; do

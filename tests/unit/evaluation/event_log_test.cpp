@@ -65,7 +65,7 @@ TEST_P(EventRules, EngineTotalEventCountPowerOns) {
 INSTANTIATE_TEST_SUITE_P(
     EventLog, EventRules,
     ::testing::Values(
-        RuleCase{"worked example",
+        RuleCase{"a race with three intervals and one power-on",
                  {eventLine("Generator Ein", "09:50:00"), eventLine("Generator Aus", "10:20:00"),
                   eventLine("Getriebe Ein", "11:00:00"), eventLine("Getriebe Aus", "11:30:00"),
                   eventLine("Start", "12:00:00"), eventLine("Stecker abgezogen", "13:40:00"),
