@@ -21,11 +21,12 @@ Status readSettings(const std::string& directory, Settings& settings, Clock& clo
 
 Status writeSettings(const std::string& directory, const Settings& settings) {
     EntryWriter out(kValueColumn);
-    out.integer("Windowgroesse_x", settings.windowWidth)
-        .integer("Windowgroesse_y", settings.windowHeight)
-        .text("Passwort", settings.password)
-        .integer("Zeitzone", settings.timeZone)
-        .endMarker();
+    out.integer("Windowgroesse_x", settings.windowWidth).integer("Windowgroesse_y", settings.windowHeight);
+    // An empty value would make the reader take the next line's key as the
+    // password and stop with a bad character; without the entry the password
+    // reads back empty, as it was.
+    if (!settings.password.empty()) out.text("Passwort", settings.password);
+    out.integer("Zeitzone", settings.timeZone).endMarker();
     return writeComplete(directory + kSettingsFileName, out.bytes());
 }
 

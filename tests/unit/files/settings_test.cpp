@@ -36,6 +36,20 @@ TEST(SettingsFile, ReplacesAnOldFileWhole) {
     EXPECT_EQ(dir.read("Wakeguard.ini"), kWritten);
 }
 
+TEST(SettingsFile, EmptyPasswordReadsBackEmptyAndKeepsTheRest) {
+    test::TempDir dir;
+    ASSERT_EQ(writeSettings(dir.programDir(), Settings{0, 0, "", 1}), kStatusOk);
+    EXPECT_EQ(dir.read("Wakeguard.ini"),
+              "$Windowgroesse_x                            0\r\n"
+              "$Windowgroesse_y                            0\r\n"
+              "$Zeitzone                                   1\r\n#");
+    Settings back{5, 5, "alt", 0};
+    test::VirtualClock clock;
+    EXPECT_EQ(readSettings(dir.programDir(), back, clock), kStatusOk);
+    EXPECT_EQ(back.password, "alt");  // a key the file lacks keeps its value
+    EXPECT_EQ(back.timeZone, 1);
+}
+
 TEST(SettingsFile, UnwritableDirectoryGivesO) {
     test::TempDir dir;
     EXPECT_EQ(writeSettings(dir.programDir() + "missing\\", Settings{}), kStatusCannotWrite);

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# End-to-end scenarios: the real Wakeguard.exe in a fresh Wakeguard/ folder
+# under Wine, inside Wine's own desktop on a virtual display, driven by
+# wg_e2e_driver.exe.
+#   scripts/e2e.sh [--exe PATH] [--filter TEXT] [--shots DIR] [--wine wine64|wine]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+exe="$here/build/win64/Wakeguard.exe"
+driver="$here/build/win64/tests/wg_e2e_driver.exe"
+filter=""
+shots=""
+wine_for_exe=/usr/lib/wine/wine64
+tree_src=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --exe) exe="$2"; shift 2 ;;
+    --tree) tree_src="$2"; shift 2 ;;   # an unzipped package to test as shipped
+    --filter) filter="$2"; shift 2 ;;
+    --shots) shots="$2"; shift 2 ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+done
+
+work="$here/build/e2e"
+source "$here/scripts/wine-env.sh"
+wg_wine_prefix_ready
+
+rm -rf "$work/Wakeguard" "$work/result.txt"
+mkdir -p "$work"
+if [ -n "$tree_src" ]; then
+  cp -r "$tree_src" "$work/Wakeguard"
+else
+  mkdir -p "$work/Wakeguard/bin" "$work/Wakeguard/init" "$work/Wakeguard/Daten"
+  cp "$exe" "$work/Wakeguard/bin/Wakeguard.exe"
+fi
+mkdir -p "$work/Wakeguard/init" "$work/Wakeguard/Daten"
+
+winpath() { printf 'Z:%s' "$(printf '%s' "$1" | sed 's|/|\\|g')"; }
+
+shots_arg=""
+if [ -n "$shots" ]; then
+  mkdir -p "$shots"
+  rm -f "$shots"/*.bmp
+  shots_arg="$(winpath "$(cd "$shots" && pwd)")\\"
+fi
+
+wg_start_display
+# The driver starts Wakeguard.exe inside Wine's desktop, so windows get frames.
+timeout 1500 "$WG_WINE64" explorer /desktop=wg,1024x768 "$(winpath "$driver")" \
+  "$(winpath "$work/Wakeguard")\\" "$(winpath "$work/result.txt")" "$filter" "$shots_arg" \
+  >"$work/driver.log" 2>&1 || true
+"$WG_WINESERVER" -w || true
+
+if [ ! -f "$work/result.txt" ]; then
+  echo "end-to-end: the driver left no result" >&2
+  cat "$work/driver.log" >&2 || true
+  exit 1
+fi
+cat "$work/result.txt"
+if [ -n "$shots" ] && command -v convert >/dev/null; then
+  for bmp in "$shots"/*.bmp; do
+    [ -e "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  done
+fi
+tail -n 1 "$work/result.txt" | grep -Eq '^[0-9]+ passed, 0 failed$'

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Wakeguard under Wine in a Wakeguard/ folder of
+# the build tree, on a virtual display when there is none.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+scripts/setup.sh
+scripts/build.sh win64
+source scripts/wine-env.sh
+wg_wine_prefix_ready
+
+tree="$here/build/run/Wakeguard"
+mkdir -p "$tree/bin" "$tree/init" "$tree/Daten"
+cp build/win64/Wakeguard.exe "$tree/bin/"
+[ -f "$tree/init/Wakeguard.ini" ] || cp packaging/Wakeguard.ini "$tree/init/"
+
+wg_start_display
+echo "Wakeguard runs on display $DISPLAY; folder $tree"
+cd "$tree/bin"
+"$WG_WINE64" explorer /desktop=Wakeguard,1024x768 Wakeguard.exe

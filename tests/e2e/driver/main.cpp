@@ -1,0 +1,82 @@
+// Runs the end-to-end scenarios against a Wakeguard folder and prints one
+// line per scenario and "N passed, N failed".
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "scenario.h"
+#include "ui.h"
+
+namespace e2e {
+
+std::vector<Scenario>& scenarios() {
+    static std::vector<Scenario> all;
+    return all;
+}
+
+bool Context::check(bool ok, const std::string& what, const char* file, int line) {
+    if (!ok) failures_.push_back(std::string(file) + ":" + std::to_string(line) + ": " + what);
+    return ok;
+}
+
+static std::string visible(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else out += c;
+    }
+    return out;
+}
+
+bool Context::checkEqual(const std::string& actual, const std::string& expected, const std::string& what,
+                         const char* file, int line) {
+    if (actual == expected) return true;
+    failures_.push_back(std::string(file) + ":" + std::to_string(line) + ": " + what + "\n      got:      \"" +
+                        visible(actual) + "\"\n      expected: \"" + visible(expected) + "\"");
+    return false;
+}
+
+void Context::shot(const std::string& name) {
+    if (shotDir_.empty()) return;
+    // Let the window finish painting first.
+    waitFor([] { return false; }, 300);
+    saveScreenshot(shotDir_ + name + ".bmp");
+}
+
+} // namespace e2e
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] [screenshot folder\\]\n");
+        return 2;
+    }
+    e2e::Tree tree{argv[1]};
+    const std::string resultPath = argv[2];
+    const std::string filter = argc > 3 ? argv[3] : "";
+    const std::string shots = argc > 4 ? argv[4] : "";
+    std::string report;
+    int passed = 0, failed = 0;
+    for (const e2e::Scenario& scenario : e2e::scenarios()) {
+        if (!filter.empty() && std::string(scenario.name).find(filter) == std::string::npos) continue;
+        e2e::clearFolder(tree.init());
+        e2e::clearFolder(tree.data());
+        e2e::Context ctx(tree, shots);
+        const DWORD start = GetTickCount();
+        scenario.run(ctx);
+        const double seconds = (GetTickCount() - start) / 1000.0;
+        char line[512];
+        std::snprintf(line, sizeof line, "%s  %-60s %6.1f s\n", ctx.failures().empty() ? "PASS" : "FAIL",
+                      scenario.name, seconds);
+        report += line;
+        for (const std::string& failure : ctx.failures()) report += "    " + failure + "\n";
+        (ctx.failures().empty() ? passed : failed)++;
+        std::fputs(line, stdout);
+        std::fflush(stdout);
+    }
+    report += std::to_string(passed) + " passed, " + std::to_string(failed) + " failed\n";
+    e2e::writeFile(resultPath, report);
+    std::fputs(report.c_str(), stdout);
+    return failed == 0 && passed > 0 ? 0 : 1;
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// The unzipped program folder under test: bin\Wakeguard.exe, init\, Daten\.
+struct Tree {
+    std::string root;  // ends with "\"
+    std::string bin() const { return root + "bin\\"; }
+    std::string init() const { return root + "init\\"; }
+    std::string data() const { return root + "Daten\\"; }
+    std::string settingsFile() const { return init() + "Wakeguard.ini"; }
+};
+
+bool writeFile(const std::string& path, const std::string& bytes);
+bool readFile(const std::string& path, std::string& bytes);
+void removeFile(const std::string& path);
+// Removes every file in a folder (not recursive).
+void clearFolder(const std::string& folder);
+
+// One run of Wakeguard.exe, started in bin\ as its working directory.
+class Program {
+public:
+    explicit Program(const Tree& tree) : tree_(tree) {}
+    ~Program();
+    bool start();
+    DWORD processId() const { return info_.dwProcessId; }
+    HWND waitMainWindow(DWORD deadlineMs = 15000);
+    // True when the process ended within the deadline; its exit code.
+    bool waitExit(DWORD& exitCode, DWORD deadlineMs = 15000);
+    void kill();
+
+private:
+    Tree tree_;
+    PROCESS_INFORMATION info_ = {};
+};
+
+} // namespace e2e

@@ -1,0 +1,53 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "program.h"
+
+namespace e2e {
+
+// What a scenario has at hand, and where its findings go.
+class Context {
+public:
+    Context(const Tree& tree, std::string shotDir) : tree(tree), shotDir_(std::move(shotDir)) {}
+    const Tree tree;
+
+    bool check(bool ok, const std::string& what, const char* file, int line);
+    bool checkEqual(const std::string& actual, const std::string& expected, const std::string& what,
+                    const char* file, int line);
+    // A screenshot named after the scenario step, when screenshots are asked for.
+    void shot(const std::string& name);
+    const std::vector<std::string>& failures() const { return failures_; }
+
+private:
+    std::string shotDir_;
+    std::vector<std::string> failures_;
+};
+
+struct Scenario {
+    const char* name;
+    void (*run)(Context&);
+};
+
+std::vector<Scenario>& scenarios();
+
+struct Register {
+    Register(const char* name, void (*run)(Context&)) { scenarios().push_back({name, run}); }
+};
+
+} // namespace e2e
+
+#define E2E_CONCAT2(a, b) a##b
+#define E2E_CONCAT(a, b) E2E_CONCAT2(a, b)
+#define SCENARIO(name)                                                          \
+    static void E2E_CONCAT(scenario_, __LINE__)(e2e::Context & ctx);           \
+    static e2e::Register E2E_CONCAT(registered_, __LINE__)(name, E2E_CONCAT(scenario_, __LINE__)); \
+    static void E2E_CONCAT(scenario_, __LINE__)(e2e::Context & ctx)
+
+#define CHECK(cond) ctx.check((cond), #cond, __FILE__, __LINE__)
+#define CHECK_TEXT(actual, expected) ctx.checkEqual((actual), (expected), #actual, __FILE__, __LINE__)
+// Ends the scenario when a step it depends on failed.
+#define REQUIRE(cond) \
+    do {              \
+        if (!CHECK(cond)) return; \
+    } while (0)
