@@ -1,10 +1,25 @@
 #include "app/application.h"
 
 #include "app/command_ids.h"
+#include "app/pc_clock.h"
+#include "app/shell_dialogs.h"
 #include "app/startup.h"
 #include "files/settings.h"
 
 namespace wg {
+
+// Every command the main window carries out. Identifiers from 1000 to 1023
+// that are not listed are taken and do nothing (grayed, disabled or absent
+// menu items, and "Hilfe").
+const Application::Command Application::kCommands[] = {
+    {cmd::kExit, false, &Application::closeRequested},
+    {cmd::kChangeProgramPassword, false, &Application::changePassword},  // asks for the login itself
+    {cmd::kScreenConfiguration, false, &Application::screenConfiguration},
+    {cmd::kAbout, false, &Application::about},
+    {cmd::kTimeZone, false, &Application::timeZone},
+    {cmd::kShowMessage, false, &Application::showMessage},
+    {cmd::kProgramLogin, false, &Application::programLogin},
+};
 
 void Application::painted() {
     if (!state_.firstPaint) return;
@@ -12,22 +27,18 @@ void Application::painted() {
     command(cmd::kProgramLogin);
 }
 
-void Application::timerTick() {
-    switch (state_.settings.timeZone) {
-    case 0: state_.pcTime = shell_.systemTime(); break;
-    case 1: state_.pcTime = shell_.localTime(); break;
-    default: break;  // no sample: the last one stays
-    }
-}
+void Application::timerTick() { samplePcClock(shell_, state_.settings.timeZone, state_.pcTime); }
+
+std::string Application::clientText() const { return pcClockLine(state_.settings.timeZone, state_.pcTime); }
 
 bool Application::command(int id) {
-    switch (id) {
-    case cmd::kExit:
-        closeRequested();
+    for (const Command& command : kCommands) {
+        if (command.id != id) continue;
+        if (command.gated && !login_.gate()) return true;
+        (this->*command.run)();
         return true;
-    default:
-        return id >= 1000 && id <= 1023;
     }
+    return id >= cmd::kExit && id <= cmd::kShowEvaluation;
 }
 
 void Application::closeRequested() {
@@ -35,5 +46,25 @@ void Application::closeRequested() {
 }
 
 void Application::shutdown() { writeSettings(kSettingsDirectory, state_.settings); }
+
+void Application::screenConfiguration() {
+    ScreenDialog dialog(state_.settings);
+    shell_.runDialog(dialog);
+}
+
+void Application::about() {
+    AboutDialog dialog;
+    shell_.runDialog(dialog);
+}
+
+void Application::timeZone() {
+    TimeZoneDialog dialog(state_.settings);
+    shell_.runDialog(dialog);
+}
+
+void Application::showMessage() {
+    MessageDialog dialog(state_);
+    shell_.runDialog(dialog);
+}
 
 } // namespace wg

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/app_state.h"
+#include "app/program_login.h"
 #include "platform/clock.h"
 #include "platform/shell.h"
 
@@ -9,7 +10,7 @@ namespace wg {
 class Application {
 public:
     Application(AppState& state, Shell& shell, Clock& clock)
-        : state_(state), shell_(shell), clock_(clock) {}
+        : state_(state), shell_(shell), clock_(clock), login_(state, shell) {}
 
     // Every paint; the first one of the run starts the program login.
     void painted();
@@ -21,13 +22,30 @@ public:
     void closeRequested();
     // The main window is being destroyed: keep the settings.
     void shutdown();
+    // What the main window shows: the PC clock and its time base.
+    std::string clientText() const;
 
     AppState& state() { return state_; }
 
 private:
+    struct Command {
+        int id;
+        bool gated;  // behind the program login
+        void (Application::*run)();
+    };
+    static const Command kCommands[];
+
+    void changePassword() { login_.changePassword(); }
+    void screenConfiguration();
+    void about();
+    void timeZone();
+    void showMessage();
+    void programLogin() { login_.run(); }
+
     AppState& state_;
     Shell& shell_;
     [[maybe_unused]] Clock& clock_;
+    ProgramLogin login_;
 };
 
 } // namespace wg

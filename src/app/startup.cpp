@@ -4,6 +4,12 @@ namespace wg {
 
 std::string mainWindowTitle() { return std::string(kProgramName) + kReleaseText; }
 
+WindowSize mainWindowSize(int storedWidth, int storedHeight) {
+    constexpr int kMinWidth = 320;
+    constexpr int kMinHeight = 200;
+    return {storedWidth < kMinWidth ? kMinWidth : storedWidth, storedHeight < kMinHeight ? kMinHeight : storedHeight};
+}
+
 std::optional<BoxRequest> settingsProblemBox(Status status) {
     BoxRequest box;
     box.icon = BoxIcon::Error;

@@ -16,6 +16,17 @@ inline constexpr unsigned kClockTimerPeriodMs = 1000;
 
 std::string mainWindowTitle();
 
+struct WindowSize {
+    int width;
+    int height;
+};
+
+// The size the main window is created with: the stored one, but never so
+// small that the menu and the client area vanish (a window without client
+// area gets no paint, so the login at the first paint would never come).
+// The stored values themselves stay as they are.
+WindowSize mainWindowSize(int storedWidth, int storedHeight);
+
 // The box start-up shows for a settings read that did not succeed; none for 0.
 std::optional<BoxRequest> settingsProblemBox(Status status);
 

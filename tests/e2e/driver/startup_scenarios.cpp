@@ -8,15 +8,7 @@ namespace {
 const std::string kTitle =
     " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm - Release 1.0 - Vers.1.3";
 
-std::string settings(const std::string& width, const std::string& height, const std::string& password,
-                     const std::string& zone) {
-    std::string bytes = "$Windowgroesse_x                            " + width + "\r\n";
-    bytes += "$Windowgroesse_y                            " + height + "\r\n";
-    // The program writes no password entry while it has none.
-    if (!password.empty()) bytes += "$Passwort                                   " + password + "\r\n";
-    bytes += "$Zeitzone                                   " + zone + "\r\n#";
-    return bytes;
-}
+using e2e::settingsFile;
 
 struct BadSettings {
     const char* name;
@@ -39,6 +31,8 @@ void startsAfterSettingsBox(e2e::Context& ctx, const BadSettings& bad, const std
     e2e::clickItem(box, IDOK);
     HWND main = program.waitMainWindow();
     REQUIRE(main != nullptr);
+    // The login prompt follows even in the smallest window.
+    CHECK(e2e::waitTopLevel(program.processId(), "#32770", "Passwortabfrage") != nullptr);
     e2e::dismissLogin(program);
     CHECK_TEXT(e2e::windowText(main), kTitle);
     e2e::endProgram(ctx, program, main);
@@ -54,7 +48,7 @@ SCENARIO("start without settings file: message, minimal window, exit question, s
                            "startup-missing-settings");
     std::string written;
     CHECK(e2e::readFile(ctx.tree.settingsFile(), written));
-    CHECK_TEXT(written, settings("0", "0", "", "0"));
+    CHECK_TEXT(written, settingsFile("0", "0", "", "0"));
 }
 
 SCENARIO("start with a bad character in the settings file") {
@@ -74,13 +68,13 @@ SCENARIO("start with a settings file without end marker") {
 }
 
 SCENARIO("window at the top left with the stored size; No keeps the program running") {
-    const std::string stored = settings("800", "600", "geheim", "2");
+    const std::string stored = settingsFile("800", "600", "geheim", "2");
     e2e::writeFile(ctx.tree.settingsFile(), stored);
     e2e::Program program(ctx.tree);
     REQUIRE(program.start());
     HWND main = program.waitMainWindow();
     REQUIRE(main != nullptr);
-    e2e::dismissLogin(program);
+    e2e::dismissLogin(program, "geheim");
     RECT rect;
     GetWindowRect(main, &rect);
     CHECK(rect.left == 0 && rect.top == 0);

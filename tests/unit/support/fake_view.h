@@ -1,44 +1,50 @@
 #pragma once
 #include <map>
 #include <string>
-#include <vector>
 
+#include "platform/dialog_logic.h"
 #include "platform/dialog_view.h"
 
 namespace wg::test {
 
-// A dialog window as a map of control texts; records what the logic did.
+// A dialog window as a map of texts; also plays the user's part.
 class FakeView final : public DialogView {
 public:
-    struct Radio {
-        int first, last, id;
-    };
-
-    std::string fieldText(int id) override {
-        auto it = texts.find(id);
-        return it == texts.end() ? std::string() : it->second.substr(0, 1024);
-    }
-    void setText(int id, const std::string& text) override { texts[id] = text; }
-    void checkRadio(int first, int last, int id) override { radios.push_back({first, last, id}); }
-    void enable(int id, bool enabled) override { enabled_[id] = enabled; }
-    void setVisible(bool visible) override { visibleChanges.push_back(visible); }
-    void repaintNow() override { ++repaints; }
-    void close(int result) override { closes.push_back(result); }
-
-    bool isEnabled(int id) const {
-        auto it = enabled_.find(id);
-        return it == enabled_.end() || it->second;
-    }
-    bool closed() const { return !closes.empty(); }
-
     std::map<int, std::string> texts;
-    std::vector<Radio> radios;
-    std::vector<bool> visibleChanges;
-    std::vector<int> closes;
+    std::map<int, bool> checked;
+    std::map<int, bool> enabled;
+    bool visible = true;
+    bool closed = false;
+    int result = 0;
     int repaints = 0;
 
-private:
-    std::map<int, bool> enabled_;
+    std::string fieldText(int id) override {
+        std::string text = texts[id];
+        std::size_t end = text.find_first_of("\r\n");
+        if (end != std::string::npos) text.resize(end);
+        return text.substr(0, 1024);
+    }
+    void setText(int id, const std::string& text) override { texts[id] = text; }
+    void checkRadio(int first, int last, int id) override {
+        for (int i = first; i <= last; ++i) checked[i] = (i == id);
+    }
+    void enable(int id, bool on) override { enabled[id] = on; }
+    void setVisible(bool on) override { visible = on; }
+    void repaintNow() override { ++repaints; }
+    void close(int code) override {
+        closed = true;
+        result = code;
+    }
+
+    // The user types into a field and moves on.
+    void type(DialogLogic& logic, int id, const std::string& text) {
+        texts[id] = text;
+        logic.fieldLeft(*this, id);
+    }
+    bool isChecked(int id) const {
+        auto it = checked.find(id);
+        return it != checked.end() && it->second;
+    }
 };
 
 } // namespace wg::test
