@@ -1,5 +1,8 @@
 #include "files/kv_scanner.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "files/text.h"
 #include "platform/file_system.h"
 
@@ -24,42 +27,51 @@ namespace {
 bool isWhite(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Reading position over the file's bytes.
-class Cursor {
+class Cursor final : public WordReader {
 public:
-    explicit Cursor(const std::string& bytes) : bytes_(bytes) {}
-    bool atEnd() const { return pos_ >= bytes_.size(); }
+    explicit Cursor(std::string_view bytes) : bytes_(bytes) {}
+    bool atEnd() const override { return pos_ >= bytes_.size(); }
     char next() { return bytes_[pos_++]; }
+    std::size_t position() const { return pos_; }
 
     // The next white-space-delimited word; white space and line ends are
     // skipped first. At most kMaxWord characters are taken.
-    std::string word() {
+    std::string_view word() override {
         while (!atEnd() && isWhite(bytes_[pos_])) ++pos_;
-        std::size_t start = pos_;
-        while (!atEnd() && !isWhite(bytes_[pos_]) && pos_ - start < kMaxWord) ++pos_;
+        const std::size_t start = pos_;
+        const std::size_t stop = std::min(bytes_.size(), start + kMaxWord);
+        while (pos_ < stop && !isWhite(bytes_[pos_])) ++pos_;
         return bytes_.substr(start, pos_ - start);
     }
 
     // Skips the rest of a line the way a 132-byte line read does: at most 131
     // characters, up to and including the line end.
     void skipLine() {
-        for (int n = 0; n < 131 && !atEnd(); ++n)
-            if (next() == '\n') return;
+        const std::size_t stop = std::min(bytes_.size(), pos_ + 131);
+        const void* end = std::memchr(bytes_.data() + pos_, '\n', stop - pos_);
+        pos_ = end ? static_cast<std::size_t>(static_cast<const char*>(end) - bytes_.data()) + 1 : stop;
     }
 
 private:
-    const std::string& bytes_;
+    std::string_view bytes_;
     std::size_t pos_ = 0;
 };
 
+// CR LF read as LF, as a text-mode stream delivers it; a lone CR stays.
 std::string toTextMode(const std::string& bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) out += bytes[i];
+    std::string out(bytes.size(), '\0');
+    char* to = out.data();
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = bytes[i];
+        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') continue;
+        *to++ = c;
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 
-const KeyEntry* findKey(const std::vector<KeyEntry>& keys, const std::string& key) {
+const KeyEntry* findKey(const std::vector<KeyEntry>& keys, std::string_view key) {
     for (const KeyEntry& entry : keys)
         if (entry.key == key) return &entry;
     return nullptr;
@@ -68,17 +80,22 @@ const KeyEntry* findKey(const std::vector<KeyEntry>& keys, const std::string& ke
 } // namespace
 
 Status scanBytes(const std::string& raw, const ReaderParams& params,
-                 const std::vector<KeyEntry>& keys, Clock& clock) {
-    const std::string bytes = params.textMode ? toTextMode(raw) : raw;
-    Cursor in(bytes);
+                 const std::vector<KeyEntry>& keys, Clock& clock,
+                 const OtherKeyHandler& otherKey) {
+    std::string translated;
+    if (params.textMode) translated = toTextMode(raw);
+    Cursor in(params.textMode ? translated : raw);
     const std::int64_t startMs = clock.nowMs();
     const std::int64_t limitMs = std::int64_t(params.timeLimitSeconds) * 1000;
     std::int64_t elapsed = 0;
     const KeyEntry* continued = nullptr;
     std::string continuedValue;
-    // The clock is read every few thousand characters; reading it per
-    // character would cost more than the scan itself.
-    unsigned sinceClockRead = 0;
+    const std::string_view idKey = params.idKey ? params.idKey : "";
+    // The clock is read every few thousand characters, counting those taken
+    // by words and skipped lines too; reading it per character would cost
+    // more than the scan itself.
+    constexpr std::size_t kClockInterval = 4096;
+    std::size_t nextClockRead = kClockInterval;
 
     for (;;) {
         if (elapsed >= params.timeLimitSeconds) return kStatusNoEndMarker;
@@ -92,8 +109,8 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
             return kStatusNoEndMarker;
         }
         const char c = in.next();
-        if (++sinceClockRead >= 4096) {
-            sinceClockRead = 0;
+        if (in.position() >= nextClockRead) {
+            nextClockRead = in.position() + kClockInterval;
             elapsed = elapsedSeconds(clock, startMs);
         }
         switch (c) {
@@ -101,7 +118,7 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
             break;
         case ' ':
             if (continued) {
-                std::string more = in.word();
+                const std::string_view more = in.word();
                 if (!more.empty()) {
                     continuedValue += ' ';
                     continuedValue += more;
@@ -113,21 +130,21 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
             return kStatusOk;
         case '$': {
             continued = nullptr;
-            const std::string key = in.word();
-            if (params.idKey && key == params.idKey) {
+            const std::string_view key = in.word();
+            if (!idKey.empty() && key == idKey) {
                 if (in.word() != params.idValue) return kStatusWrongFileKind;
                 break;
             }
             const KeyEntry* entry = findKey(keys, key);
             if (!entry) {
-                in.skipLine();
+                if (!(otherKey && otherKey(key, in))) in.skipLine();
                 break;
             }
-            const std::string value = in.word();
+            const std::string_view value = in.word();
             if (entry->kind == ValueKind::Integer) {
                 entry->setInteger(leadingInt(value));
             } else {
-                entry->setText(value);
+                entry->setText(std::string(value));
                 if (entry->kind == ValueKind::ContinuedText) {
                     continued = entry;
                     continuedValue = value;
@@ -145,10 +162,11 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
 }
 
 Status scanFile(const std::string& programPath, const ReaderParams& params,
-                const std::vector<KeyEntry>& keys, Clock& clock) {
+                const std::vector<KeyEntry>& keys, Clock& clock,
+                const OtherKeyHandler& otherKey) {
     std::string bytes;
     if (!readWholeFile(programPath, bytes)) return params.openFailure;
-    return scanBytes(bytes, params, keys, clock);
+    return scanBytes(bytes, params, keys, clock, otherKey);
 }
 
 } // namespace wg

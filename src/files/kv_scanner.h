@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/status.h"
@@ -45,13 +46,32 @@ KeyEntry continuedTextKey(std::string key, std::string& field, std::size_t limit
 // scanned on as characters.
 inline constexpr std::size_t kMaxWord = 1023;
 
+// The words of a file from where the scanner stands, for a handler of keys
+// outside the table.
+class WordReader {
+public:
+    virtual ~WordReader() = default;
+    // The next white-space-delimited word (white space and line ends are
+    // skipped first), at most kMaxWord characters; empty once the file ended.
+    // It stays valid until the scan returns.
+    virtual std::string_view word() = 0;
+    virtual bool atEnd() const = 0;
+};
+
+// Called for a key outside the table. True when it has taken the words it
+// wanted (scanning goes on right after the last of them); false to have the
+// line skipped as for any unknown key.
+using OtherKeyHandler = std::function<bool(std::string_view key, WordReader& words)>;
+
 // Scans a file with the entry scanner: "$key value" entries, "/" comments,
 // white space, "#" as the end. Values stored before an error stay stored.
 Status scanFile(const std::string& programPath, const ReaderParams& params,
-                const std::vector<KeyEntry>& keys, Clock& clock);
+                const std::vector<KeyEntry>& keys, Clock& clock,
+                const OtherKeyHandler& otherKey = {});
 
 // The same over bytes already in memory (after the open succeeded).
 Status scanBytes(const std::string& bytes, const ReaderParams& params,
-                 const std::vector<KeyEntry>& keys, Clock& clock);
+                 const std::vector<KeyEntry>& keys, Clock& clock,
+                 const OtherKeyHandler& otherKey = {});
 
 } // namespace wg

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -7,6 +8,13 @@
 namespace wg {
 
 inline constexpr std::size_t kRegattaTextLimit = 255;
+
+// The regatta times as two-character texts for the logger, in this order.
+enum RegattaTimeText : std::size_t {
+    kStartMinuteText, kStartHourText, kStartDayText, kStartMonthText, kStartYearText,
+    kEndMinuteText, kEndHourText, kEndDayText, kEndMonthText, kEndYearText,
+    kRegattaTimeTextCount
+};
 
 // The race all yachts of one evaluation share; one instance for the run.
 struct RegattaRecord {
@@ -17,6 +25,7 @@ struct RegattaRecord {
     TimeOfRegatta start;           // second always 0
     TimeOfRegatta end;
     DateTimeRecord scratch;        // typed values during their range check
+    std::array<std::string, kRegattaTimeTextCount> timeTexts;  // two characters each
 };
 
 } // namespace wg

@@ -6,7 +6,7 @@
 
 namespace wg {
 
-std::int32_t leadingInt(const std::string& text) {
+std::int32_t leadingInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     bool negative = false;

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace wg {
 
@@ -13,7 +14,7 @@ inline std::string cutTo(const std::string& text, std::size_t limit) {
 // Decimal value of a text as the program reads numbers everywhere: optional
 // leading blanks and a sign, then digits up to the first other character; no
 // digits give 0. Values beyond 32 bits are held at the nearest bound.
-std::int32_t leadingInt(const std::string& text);
+std::int32_t leadingInt(std::string_view text);
 
 // printf into a std::string; never truncates.
 std::string format(const char* fmt, ...)

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -11,13 +12,27 @@ inline constexpr std::size_t kYachtIdLimit = 15;
 inline constexpr std::size_t kSerialNumberLimit = 15;
 inline constexpr std::size_t kYachtNameLimit = 63;
 inline constexpr std::size_t kMasterPasswordLimit = 8;
+inline constexpr std::size_t kEventTokenLimit = 31;
 
-// What the evaluation of a yacht's event log found.
+// The four kinds of event line the evaluation tells apart.
+enum EventKind : std::size_t { kEventOn, kEventOff, kEventStart, kEventReset, kEventKindCount };
+
+// What the evaluation of a yacht's event log found, and its working state.
 struct YachtEvaluation {
     double engineTotalSeconds = 0;
     std::int32_t eventCount = 0;
     std::int32_t powerOnCount = 0;
     std::string durationText;
+
+    std::string dateText;   // date and time word of the event line in hand,
+    std::string timeText;   // at most kEventTokenLimit characters each
+    // Components of the last line of each kind, hour to year.
+    std::array<FinishTime, kEventKindCount> components{};
+    double regattaStart = 0;  // second counts: the evaluation window
+    double finish = 0;
+    double pendingOn = 0;     // start of a running interval not yet closed
+    bool onPending = false;
+    std::array<double, kEventKindCount> lineSeconds{};  // last line of each kind
 };
 
 // The yacht being configured, read out or evaluated; one instance for the run.
