@@ -28,7 +28,7 @@ TEST_P(TypedFieldCases, StoresOrRefusesAndReopens) {
     bool closedBeforeMessage = false;
     TypedFieldContext context{view, shell, regatta,
                               [&](const std::string& text) {
-                                  closedBeforeMessage = view.closed && shell.posted.empty();
+                                  closedBeforeMessage = view.closed() && shell.commandsPosted.empty();
                                   shown.push_back(text);
                               },
                               kReopen};
@@ -42,11 +42,11 @@ TEST_P(TypedFieldCases, StoresOrRefusesAndReopens) {
     if (c.outcome == TypedFieldOutcome::Refused) {
         EXPECT_EQ(shown, std::vector<std::string>{rangeMessage(c.kind)}) << c.typed;
         EXPECT_TRUE(closedBeforeMessage) << c.typed;
-        EXPECT_EQ(shell.posted, std::vector<int>{kReopen}) << c.typed;
+        EXPECT_EQ(shell.commandsPosted, std::vector<int>{kReopen}) << c.typed;
     } else {
         EXPECT_TRUE(shown.empty()) << c.typed;
-        EXPECT_FALSE(view.closed) << c.typed;
-        EXPECT_TRUE(shell.posted.empty()) << c.typed;
+        EXPECT_FALSE(view.closed()) << c.typed;
+        EXPECT_TRUE(shell.commandsPosted.empty()) << c.typed;
     }
 }
 
@@ -83,8 +83,8 @@ TEST(TypedField, EmptyFieldChangesNothing) {
     EXPECT_FALSE(stored);
     EXPECT_EQ(regatta.scratch.hour, 17);
     EXPECT_EQ(messages, 0);
-    EXPECT_FALSE(view.closed);
-    EXPECT_TRUE(shell.posted.empty());
+    EXPECT_FALSE(view.closed());
+    EXPECT_TRUE(shell.commandsPosted.empty());
 }
 
 TEST(TypedField, TheTypedValueIsCheckedInTheDateTimeRecord) {
