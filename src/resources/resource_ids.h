@@ -7,3 +7,7 @@
 #define IDS_FILTER_REGATTA 1
 #define IDS_FILTER_YACHT 2
 #define IDS_FILTER_YACHT_REGATTA 3
+
+// Dialog IDD_MasterPassWortEingabe: the logger password.
+#define IDC_LOGGER_PASSWORD_PROMPT 1261
+#define IDC_LOGGER_PASSWORD_FIELD 1262
