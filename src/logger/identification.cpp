@@ -20,7 +20,8 @@ std::string fieldAfter(const std::string& reply, std::size_t from, std::size_t e
 
 } // namespace
 
-Identification extractIdentification(const std::string& reply) {
+Identification extractIdentification(const std::string& bytes) {
+    const std::string reply = bytes.c_str();
     Identification id;
     const std::size_t first = reply.find(':');
     if (first == std::string::npos) return id;
