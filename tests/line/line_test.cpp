@@ -50,6 +50,17 @@ TEST(Line, IdentificationReadsSerialNumberAndYachtId) {
     EXPECT_EQ(line.sim.received(), "D\r");
 }
 
+// With echo reads of 1 byte the stray byte behind the echo of "D" is taken
+// for the echo of CR, so the CR goes again; the query still succeeds.
+TEST(Line, StrayByteBehindAnEchoMakesTheNextCharacterGoAgain) {
+    OnTheLine line({"--logged-in", "--fault=extra-byte", "--fault-count=1"});
+    ASSERT_TRUE(line.sim.ready());
+    YachtRecord yacht;
+    EXPECT_EQ(identificationQuery(line.context, yacht), kIdentified);
+    EXPECT_EQ(line.sim.received(), "D\r\r");
+    EXPECT_EQ(yacht.serialNumber, "100234");
+}
+
 TEST(Line, ReadReturnsTheEchoAloneAtOnceAndWaitsASecondOnSilence) {
     test::SimProcess sim({});
     ASSERT_TRUE(sim.ready());

@@ -77,12 +77,4 @@ std::string SimProcess::received() const {
     return bytes;
 }
 
-std::vector<long long> SimProcess::receiveTimes() const {
-    std::ifstream in(log_);
-    std::vector<long long> times;
-    std::string line;
-    while (std::getline(in, line)) times.push_back(std::atoll(line.c_str()));
-    return times;
-}
-
 } // namespace wg::test

@@ -15,8 +15,6 @@ public:
     const std::string& linkPath() const { return link_; }
     // The bytes the simulator received, from its log.
     std::string received() const;
-    // The receive times in ms, one per byte.
-    std::vector<long long> receiveTimes() const;
 
 private:
     int pid_ = -1;

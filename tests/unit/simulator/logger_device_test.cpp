@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "device_config.h"
 #include "logger_device.h"
 
@@ -183,6 +186,24 @@ TEST(DeviceConfig, BadSettingsAreNamed) {
         EXPECT_FALSE(applySettingsText(config, c.text, error));
         EXPECT_EQ(error, c.error);
     }
+}
+
+} // namespace
+} // namespace wg::sim
+
+namespace wg::sim {
+namespace {
+
+TEST(DeviceConfig, ExampleFileHoldsTheDemoLogger) {
+    std::ifstream in(WG_SIMULATOR_DIR "/example_state.txt", std::ios::binary);
+    ASSERT_TRUE(in);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    DeviceConfig config;
+    std::string error;
+    ASSERT_TRUE(applySettingsText(config, text, error)) << error;
+    const DeviceState demo;
+    EXPECT_EQ(config.state.events, demo.events);
+    EXPECT_EQ(config.state.masterPassword, demo.masterPassword);
 }
 
 } // namespace
