@@ -159,7 +159,7 @@ std::string settingsHelp() {
            "  send-limit=N         falls silent for good after sending N bytes in all\n"
            "                       (echoes included); 0 = never\n"
            "  pace=0|1             send at 480 bytes/s as 4800 baud does [0]\n"
-           "  answer-delay=MS      pause between last echo and answer  [30]\n"
+           "  answer-delay=MS      pause between last echo and answer  [50]\n"
            "  erase-ms=MS          time from C to \"EEProm geloescht\"  [5000]\n";
 }
 

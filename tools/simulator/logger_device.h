@@ -58,7 +58,7 @@ struct Behaviour {
     bool paced = false;
     // A real logger answers a moment after the echo of a command's last
     // character; the program relies on the echo arriving alone.
-    int answerDelayMs = 30;
+    int answerDelayMs = 50;
     // How long the erase takes before it is confirmed.
     int eraseMs = 5000;
 };

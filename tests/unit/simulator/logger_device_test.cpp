@@ -67,9 +67,9 @@ TEST(LoggerDevice, EchoComesAtOnceAndTheAnswerAMomentLater) {
     EXPECT_EQ(device.take(10, 100), "F");
     device.receive("\r", 200);
     EXPECT_EQ(device.take(10, 200), "\r");
-    EXPECT_EQ(device.take(10, 229), "");
-    EXPECT_EQ(device.nextByteAtMs(), 230);
-    EXPECT_EQ(device.take(100, 230), "\nBetriebsart: 3\r\n");
+    EXPECT_EQ(device.take(10, 249), "");
+    EXPECT_EQ(device.nextByteAtMs(), 250);
+    EXPECT_EQ(device.take(100, 250), "\nBetriebsart: 3\r\n");
 }
 
 TEST(LoggerDevice, GluedAnswerFollowsTheEchoAtOnce) {
@@ -139,8 +139,8 @@ TEST(LoggerDevice, EraseConfirmsAfterItsTimeAndEmptiesTheMemory) {
     LoggerDevice device({}, behaviour);
     device.receive("C\r", 0);
     EXPECT_EQ(device.take(1000, 1000), "C\r\nEEProm Size = 8192\r\n");
-    EXPECT_EQ(device.take(1000, 120029), "");
-    EXPECT_EQ(device.take(1000, 120030), "EEProm geloescht\r\n");
+    EXPECT_EQ(device.take(1000, 120049), "");
+    EXPECT_EQ(device.take(1000, 120050), "EEProm geloescht\r\n");
     EXPECT_TRUE(device.state().events.empty());
     EXPECT_EQ(answerTo(device, "I\r"), "I\r\nEreigniss Ende\r\n");
 }
