@@ -45,6 +45,9 @@ if [ -n "$shots" ]; then
 fi
 
 wg_start_display
+sim_state="$work/logger-state.txt"
+rm -f "$sim_state"
+wg_start_simulator "$sim_state"
 # The driver starts Wakeguard.exe inside Wine's desktop, so windows get frames.
 timeout 1500 "$WG_WINE64" explorer /desktop=wg,1024x768 "$(winpath "$driver")" \
   "$(winpath "$work/Wakeguard")\\" "$(winpath "$work/result.txt")" "$filter" "$shots_arg" \

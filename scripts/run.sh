@@ -5,7 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 scripts/setup.sh
-scripts/build.sh win64
+scripts/build.sh native win64
 source scripts/wine-env.sh
 wg_wine_prefix_ready
 
@@ -15,6 +15,10 @@ cp build/win64/Wakeguard.exe "$tree/bin/"
 [ -f "$tree/init/Wakeguard.ini" ] || cp packaging/Wakeguard.ini "$tree/init/"
 
 wg_start_display
-echo "Wakeguard runs on display $DISPLAY; folder $tree"
+# A simulated logger on COM1 (master password MASTER); edit
+# build/run/logger-state.txt to change it (see wg_logger_sim --help).
+touch "$here/build/run/logger-state.txt"
+wg_start_simulator "$here/build/run/logger-state.txt"
+echo "Wakeguard runs on display $DISPLAY; folder $tree; simulated logger on COM1"
 cd "$tree/bin"
 "$WG_WINE64" explorer /desktop=Wakeguard,1024x768 Wakeguard.exe

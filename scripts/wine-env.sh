@@ -17,14 +17,41 @@ wg_wine_prefix_ready() {
   fi
 }
 
+# Background helpers of this script, ended when it exits.
+WG_BACKGROUND_PIDS=()
+wg_end_background() {
+  local pid
+  for pid in "${WG_BACKGROUND_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+}
+trap wg_end_background EXIT
+
+# The simulated logger on a pseudo-terminal, which Wine uses as COM1. It
+# starts afresh whenever the file $1 changes (end-to-end scenarios write it).
+wg_start_simulator() {
+  local watch=$1
+  local sim="$here/build/native/tools/simulator/wg_logger_sim"
+  local link="$here/build/com1"
+  rm -f "$here/build/sim.out"
+  "$sim" --link="$link" --log="$here/build/com1-received.log" --watch="$watch" >"$here/build/sim.out" 2>&1 &
+  WG_BACKGROUND_PIDS+=($!)
+  local i=0
+  until grep -q '^ready ' "$here/build/sim.out" 2>/dev/null; do
+    i=$((i + 1))
+    if [ $i -gt 100 ]; then echo "the logger simulator did not start" >&2; cat "$here/build/sim.out" >&2; return 1; fi
+    sleep 0.1
+  done
+  # COM1 follows the registry; the next Wine start maps it to the link.
+  "$WG_WINE64" reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$link" /f >/dev/null 2>&1
+  "$WG_WINESERVER" -k || true
+}
+
 wg_start_display() {
   if [ -z "${DISPLAY:-}" ]; then
     local n=77
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    WG_XVFB_PID=$!
+    WG_BACKGROUND_PIDS+=($!)
     export DISPLAY=":$n"
-    trap 'kill $WG_XVFB_PID 2>/dev/null || true' EXIT
     local i=0
     while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
   fi

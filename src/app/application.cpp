@@ -9,6 +9,7 @@
 #include "files/regatta_display_dialog.h"
 #include "files/regatta_entry_dialog.h"
 #include "files/settings.h"
+#include "logger/password_dialog.h"
 
 namespace wg {
 
@@ -28,6 +29,7 @@ const Application::Command Application::kCommands[] = {
     {cmd::kConfigureYacht, false, &Application::configureYacht},  // its own login rule
     {cmd::kReadOutAndEvaluate, false, &Application::readOutAndEvaluate},
     {cmd::kFileSave, false, &Application::fileSave},
+    {cmd::kMasterPassword, true, &Application::masterPassword},
     {cmd::kShowMessage, false, &Application::showMessage},
     {cmd::kProgramLogin, false, &Application::programLogin},
 };
@@ -128,6 +130,15 @@ void Application::readOutAndEvaluate() {
         command(cmd::kLoadRegattaData);
     }
     // The readout dialog opens here once the logger readout is in place.
+}
+
+} // namespace wg
+
+namespace wg {
+
+void Application::masterPassword() {
+    LoggerPasswordDialog dialog(logger_, PasswordKind::Master, state_.yacht.masterPassword);
+    shell_.runDialog(dialog);
 }
 
 } // namespace wg

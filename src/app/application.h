@@ -1,6 +1,8 @@
 #pragma once
 #include "app/app_state.h"
 #include "app/program_login.h"
+#include "logger/exchange.h"
+#include "platform/serial_port.h"
 #include "platform/clock.h"
 #include "platform/shell.h"
 
@@ -9,8 +11,9 @@ namespace wg {
 // The main window's behaviour: first paint, timer, commands, exit.
 class Application {
 public:
-    Application(AppState& state, Shell& shell, Clock& clock)
-        : state_(state), shell_(shell), clock_(clock), login_(state, shell) {}
+    Application(AppState& state, Shell& shell, Clock& clock, SerialPortFactory& ports)
+        : state_(state), shell_(shell), clock_(clock), login_(state, shell),
+          logger_{ports, clock, state.message, shell} {}
 
     // Every paint; the first one of the run starts the program login.
     void painted();
@@ -48,11 +51,13 @@ private:
     void loadYachtData();
     void configureYacht();
     void readOutAndEvaluate();
+    void masterPassword();
 
     AppState& state_;
     Shell& shell_;
     Clock& clock_;
     ProgramLogin login_;
+    LoggerContext logger_;
 };
 
 } // namespace wg

@@ -11,6 +11,7 @@ public:
     static constexpr std::size_t kLimit = 1023;
 
     const std::string& text() const { return text_; }
+    std::size_t size() const { return text_.size(); }
     void set(const std::string& text) { text_ = text.substr(0, kLimit); }
     void append(const std::string& more) {
         if (text_.size() < kLimit) text_ += more.substr(0, kLimit - text_.size());

@@ -22,3 +22,7 @@
 #define IDC_SAVE_NAME 1251
 #define IDC_SAVE_PROMPT 1252
 #define IDC_OVERWRITE 1253
+
+// Dialog IDD_MasterPassWortEingabe: the logger password.
+#define IDC_LOGGER_PASSWORD_PROMPT 1261
+#define IDC_LOGGER_PASSWORD_FIELD 1262

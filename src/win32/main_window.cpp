@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "platform/clock.h"
 #include "resources/resource_ids.h"
+#include "win32/serial_port_win32.h"
 #include "win32/win32_shell.h"
 
 namespace wg {
@@ -15,8 +16,9 @@ namespace {
 
 struct MainWindow {
     Win32Shell shell;
+    Win32SerialPortFactory ports;
     Application app;
-    explicit MainWindow(AppState& state) : app(state, shell, systemClock()) {}
+    explicit MainWindow(AppState& state) : app(state, shell, systemClock(), ports) {}
 };
 
 // Draws off screen first, so the clock's once-a-second repaint never flickers.

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "platform/command_ids.h"
 #include "support/fake_shell.h"
+#include "support/no_ports.h"
 #include "support/virtual_clock.h"
 
 namespace wg {
@@ -32,7 +33,8 @@ struct Program {
     AppState state;
     FakeShell shell;
     test::VirtualClock clock;
-    Application app{state, shell, clock};
+    test::NoPorts ports;
+    Application app{state, shell, clock, ports};
     std::vector<std::string> messages;  // texts shown in the message dialog
 
     explicit Program(const std::string& password) {

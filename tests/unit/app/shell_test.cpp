@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/text_viewer.h"
 #include "support/fake_shell.h"
+#include "support/no_ports.h"
 #include "support/virtual_clock.h"
 
 namespace wg {
@@ -161,7 +162,8 @@ TEST(Application, ExitQuestionNoKeepsRunningYesEnds) {
     AppState state;
     FakeShell shell;
     test::VirtualClock clock;
-    Application app(state, shell, clock);
+    test::NoPorts ports;
+    Application app(state, shell, clock, ports);
     shell.boxAnswers = {BoxAnswer::No};
     app.command(cmd::kExit);
     EXPECT_EQ(shell.endRequests, 0);
@@ -177,7 +179,8 @@ TEST(Application, UnknownAndInertCommands) {
     AppState state;
     FakeShell shell;
     test::VirtualClock clock;
-    Application app(state, shell, clock);
+    test::NoPorts ports;
+    Application app(state, shell, clock, ports);
     for (int id : {1004, 1010, 1011, 1013, 1016, 1020, 1022}) {
         EXPECT_TRUE(app.command(id)) << id;
     }
@@ -197,7 +200,8 @@ struct MenuProgram {
     AppState state;
     test::FakeShell shell;
     test::VirtualClock clock;
-    Application app{state, shell, clock};
+    test::NoPorts ports;
+    Application app{state, shell, clock, ports};
 };
 
 FakeShell::UserAction cancelPrompt() {

@@ -1,0 +1,64 @@
+#include "logger/exchange.h"
+
+#include "logger/collection.h"
+#include "logger/echo.h"
+
+namespace wg {
+
+std::string portFailureText(const std::string& port) {
+    return "Schnittstelle " + port +
+           " kann nicht geöffnet werden. Bitte prüfen, ob der ERLG angeschlossen und die "
+           "Schnittstelle vorhanden und nicht von einem anderen Programm belegt ist.";
+}
+
+void report(LoggerContext& context, const std::string& text) {
+    context.message.set(text);
+    context.shell.runCommand(cmd::kShowMessage);
+    context.message.clear();
+}
+
+bool openLoggerLink(LoggerContext& context, SerialLink& link) {
+    if (link.open(kLoggerPort, kLoggerBaud) == kLinkOk) return true;
+    report(context, portFailureText(kLoggerPort));
+    return false;
+}
+
+void recoverOn(LoggerContext& context, SerialLink& link) {
+    link.write("T\r");
+    link.read(3);
+    report(context, kCommandFailedText);
+}
+
+void recovery(LoggerContext& context) {
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return;
+    recoverOn(context, link);
+    link.close();
+}
+
+void configurationVerdict(LoggerContext& context, const std::string& successText) {
+    const std::string reply = context.message.text();
+    if (reply.size() <= 2) {
+        recovery(context);
+        return;
+    }
+    const bool loginMissing = reply.substr(0, reply.size() - 2) == kPasswordRequiredReply;
+    report(context, loginMissing ? kPasswordRequiredText : successText);
+}
+
+void configurationExchange(LoggerContext& context, const std::string& command,
+                           const std::string& successText) {
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return;
+    link.read(50);
+    if (!echoedTransmission(link, context.clock, command, 3)) {
+        recoverOn(context, link);
+        link.close();
+        return;
+    }
+    timedCollection(link, context.clock, context.message);
+    link.close();
+    configurationVerdict(context, successText);
+}
+
+} // namespace wg
