@@ -48,6 +48,8 @@ wg_start_display
 sim_state="$work/logger-state.txt"
 rm -f "$sim_state"
 wg_start_simulator "$sim_state"
+export WG_E2E_LOGGER_STATE="$(winpath "$sim_state")"
+export WG_E2E_LOGGER_LOG="$(winpath "$here/build/com1-received.log")"
 # The driver starts Wakeguard.exe inside Wine's desktop, so windows get frames.
 timeout 1500 "$WG_WINE64" explorer /desktop=wg,1024x768 "$(winpath "$driver")" \
   "$(winpath "$work/Wakeguard")\\" "$(winpath "$work/result.txt")" "$filter" "$shots_arg" \

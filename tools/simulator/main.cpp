@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     wg::sim::DeviceConfig first = settingsOf(watched);
     auto device = std::make_unique<wg::sim::LoggerDevice>(first.state, first.behaviour);
     return wg::sim::servePty(
-        [&](bool& fresh) -> wg::sim::LoggerDevice& {
+        [&](bool& fresh, std::string& note) -> wg::sim::LoggerDevice& {
             if (watchPath.empty()) return *device;
             std::string now;
             readFile(watchPath, now);
@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
                 wg::sim::DeviceConfig next = settingsOf(watched);
                 device = std::make_unique<wg::sim::LoggerDevice>(next.state, next.behaviour);
                 fresh = true;
+                note = watched.substr(0, watched.find('\n'));
             }
             return *device;
         },

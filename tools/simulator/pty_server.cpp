@@ -47,9 +47,18 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+void startLogAnew(FILE*& log, const std::string& path, const std::string& note) {
+    if (!log) return;
+    log = std::freopen(path.c_str(), "w", log);
+    if (!log) return;
+    std::fprintf(log, "fresh %s\n", note.c_str());
+    std::fflush(log);
+}
+
 } // namespace
 
-int servePty(const std::function<LoggerDevice&(bool& fresh)>& currentDevice, const PtyOptions& options) {
+int servePty(const std::function<LoggerDevice&(bool& fresh, std::string& note)>& currentDevice,
+             const PtyOptions& options) {
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
         std::perror("wg_logger_sim: pseudo-terminal");
@@ -104,8 +113,9 @@ int servePty(const std::function<LoggerDevice&(bool& fresh)>& currentDevice, con
     char buffer[256];
     while (!stopRequested) {
         bool fresh = false;
-        LoggerDevice* device = &currentDevice(fresh);
-        if (fresh && log) log = std::freopen(options.logPath.c_str(), "w", log);
+        std::string note;
+        LoggerDevice* device = &currentDevice(fresh, note);
+        if (fresh) startLogAnew(log, options.logPath, note);
         std::int64_t now = nowMs(start);
         int timeout = 1000;
         if (const auto next = device->nextByteAtMs())
@@ -114,8 +124,8 @@ int servePty(const std::function<LoggerDevice&(bool& fresh)>& currentDevice, con
         const int ready = ::poll(&fd, 1, timeout);
         if (ready < 0 && errno != EINTR) break;
         now = nowMs(start);
-        device = &currentDevice(fresh);
-        if (fresh && log) log = std::freopen(options.logPath.c_str(), "w", log);
+        device = &currentDevice(fresh, note);
+        if (fresh) startLogAnew(log, options.logPath, note);
         if (ready > 0 && (fd.revents & POLLIN)) {
             const ssize_t n = ::read(master, buffer, sizeof buffer);
             for (ssize_t i = 0; i < n; ++i) {

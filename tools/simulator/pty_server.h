@@ -15,7 +15,9 @@ struct PtyOptions {
 
 // Returns the process exit code. `device` is asked for the device before
 // every step, so the caller may swap in a fresh one (a changed state file);
-// `fresh` tells that it did, and the byte log starts anew.
-int servePty(const std::function<LoggerDevice&(bool& fresh)>& device, const PtyOptions& options);
+// `fresh` tells that it did: the byte log then starts anew with the line
+// "fresh <note>".
+int servePty(const std::function<LoggerDevice&(bool& fresh, std::string& note)>& device,
+             const PtyOptions& options);
 
 } // namespace wg::sim

@@ -45,6 +45,43 @@ void Context::shot(const std::string& name) {
     saveScreenshot(shotDir_ + name + ".bmp");
 }
 
+namespace {
+std::string environment(const char* name) {
+    char value[1024] = {};
+    DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+    return n > 0 && n < sizeof value ? std::string(value, n) : std::string();
+}
+int loggerGeneration = 0;
+} // namespace
+
+void Context::setLogger(const std::string& settings) {
+    // A changing first line makes the simulator start afresh even for the
+    // same settings.
+    const std::string first = "# " + std::to_string(++loggerGeneration);
+    writeFile(environment("WG_E2E_LOGGER_STATE"), first + "\n" + settings);
+    // The simulator looks at the file at least once a second and then starts
+    // its log with "fresh <first line>".
+    const std::string log = environment("WG_E2E_LOGGER_LOG");
+    check(waitFor([&] {
+              std::string bytes;
+              return readFile(log, bytes) && bytes.rfind("fresh " + first + "\n", 0) == 0;
+          }, 5000),
+          "the logger simulator took the new settings", __FILE__, __LINE__);
+}
+
+std::string Context::loggerReceived() const {
+    std::string log;
+    readFile(environment("WG_E2E_LOGGER_LOG"), log);
+    // One line per byte: "<ms> rx <hex> <shown>".
+    std::string bytes;
+    std::size_t pos = 0;
+    while ((pos = log.find(" rx ", pos)) != std::string::npos) {
+        bytes += static_cast<char>(std::stoi(log.substr(pos + 4, 2), nullptr, 16));
+        pos += 4;
+    }
+    return bytes;
+}
+
 } // namespace e2e
 
 int main(int argc, char** argv) {
@@ -63,6 +100,7 @@ int main(int argc, char** argv) {
         e2e::clearFolder(tree.init());
         e2e::clearFolder(tree.data());
         e2e::Context ctx(tree, shots);
+        ctx.setLogger("");  // the demo logger, fresh for every scenario
         const DWORD start = GetTickCount();
         scenario.run(ctx);
         const double seconds = (GetTickCount() - start) / 1000.0;

@@ -17,6 +17,12 @@ public:
                     const char* file, int line);
     // A screenshot named after the scenario step, when screenshots are asked for.
     void shot(const std::string& name);
+
+    // The simulated logger on COM1 starts afresh with these settings
+    // ("key = value" lines, as wg_logger_sim --help lists them).
+    void setLogger(const std::string& settings);
+    // Every byte the logger received since it last started afresh.
+    std::string loggerReceived() const;
     const std::vector<std::string>& failures() const { return failures_; }
 
 private:
