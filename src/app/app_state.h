@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "evaluation/evaluation_run.h"
 #include "files/file_save_request.h"
 #include "files/regatta_record.h"
 #include "files/settings.h"
@@ -26,6 +27,7 @@ struct AppState {
     YachtRecord yacht;
     PcTime pcTime;
     FileSaveRequest fileSave;  // set by a dialog before it asks for command 50001
+    EvaluationRun evaluationRun;
     bool firstPaint = true;
 
     MessageText message;

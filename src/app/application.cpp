@@ -4,6 +4,9 @@
 #include "app/pc_clock.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
+#include "app/text_viewer.h"
+#include "evaluation/evaluation_dialog.h"
+#include "evaluation/readout_dialog.h"
 #include "files/file_save_dialog.h"
 #include "files/open_file.h"
 #include "files/regatta_display_dialog.h"
@@ -28,6 +31,7 @@ const Application::Command Application::kCommands[] = {
     {cmd::kLoadYacht, false, &Application::loadYachtData},
     {cmd::kConfigureYacht, false, &Application::configureYacht},  // its own login rule
     {cmd::kReadOutAndEvaluate, false, &Application::readOutAndEvaluate},
+    {cmd::kShowEvaluation, false, &Application::showEvaluation},
     {cmd::kFileSave, false, &Application::fileSave},
     {cmd::kMasterPassword, true, &Application::masterPassword},
     {cmd::kShowMessage, false, &Application::showMessage},
@@ -129,7 +133,15 @@ void Application::readOutAndEvaluate() {
         shell_.messageBox(box);
         command(cmd::kLoadRegattaData);
     }
-    // The readout dialog opens here once the logger readout is in place.
+    ReadoutDialog dialog(logger_, state_.yacht, state_.regatta, state_.settings.timeZone,
+                         state_.evaluationRun);
+    shell_.runDialog(dialog);
+}
+
+void Application::showEvaluation() {
+    EvaluationDialog dialog(shell_, clock_, state_.yacht, state_.regatta, state_.evaluationRun,
+                            [this](const std::string& path) { viewEventFile(shell_, path); });
+    shell_.runDialog(dialog);
 }
 
 } // namespace wg

@@ -51,6 +51,7 @@ private:
     void loadYachtData();
     void configureYacht();
     void readOutAndEvaluate();
+    void showEvaluation();
     void masterPassword();
 
     AppState& state_;
