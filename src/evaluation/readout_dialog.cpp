@@ -100,7 +100,7 @@ void ReadoutDialog::readLogger(DialogView& view) {
     view.setText(IDC_EV_SERIAL, yacht_.serialNumber);
 
     yacht_.masterFileName = yachtMasterFileName(regatta_.regattaFileName, yacht_.yachtId);
-    if (readYachtMasterData(yacht_, kDataDirectory, logger_.clock) == kStatusCannotOpen) {
+    if (readYachtMasterData(yacht_, dataDirectory_, logger_.clock) == kStatusCannotOpen) {
         errorBox(kYachtDataMissingCaption, kYachtDataMissingText);
     } else {
         view.setText(IDC_EV_FILE_NAME, yacht_.masterFileName);
@@ -110,7 +110,7 @@ void ReadoutDialog::readLogger(DialogView& view) {
     view.repaintNow();
 
     yacht_.regattaFileName = yachtRegattaFileName(regatta_.regattaFileName, yacht_.yachtId);
-    if (readOut(logger_, yacht_, kDataDirectory) != kReadoutDone) return;
+    if (readOut(logger_, yacht_, dataDirectory_) != kReadoutDone) return;
     view.setText(IDC_EV_STATUS, kReadoutDoneText);
     run_.dataRead = true;
 }
@@ -120,7 +120,7 @@ void ReadoutDialog::saveFinishTime(DialogView& view) {
         errorBox("Bedienungsfehler", "Datenspeicherung nicht möglich,\nZuerst ERLG auslesen!");
         return;
     }
-    if (appendFinishTime(yacht_, kDataDirectory) != kStatusOk) return;
+    if (appendFinishTime(yacht_, dataDirectory_) != kStatusOk) return;
     view.setText(IDC_EV_STATUS,
                  format("Zieldurchgangszeit in Datei %s gespeichert.", yacht_.regattaFileName.c_str()));
     run_.finishSaved = true;
@@ -131,7 +131,7 @@ void ReadoutDialog::compute(DialogView& view) {
         errorBox("Fehlende Eingabe", "Noch keine Zieldurchgangszeit eingegeben\nBerechnung nicht möglich.");
         return;
     }
-    evaluate(logger_.shell, yacht_, regatta_, kDataDirectory, logger_.clock);
+    evaluate(logger_.shell, yacht_, regatta_, dataDirectory_, logger_.clock);
     view.setText(IDC_EV_EVENTS, format("%i", static_cast<int>(yacht_.evaluation.eventCount)));
     view.setText(IDC_EV_DURATION, yacht_.evaluation.durationText);
 }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "evaluation/evaluation_run.h"
+#include "files/file_names.h"
 #include "files/regatta_record.h"
 #include "files/yacht_record.h"
 #include "logger/date_time_check.h"
@@ -23,9 +24,11 @@ inline constexpr const char* kReadoutDoneText =
 class ReadoutDialog final : public DialogLogic {
 public:
     // `timeZone` is the settings value (0 UTC, 1 local time) the dialog names.
+    // The yacht files are looked for and written in `dataDirectory`.
     ReadoutDialog(LoggerContext& logger, YachtRecord& yacht, RegattaRecord& regatta, int timeZone,
-                  EvaluationRun& run)
-        : logger_(logger), yacht_(yacht), regatta_(regatta), timeZone_(timeZone), run_(run) {}
+                  EvaluationRun& run, std::string dataDirectory = kDataDirectory)
+        : logger_(logger), yacht_(yacht), regatta_(regatta), timeZone_(timeZone), run_(run),
+          dataDirectory_(std::move(dataDirectory)) {}
 
     const char* templateName() const override { return "IDD_ErlgLesen"; }
     void opened(DialogView& view) override;
@@ -44,6 +47,7 @@ private:
     RegattaRecord& regatta_;
     int timeZone_;
     EvaluationRun& run_;
+    std::string dataDirectory_;
 };
 
 // Shows the yacht's identification fields, shared by both dialogs.

@@ -194,7 +194,13 @@ void LoggerDevice::lineEnded(const std::string& line, std::int64_t nowMs) {
         std::string bytes = dump();
         if (behaviour_.dumpLimit > 0 && bytes.size() > behaviour_.dumpLimit)
             bytes.resize(behaviour_.dumpLimit);
-        answer(bytes, nowMs);
+        const std::size_t pauseAt = behaviour_.dumpPauseAt;
+        if (pauseAt == 0 || pauseAt >= bytes.size()) {
+            answer(bytes, nowMs);
+            return;
+        }
+        answer(bytes.substr(0, pauseAt), nowMs);
+        send(bytes.substr(pauseAt), nowMs + behaviour_.answerDelayMs + behaviour_.dumpPauseMs);
     } else if (line == "C") {
         answer("\nEEProm Size = 8192\r\n", nowMs);
         send("EEProm geloescht\r\n", nowMs + behaviour_.answerDelayMs + behaviour_.eraseMs);

@@ -51,6 +51,9 @@ struct Behaviour {
     int faultCount = 0;
     // The event memory dump ("I") breaks off after this many bytes; 0 never.
     std::size_t dumpLimit = 0;
+    // The dump pauses for dumpPauseMs after this many bytes; 0 never.
+    std::size_t dumpPauseAt = 0;
+    int dumpPauseMs = 0;
     // The logger falls silent for good after sending this many bytes in
     // all, echoes included; 0 never.
     std::size_t sendLimit = 0;
