@@ -208,3 +208,23 @@ TEST_F(ReadoutDialogTest, RefusedSecondsShowTheSecondsMessage) {
 
 } // namespace
 } // namespace wg::test
+
+namespace wg::test {
+namespace {
+
+// The simulator's own demo race, as the README walks a newcomer through it:
+// regatta start 09:30, finish 17:00 on 14.06.08.
+TEST_F(ReadoutDialogTest, DemoRaceOfTheSimulator) {
+    logger().events = sim::DeviceState{}.events;
+    regatta.start.hour = 9;
+    regatta.start.minute = 30;
+    click(IDC_EV_READ);
+    typeFinish("17", "0", "0", "14", "6", "8");
+    click(IDC_EV_SAVE);
+    click(IDC_EV_COMPUTE);
+    EXPECT_EQ(view.texts[IDC_EV_DURATION], "   54 min 40 sek");
+    EXPECT_EQ(view.texts[IDC_EV_EVENTS], "2");
+}
+
+} // namespace
+} // namespace wg::test
