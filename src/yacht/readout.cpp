@@ -94,7 +94,14 @@ Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::stri
     }
     link.close();
 
-    if (ended) return file.commit() ? kReadoutDone : kReadoutCannotCreate;
+    if (ended) {
+        if (file.commit()) return kReadoutDone;
+        // Full disk, or the old file held by another program: say so rather
+        // than end without a word after a long readout.
+        report(context, "Die ausgelesenen Daten konnten nicht in der Datei " + yacht.regattaFileName +
+                            " gespeichert werden. Bitte Datenträger prüfen und erneut auslesen!");
+        return kReadoutCannotCreate;
+    }
     const bool earlierFileKept = fileExists(path);
     const bool dataKept = received > 0 && file.setAside(path + kIncompleteSuffix);
     report(context, readoutBrokenText(yacht.regattaFileName, earlierFileKept, dataKept));
