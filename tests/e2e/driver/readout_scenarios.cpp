@@ -184,3 +184,28 @@ SCENARIO("readout: a logger falling silent mid-dump ends with a message, the ear
     CHECK(waitGone(dialog));
     endProgram(ctx, program, main);
 }
+
+SCENARIO("readout: a logger that wants its master password closes the dialog and asks for it") {
+    ctx.setLogger("serial = 100234\nyacht-id = GER12\n");  // not logged in
+    Program program(ctx.tree);
+    HWND main = startWithRegatta(ctx, program);
+    REQUIRE(main != nullptr);
+    postCommand(main, 1019);
+    HWND dialog = waitTopLevel(program.processId(), "#32770", kReadoutCaption);
+    REQUIRE(dialog != nullptr);
+    clickItem(dialog, 1417);
+    HWND box = waitTopLevel(program.processId(), "#32770", "Passwortfehler", 20000);
+    REQUIRE(box != nullptr);
+    CHECK_TEXT(boxText(box), "Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.");
+    clickItem(box, IDOK);
+    CHECK(waitGone(box));
+    CHECK(waitGone(dialog));
+    HWND password = waitTopLevel(program.processId(), "#32770", "ERLG Paßwort-Eingabe");
+    REQUIRE(password != nullptr);
+    CHECK_TEXT(ctx.loggerReceived(), "D\r");
+    clickItem(password, IDCANCEL);
+    CHECK(waitGone(password));
+    std::string none;
+    CHECK(!readFile(ctx.tree.data() + "Sommer04-GER12.yrd", none));
+    endProgram(ctx, program, main);
+}
