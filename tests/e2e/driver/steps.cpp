@@ -22,11 +22,12 @@ void dismissLogin(Program& program, const std::string& password) {
 }
 
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes, const std::string& password) {
-    writeFile(ctx.tree.settingsFile(), settingsBytes);
+    const bool shipped = !ctx.shippedPassword.empty();
+    if (!shipped) writeFile(ctx.tree.settingsFile(), settingsBytes);
     if (!ctx.check(program.start(), "program started", __FILE__, __LINE__)) return nullptr;
     HWND main = program.waitMainWindow();
     if (!ctx.check(main != nullptr, "main window shown", __FILE__, __LINE__)) return nullptr;
-    dismissLogin(program, password);
+    dismissLogin(program, shipped ? ctx.shippedPassword : password);
     return main;
 }
 

@@ -10,7 +10,8 @@ namespace e2e {
 // it when the password is empty, and waits until its messages are gone.
 void dismissLogin(Program& program, const std::string& password = "");
 
-// Writes the settings, starts the program and logs in; the main window.
+// Writes the settings, starts the program and logs in; the main window. A
+// shipped package keeps its own settings and password.
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes,
                    const std::string& password);
 
