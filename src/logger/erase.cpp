@@ -44,14 +44,17 @@ bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
     for (;;) {
         link.read(1);
         const std::string byte = link.reply();
-        line.append(byte);
-        if (line.text() == kEraseSizeLine) {
-            status += "  " + line.text();
-            progress.show(status);
-            line.clear();
-        }
         const bool lineEnd = byte == "\n" || byte == "\r";
-        if (lineEnd) line.clear();
+        if (lineEnd) {
+            // Judged once the line is complete, so "EEProm Size = 81920" is not taken.
+            if (line.text() == kEraseSizeLine) {
+                status += "  " + line.text();
+                progress.show(status);
+            }
+            line.clear();
+        } else {
+            line.append(byte);
+        }
         // Show the progress at every line end, and during silence.
         if (lineEnd || byte.empty()) progress.repaint();
         if (line.text().compare(0, 8, "EEProm g") == 0) break;
