@@ -17,6 +17,8 @@ std::string quietRecovery(SerialLink& link) {
     return kCommandFailedText;
 }
 
+constexpr const char* kWrongCommandReply = "Falsches Kommando";
+
 bool startsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
 
 } // namespace
@@ -141,11 +143,15 @@ YachtTransferOutcome yachtTransfer(LoggerContext& context, const YachtRecord& ya
     drain(link, clock, &message);
     if (!echoedTransmission(link, clock, "D0\r\r", 1)) return failed(link);
     link.read(1);
+    const std::string first = link.reply();
     message.clear();
     const bool complete = collectAtLeast(link, clock, message, 10);
-    // The last read's text is the one judged.
+    // The last read's text is judged; a refusal that is not led by a line
+    // end lost its first letter to the read above and is recognised whole.
     const std::string reply = link.reply();
-    if (!complete || reply.empty() || reply == "Falsches Kommando") return failed(link);
+    const bool refused = reply.empty() || reply == kWrongCommandReply ||
+                         startsWith(first + message.text(), kWrongCommandReply);
+    if (!complete || refused) return failed(link);
 
     drain(link, clock, &message);
     message.clear();
