@@ -85,7 +85,8 @@ SCENARIO("preparation: start and end time typed, refused once, sent as G and H")
     CHECK_TEXT(itemText(start, 1515), "04");
     typeInto(start, 1512, "30");
     typeInto(start, 1513, "32");
-    clickItem(start, 1514);  // leaving the day field refuses 32
+    // Leaving the day field refuses 32 (posted: the refusal shows a message).
+    PostMessageA(start, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(start, 1514)), TRUE);
     CHECK_TEXT(nextMessage(ctx, program, "start-time-refused"),
                "Datumseingabe für Tag muß zwischen 1 und 31 liegen, bitte neu eingeben!");
     start = waitTopLevel(program.processId(), "#32770", "Startzeiteingabe");
