@@ -106,6 +106,26 @@ SCENARIO("preparation: start and end time typed, refused once, sent as G and H")
     clickItem(end, 1516);
     CHECK_TEXT(nextMessage(ctx, program), "Regatta-Endezeit geaendert");
     CHECK_TEXT(ctx.loggerReceived(), "G140604093000H040604083000");
+
+    // Saved from the end time dialog, both times are in the file.
+    postCommand(main, 1006);
+    end = waitTopLevel(program.processId(), "#32770", "Zielzeiteingabe");
+    REQUIRE(end != nullptr);
+    clickItem(end, 1249);
+    HWND save = waitTopLevel(program.processId(), "#32770", "Daten speichern");
+    REQUIRE(save != nullptr);
+    CHECK_TEXT(itemText(save, 1252),
+               "Namen für Regatta-Stammdaten Datei eingeben. Dateiendung immer .rsd, Verzeichnis ist ..\\daten");
+    typeInto(save, 1251, "Sommer04b");
+    clickItem(save, IDOK);
+    CHECK(waitGone(save));
+    CHECK(waitGone(end));
+    std::string saved;
+    CHECK(readFile(ctx.tree.data() + "Sommer04b.rsd", saved));
+    CHECK(saved.find("$Startzeit-Minuten                         30\r\n") != std::string::npos);
+    CHECK(saved.find("$Startzeit-Tag                             14\r\n") != std::string::npos);
+    CHECK(saved.find("$Zielzeit-Stunden                          8\r\n") != std::string::npos);
+    CHECK_TEXT(ctx.loggerReceived(), "G140604093000H040604083000");
     endProgram(ctx, program, main);
 }
 
@@ -230,5 +250,30 @@ SCENARIO("preparation: erase with progress") {
     CHECK_TEXT(ctx.loggerReceived(), "C\r");
     clickItem(erase, IDCANCEL);
     CHECK(waitGone(erase));
+    endProgram(ctx, program, main);
+}
+
+SCENARIO("preparation: yacht transfer to a logger that demands its password writes nothing") {
+    Program program(ctx.tree);
+    HWND main = startWithRegatta(ctx, program, "0");
+    REQUIRE(main != nullptr);
+    postCommand(main, 1012);
+    HWND yacht = waitTopLevel(program.processId(), "#32770", "Yacht Konfiguration");
+    REQUIRE(yacht != nullptr);
+    typeInto(yacht, 1532, "GER7");
+    clickItem(yacht, 1536);
+    clickItem(yacht, 1544);
+    HWND box = waitTopLevel(program.processId(), "#32770", "Passwortfehler", 20000);
+    REQUIRE(box != nullptr);
+    CHECK_TEXT(boxText(box), "Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.");
+    ctx.shot("yacht-password-missing");
+    clickItem(box, IDOK);
+    CHECK(waitGone(box));
+    CHECK_TEXT(ctx.loggerReceived(), "F2\r");
+    CHECK_TEXT(itemText(yacht, 1546), "");
+    std::string bytes;
+    CHECK(!readFile(ctx.tree.data() + "Sommer04-GER7.ysd", bytes));
+    clickItem(yacht, IDCANCEL);
+    CHECK(waitGone(yacht));
     endProgram(ctx, program, main);
 }
