@@ -52,12 +52,17 @@ private:
     void configureYacht();
     void readOutAndEvaluate();
     void masterPassword();
+    void startTime();
+    void endTime();
+    void loggerClock();
+    void eraseLogger();
 
     AppState& state_;
     Shell& shell_;
     Clock& clock_;
     ProgramLogin login_;
     LoggerContext logger_;
+    int rememberedModeButton_ = 0;  // the yacht configuration's last mode query
 };
 
 } // namespace wg
