@@ -1,6 +1,6 @@
 #include "logger/clock_dialog.h"
 
-#include "app/pc_clock.h"
+#include "logger/pc_clock.h"
 #include "logger/date_time_check.h"
 #include "logger/typed_field.h"
 #include "platform/dialog_view.h"
