@@ -64,7 +64,9 @@ std::string twoDigits(int value) {
 
 // "E" and the digits of day, month, year and hour of a PC clock reading.
 std::string clockPrefix(const SYSTEMTIME& t) {
-    return "E" + twoDigits(t.wDay) + twoDigits(t.wMonth) + twoDigits(t.wYear) + twoDigits(t.wHour);
+    std::string prefix = "E";
+    for (int value : {int(t.wDay), int(t.wMonth), int(t.wYear), int(t.wHour)}) prefix += twoDigits(value);
+    return prefix;
 }
 
 } // namespace
