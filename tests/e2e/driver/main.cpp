@@ -39,7 +39,7 @@ bool Context::checkEqual(const std::string& actual, const std::string& expected,
 }
 
 void Context::shot(const std::string& name) {
-    if (shotDir_.empty()) return;
+    if (shotDir_.empty() || name.empty()) return;
     // Let the window finish painting first.
     waitFor([] { return false; }, 300);
     saveScreenshot(shotDir_ + name + ".bmp");
