@@ -2,7 +2,7 @@
 # End-to-end scenarios: the real Wakeguard.exe in a fresh Wakeguard/ folder
 # under Wine, inside Wine's own desktop on a virtual display, driven by
 # wg_e2e_driver.exe.
-#   scripts/e2e.sh [--exe PATH] [--filter TEXT] [--shots DIR] [--wine wine64|wine]
+#   scripts/e2e.sh [--exe PATH] [--tree DIR --password P] [--filter "PART|PART"] [--shots DIR]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 exe="$here/build/win64/Wakeguard.exe"
@@ -15,6 +15,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --exe) exe="$2"; shift 2 ;;
     --tree) tree_src="$2"; shift 2 ;;   # an unzipped package to test as shipped
+    --password) export WG_E2E_SHIPPED_PASSWORD="$2"; shift 2 ;;  # its program password
     --filter) filter="$2"; shift 2 ;;
     --shots) shots="$2"; shift 2 ;;
     *) echo "unknown option $1" >&2; exit 2 ;;

@@ -11,6 +11,7 @@ stage=build/package/Wakeguard
 rm -rf build/package && mkdir -p "$stage/bin" "$stage/init" "$stage/Daten" dist
 cp build/win32/Wakeguard.exe "$stage/bin/"
 cp packaging/Wakeguard.ini "$stage/init/"
-cp CHANGELOG "$stage/" 2>/dev/null || true
+cp CHANGELOG "$stage/"
+[ -d docs ] && cp -r docs "$stage/Kurzanleitung"
 (cd build/package && rm -f "$here/dist/Wakeguard-$version.zip" && zip -qr "$here/dist/Wakeguard-$version.zip" Wakeguard)
 echo "dist/Wakeguard-$version.zip"

@@ -5,12 +5,20 @@ set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
           mingw-w64 wine64 xvfb fonts-wine imagemagick zip unzip python3)
 missing=()
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+# The release build is 32-bit and is tested as shipped under 32-bit Wine,
+# where the kernel can run 32-bit programs at all.
+if "$(dirname "$0")/can-run-32bit.sh"; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+  fi
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed" || missing+=(wine32:i386)
+fi
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "setup: installing ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null

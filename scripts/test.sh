@@ -27,5 +27,21 @@ tier "unit tests (Windows build under Wine)" "$WG_WINE64" build/win64/tests/wg_u
 [ -x scripts/fuzz.sh ] && tier "fuzzing" scripts/fuzz.sh
 tier "end to end (Wine)" scripts/e2e.sh --shots build/shots
 
+# The Windows package as shipped: its folder layout, its own settings file
+# and program password, and its 32-bit Wakeguard.exe on the main road.
+release_package() {
+  scripts/package.sh >/dev/null || return 1
+  rm -rf build/release && mkdir -p build/release
+  unzip -q dist/Wakeguard-*.zip -d build/release || return 1
+  if ! scripts/can-run-32bit.sh; then
+    echo "This machine's kernel cannot run 32-bit programs, so 32-bit Wine cannot either:"
+    echo "the package is tested with the 64-bit build of the same sources in place of its exe."
+    cp build/win64/Wakeguard.exe build/release/Wakeguard/bin/Wakeguard.exe
+  fi
+  scripts/e2e.sh --tree build/release/Wakeguard --password regatta --shots build/shots-release \
+    --filter "${WG_RELEASE_SCENARIOS:-main road}"
+}
+tier "release package (as shipped)" release_package
+
 echo "tiers: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,18 +1,23 @@
 #include "app/application.h"
 
 #include "platform/command_ids.h"
-#include "app/pc_clock.h"
+#include "logger/pc_clock.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
 #include "app/text_viewer.h"
 #include "evaluation/evaluation_dialog.h"
 #include "evaluation/readout_dialog.h"
+#include "files/file_names.h"
 #include "files/file_save_dialog.h"
 #include "files/open_file.h"
 #include "files/regatta_display_dialog.h"
 #include "files/regatta_entry_dialog.h"
 #include "files/settings.h"
+#include "logger/clock_dialog.h"
+#include "logger/erase.h"
 #include "logger/password_dialog.h"
+#include "logger/regatta_time_dialog.h"
+#include "yacht/yacht_config_dialog.h"
 
 namespace wg {
 
@@ -36,6 +41,10 @@ const Application::Command Application::kCommands[] = {
     {cmd::kMasterPassword, true, &Application::masterPassword},
     {cmd::kShowMessage, false, &Application::showMessage},
     {cmd::kProgramLogin, false, &Application::programLogin},
+    {cmd::kStartTime, true, &Application::startTime},
+    {cmd::kEndTime, true, &Application::endTime},
+    {cmd::kLoggerClock, true, &Application::loggerClock},
+    {cmd::kEraseLogger, false, &Application::eraseLogger},
 };
 
 void Application::painted() {
@@ -121,7 +130,8 @@ void Application::configureYacht() {
         command(cmd::kLoadRegattaData);
         return;
     }
-    // The yacht configuration dialog comes with the logger preparation.
+    YachtConfigDialog dialog(logger_, state_.yacht, state_.regatta, rememberedModeButton_, kDataDirectory);
+    shell_.runDialog(dialog);
 }
 
 void Application::readOutAndEvaluate() {
@@ -150,6 +160,31 @@ namespace wg {
 
 void Application::masterPassword() {
     LoggerPasswordDialog dialog(logger_, PasswordKind::Master, state_.yacht.masterPassword);
+    shell_.runDialog(dialog);
+}
+
+} // namespace wg
+
+namespace wg {
+
+void Application::startTime() {
+    RegattaTimeDialog dialog(logger_, state_.regatta, state_.fileSave, kStartTimeRole);
+    shell_.runDialog(dialog);
+}
+
+void Application::endTime() {
+    RegattaTimeDialog dialog(logger_, state_.regatta, state_.fileSave, kEndTimeRole);
+    shell_.runDialog(dialog);
+}
+
+void Application::loggerClock() {
+    LoggerClockDialog dialog(logger_, state_.regatta, state_.settings.timeZone, state_.pcTime);
+    shell_.runDialog(dialog);
+}
+
+void Application::eraseLogger() {
+    if (shell_.messageBox(eraseQuestion()) != BoxAnswer::Yes) return;
+    EraseDialog dialog(logger_);
     shell_.runDialog(dialog);
 }
 

@@ -53,12 +53,17 @@ private:
     void readOutAndEvaluate();
     void showEvaluation();
     void masterPassword();
+    void startTime();
+    void endTime();
+    void loggerClock();
+    void eraseLogger();
 
     AppState& state_;
     Shell& shell_;
     Clock& clock_;
     ProgramLogin login_;
     LoggerContext logger_;
+    int rememberedModeButton_ = 0;  // the yacht configuration's last mode query
 };
 
 } // namespace wg

@@ -27,6 +27,46 @@
 #define IDC_LOGGER_PASSWORD_PROMPT 1261
 #define IDC_LOGGER_PASSWORD_FIELD 1262
 
+// IDD_AktZeitEingabe: the logger clock.
+#define IDC_CLOCK_HOUR 1501
+#define IDC_CLOCK_MINUTE 1502
+#define IDC_CLOCK_SECOND 1503
+#define IDC_CLOCK_DAY 1504
+#define IDC_CLOCK_MONTH 1505
+#define IDC_CLOCK_YEAR 1506
+#define IDC_CLOCK_SEND_PC 1507
+#define IDC_CLOCK_SEND_TYPED 1508
+
+// IDD_StartZeitEingabe and IDD_ZielZeitEingabe ("Speichern" is IDC_SAVE).
+#define IDC_RTIME_HOUR 1511
+#define IDC_RTIME_MINUTE 1512
+#define IDC_RTIME_DAY 1513
+#define IDC_RTIME_MONTH 1514
+#define IDC_RTIME_YEAR 1515
+#define IDC_RTIME_SEND 1516
+
+// IDD_ErlgLoeschen ("Dialog verlassen" is IDCANCEL).
+#define IDC_ERASE_TEXT 1521
+#define IDC_ERASE_RUN 1522
+
+// IDD_YachtKonfig.
+#define IDC_YACHT_NAME 1531
+#define IDC_YACHT_ID 1532
+#define IDC_YACHT_SERIAL 1533
+#define IDC_YACHT_SEALS 1534
+#define IDC_YACHT_MODE1 1535
+#define IDC_YACHT_MODE2 1536
+#define IDC_YACHT_MODE3 1537
+#define IDC_YACHT_MODE4 1538
+#define IDC_YACHT_MODE5 1539
+#define IDC_YACHT_PASSWORD 1540
+#define IDC_YACHT_PASSWORD_OUT 1541
+#define IDC_YACHT_LOGIN 1542
+#define IDC_YACHT_READ 1543
+#define IDC_YACHT_TRANSFER 1544
+#define IDC_YACHT_FILE 1545
+#define IDC_YACHT_INFO 1546
+
 // IDD_ErlgLesen and IDD_Berechnen: fields both dialogs show share their ids.
 #define IDC_EV_FILE_NAME 1401
 #define IDC_EV_YACHT_ID 1402

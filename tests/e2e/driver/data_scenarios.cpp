@@ -23,38 +23,6 @@ const std::string kKielFile =
     "$Teilnehmerzahl                            42\r\n"
     "#";
 
-const std::string kSommerFile =
-    "$Datei-Kennung                             Regattastammdaten\r\n"
-    "$Startzeit-Minuten                         5\r\n"
-    "$Startzeit-Stunden                         9\r\n"
-    "$Startzeit-Tag                             3\r\n"
-    "$Startzeit-Monat                           6\r\n"
-    "$Startzeit-Jahr                            4\r\n"
-    "$Zielzeit-Minuten                          30\r\n"
-    "$Zielzeit-Stunden                          17\r\n"
-    "$Zielzeit-Tag                              4\r\n"
-    "$Zielzeit-Monat                            6\r\n"
-    "$Zielzeit-Jahr                             4\r\n"
-    "$Regattabezeichnung                        Sommer Regatta\r\n"
-    "$Teilnehmerzahl                            17\r\n"
-    "#";
-
-// Picks a file in the platform's open-file dialog by typing its name.
-bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name,
-                        const std::string& shotName) {
-    HWND dialog = waitTopLevel(program.processId(), "#32770", title);
-    if (!ctx.check(dialog != nullptr, "open-file dialog " + title, __FILE__, __LINE__)) return false;
-    waitFor([] { return false; }, 300);  // the dialog fills its list first
-    ctx.shot(shotName);
-    // The file name field: combo box 0x47C in the explorer-style dialog.
-    HWND nameField = GetDlgItem(dialog, 0x47C);
-    if (!nameField) nameField = GetDlgItem(dialog, 0x480);
-    if (!ctx.check(nameField != nullptr, "file name field", __FILE__, __LINE__)) return false;
-    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    clickItem(dialog, IDOK);
-    return ctx.check(waitGone(dialog), "open-file dialog closed", __FILE__, __LINE__);
-}
-
 } // namespace
 
 SCENARIO("regatta data: entered, saved under a typed name, shown") {

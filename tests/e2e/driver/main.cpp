@@ -39,18 +39,19 @@ bool Context::checkEqual(const std::string& actual, const std::string& expected,
 }
 
 void Context::shot(const std::string& name) {
-    if (shotDir_.empty()) return;
+    if (shotDir_.empty() || name.empty()) return;
     // Let the window finish painting first.
     waitFor([] { return false; }, 300);
     saveScreenshot(shotDir_ + name + ".bmp");
 }
 
-namespace {
 std::string environment(const char* name) {
     char value[1024] = {};
     DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
     return n > 0 && n < sizeof value ? std::string(value, n) : std::string();
 }
+
+namespace {
 int loggerGeneration = 0;
 } // namespace
 
@@ -84,6 +85,19 @@ std::string Context::loggerReceived() const {
 
 } // namespace e2e
 
+// A filter is one or more parts of scenario names, separated by "|".
+static bool matches(const std::string& name, const std::string& filter) {
+    if (filter.empty()) return true;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = filter.find('|', start);
+        const std::string part = filter.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!part.empty() && name.find(part) != std::string::npos) return true;
+        if (end == std::string::npos) return false;
+        start = end + 1;
+    }
+}
+
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] [screenshot folder\\]\n");
@@ -93,13 +107,22 @@ int main(int argc, char** argv) {
     const std::string resultPath = argv[2];
     const std::string filter = argc > 3 ? argv[3] : "";
     const std::string shots = argc > 4 ? argv[4] : "";
+    // A shipped package is tested with its own settings file: it is put back
+    // before every scenario, and the scenarios log in with its password.
+    const std::string shippedPassword = e2e::environment("WG_E2E_SHIPPED_PASSWORD");
+    std::string shippedSettings;
+    if (!shippedPassword.empty() && !e2e::readFile(tree.settingsFile(), shippedSettings)) {
+        std::fprintf(stderr, "the package has no init\\Wakeguard.ini\n");
+        return 2;
+    }
     std::string report;
     int passed = 0, failed = 0;
     for (const e2e::Scenario& scenario : e2e::scenarios()) {
-        if (!filter.empty() && std::string(scenario.name).find(filter) == std::string::npos) continue;
+        if (!matches(scenario.name, filter)) continue;
         e2e::clearFolder(tree.init());
         e2e::clearFolder(tree.data());
-        e2e::Context ctx(tree, shots);
+        if (!shippedPassword.empty()) e2e::writeFile(tree.settingsFile(), shippedSettings);
+        e2e::Context ctx(tree, shots, shippedPassword);
         ctx.setLogger("");  // the demo logger, fresh for every scenario
         const DWORD start = GetTickCount();
         scenario.run(ctx);

@@ -53,26 +53,15 @@ std::string expectedReadout() {
     return bytes + "Ereigniss Ende\r\n";
 }
 
-bool choose(Context& ctx, Program& program, const std::string& title, const std::string& name) {
-    HWND dialog = waitTopLevel(program.processId(), "#32770", title);
-    if (!ctx.check(dialog != nullptr, "open-file dialog " + title, __FILE__, __LINE__)) return false;
-    waitFor([] { return false; }, 300);  // the dialog fills its list first
-    HWND nameField = GetDlgItem(dialog, 0x47C);
-    if (!nameField) nameField = GetDlgItem(dialog, 0x480);
-    if (!ctx.check(nameField != nullptr, "file name field", __FILE__, __LINE__)) return false;
-    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    clickItem(dialog, IDOK);
-    return ctx.check(waitGone(dialog), "open-file dialog closed", __FILE__, __LINE__);
-}
-
-// Starts the program with the regatta loaded through "Regatta-Stammdaten laden".
-HWND startWithRegatta(Context& ctx, Program& program) {
+// Starts the program with the race's regatta (Sommer04.rsd, start 10:00 on
+// 14.06.08) loaded through "Regatta-Stammdaten laden".
+HWND startWithRace(Context& ctx, Program& program) {
     writeFile(ctx.tree.data() + "Sommer04.rsd", kRegattaFile);
     writeFile(ctx.tree.data() + "Sommer04-GER12.ysd", kYachtFile);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
     if (!main) return nullptr;
     postCommand(main, 1015);
-    if (!choose(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Sommer04.rsd")) return nullptr;
+    if (!chooseInOpenDialog(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Sommer04.rsd")) return nullptr;
     return main;
 }
 
@@ -84,7 +73,7 @@ constexpr const char* kDoneText = "Alle Daten ordnungsgemäß aus ERLG ausgelese
 SCENARIO("readout: logger read out, finish saved, engine time computed, shown again from the file") {
     ctx.setLogger(loggerSettings());
     Program program(ctx.tree);
-    HWND main = startWithRegatta(ctx, program);
+    HWND main = startWithRace(ctx, program);
     REQUIRE(main != nullptr);
 
     postCommand(main, 1019);
@@ -125,7 +114,7 @@ SCENARIO("readout: logger read out, finish saved, engine time computed, shown ag
     HWND shown = waitTopLevel(program.processId(), "#32770", "Yachtdaten berechnen und auswerten");
     REQUIRE(shown != nullptr);
     clickItem(shown, 1423);
-    REQUIRE(choose(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Sommer04-GER12.yrd"));
+    REQUIRE(chooseInOpenDialog(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Sommer04-GER12.yrd"));
     CHECK(waitFor([&] { return itemText(shown, 1402) == "GER12"; }));
     CHECK_TEXT(itemText(shown, 1404), "Blue Star");
     clickItem(shown, 1419);
@@ -154,7 +143,7 @@ SCENARIO("readout: a logger falling silent mid-dump ends with a message, the ear
     const std::string earlier = expectedReadout() + "$Zielzeit_Stunde                        14\r\n";
     writeFile(ctx.tree.data() + "Sommer04-GER12.yrd", earlier);
     Program program(ctx.tree);
-    HWND main = startWithRegatta(ctx, program);
+    HWND main = startWithRace(ctx, program);
     REQUIRE(main != nullptr);
 
     postCommand(main, 1019);
@@ -188,7 +177,7 @@ SCENARIO("readout: a logger falling silent mid-dump ends with a message, the ear
 SCENARIO("readout: a logger that wants its master password closes the dialog and asks for it") {
     ctx.setLogger("serial = 100234\nyacht-id = GER12\n");  // not logged in
     Program program(ctx.tree);
-    HWND main = startWithRegatta(ctx, program);
+    HWND main = startWithRace(ctx, program);
     REQUIRE(main != nullptr);
     postCommand(main, 1019);
     HWND dialog = waitTopLevel(program.processId(), "#32770", kReadoutCaption);

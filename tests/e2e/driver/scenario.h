@@ -9,8 +9,12 @@ namespace e2e {
 // What a scenario has at hand, and where its findings go.
 class Context {
 public:
-    Context(const Tree& tree, std::string shotDir) : tree(tree), shotDir_(std::move(shotDir)) {}
+    Context(const Tree& tree, std::string shotDir, std::string shippedPassword = "")
+        : tree(tree), shippedPassword(std::move(shippedPassword)), shotDir_(std::move(shotDir)) {}
     const Tree tree;
+    // Set when a shipped package is under test: its settings file stays, and
+    // this is its program password.
+    const std::string shippedPassword;
 
     bool check(bool ok, const std::string& what, const char* file, int line);
     bool checkEqual(const std::string& actual, const std::string& expected, const std::string& what,
@@ -36,6 +40,8 @@ struct Scenario {
 };
 
 std::vector<Scenario>& scenarios();
+
+std::string environment(const char* name);
 
 struct Register {
     Register(const char* name, void (*run)(Context&)) { scenarios().push_back({name, run}); }

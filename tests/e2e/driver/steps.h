@@ -10,7 +10,8 @@ namespace e2e {
 // it when the password is empty, and waits until its messages are gone.
 void dismissLogin(Program& program, const std::string& password = "");
 
-// Writes the settings, starts the program and logs in; the main window.
+// Writes the settings, starts the program and logs in; the main window. A
+// shipped package keeps its own settings and password.
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes,
                    const std::string& password);
 
@@ -20,5 +21,20 @@ void endProgram(Context& ctx, Program& program, HWND main);
 // A settings file as the program writes it.
 std::string settingsFile(const std::string& width, const std::string& height, const std::string& password,
                          const std::string& zone);
+
+// Picks a file in the platform's open-file dialog by typing its name.
+bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name,
+                        const std::string& shotName = "");
+
+// The regatta file Sommer04.rsd (start 09:05 on 03.06.04).
+extern const std::string kSommerFile;
+
+// Starts the program logged in with the regatta file Sommer04.rsd loaded
+// through the open-file dialog.
+HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone);
+
+// The text of the next message dialog, which is then closed.
+std::string nextMessage(Context& ctx, Program& program, const std::string& shotName = "",
+                        DWORD deadlineMs = 20000);
 
 } // namespace e2e

@@ -2,7 +2,7 @@
 
 #include "app/application.h"
 #include "platform/command_ids.h"
-#include "app/pc_clock.h"
+#include "logger/pc_clock.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
 #include "app/text_viewer.h"

@@ -1,4 +1,4 @@
-#include "app/pc_clock.h"
+#include "logger/pc_clock.h"
 
 #include "files/text.h"
 

@@ -1,0 +1,167 @@
+#include "yacht/yacht_exchanges.h"
+
+#include "files/text.h"
+#include "files/yacht_master_file.h"
+#include "logger/collection.h"
+#include "logger/echo.h"
+
+namespace wg {
+namespace {
+
+// Winds up a failed exchange whose outcome goes to the password output
+// field rather than to the message dialog.
+std::string quietRecovery(SerialLink& link) {
+    link.write("T\r");
+    link.read(3);
+    link.close();
+    return kCommandFailedText;
+}
+
+constexpr const char* kWrongCommandReply = "Falsches Kommando";
+
+bool startsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
+
+} // namespace
+
+std::int32_t modeInReply(const std::string& reply) {
+    const std::size_t colon = reply.find(':');
+    if (colon == std::string::npos || colon + 2 >= reply.size()) return 0;
+    const char c = reply[colon + 2];
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
+
+std::optional<std::int32_t> modeQuery(LoggerContext& context) {
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return std::nullopt;
+    link.read(1);
+    if (!echoedTransmission(link, context.clock, "F\r\r", 1)) {
+        recoverOn(context, link);
+        link.close();
+        return std::nullopt;
+    }
+    link.read(1);
+    context.message.clear();
+    collectFor(link, context.clock, context.message, 100, 2);
+    link.close();
+    const std::int32_t mode = modeInReply(context.message.text());
+    context.message.clear();
+    return mode;
+}
+
+std::string yachtMasterLogin(LoggerContext& context, const std::string& password) {
+    Clock& clock = context.clock;
+    MessageText& message = context.message;
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return {};
+    drain(link, clock, &message);
+    if (password.empty()) {
+        link.close();
+        report(context, "kein Paßwort eingegeben, Eingabe wiederholen!");
+        return {};
+    }
+
+    link.write("X");
+    link.read(2);
+    link.write(link.reply() == "X" ? "\r" : "X");
+    link.read(1);
+
+    // The logger takes its time to ask for the password.
+    const std::int64_t start = clock.nowMs();
+    while (elapsedSeconds(clock, start) < 2) clock.pauseMs(2000 - (clock.nowMs() - start));
+
+    link.read(100);
+    message.set(link.reply());
+    if (message.text().empty() || message.text() == "Falsches Kommando") {
+        message.clear();
+        return quietRecovery(link);
+    }
+    if (!echoedTransmission(link, clock, cutTo(password, kMasterPasswordLimit) + "\r\r", 1)) {
+        message.clear();
+        return quietRecovery(link);
+    }
+    link.read(1);
+    message.clear();
+    if (!collectAtLeast(link, clock, message, 10)) {
+        message.clear();
+        return quietRecovery(link);
+    }
+    link.close();
+    const std::string verdict = message.text();
+    message.clear();
+    if (startsWith(verdict, "Falsches Passwo")) return kYachtWrongPasswordText;
+    if (startsWith(verdict, "Passwort O")) return "Passwort OK!";
+    return kYachtWrongPasswordText;
+}
+
+YachtTransferOutcome yachtTransfer(LoggerContext& context, const YachtRecord& yacht,
+                                   const std::string& directory) {
+    Clock& clock = context.clock;
+    MessageText& message = context.message;
+    YachtTransferOutcome outcome;
+    auto failed = [&](SerialLink& link) {
+        message.clear();
+        outcome.passwordOutput = quietRecovery(link);
+        return outcome;
+    };
+
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return outcome;
+    drain(link, clock, &message);
+
+    link.read(50);
+    if (!echoedTransmission(link, clock, format("F%i\r\r", static_cast<int>(yacht.operatingMode)), 1))
+        return failed(link);
+    link.read(1);
+    // Only the answer is judged, not what the drain collected.
+    message.clear();
+    if (!collectAtLeast(link, clock, message, 10)) return failed(link);
+
+    std::string info;
+    if (startsWith(message.text(), "Betriebsar")) {
+        info = kModeChangedText;
+    } else if (startsWith(message.text(), "Passw")) {
+        message.clear();
+        link.close();
+        BoxRequest box;
+        box.caption = "Passwortfehler";
+        box.text = "Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.";
+        box.icon = BoxIcon::Error;
+        box.topmost = true;
+        context.shell.messageBox(box);
+        return outcome;
+    } else {
+        info = kModeNotChangedText;
+    }
+
+    if (yacht.yachtId.empty() || yacht.yachtId == " ") {
+        message.clear();
+        link.close();
+        outcome.info = info + kNoYachtIdText;
+        return outcome;
+    }
+
+    drain(link, clock, &message);
+    if (!echoedTransmission(link, clock, "D0\r\r", 1)) return failed(link);
+    link.read(1);
+    const std::string first = link.reply();
+    message.clear();
+    const bool complete = collectAtLeast(link, clock, message, 10);
+    // The last read's text is judged; a refusal that is not led by a line
+    // end lost its first letter to the read above and is recognised whole.
+    const std::string reply = link.reply();
+    const bool refused = reply.empty() || reply == kWrongCommandReply ||
+                         startsWith(first + message.text(), kWrongCommandReply);
+    if (!complete || refused) return failed(link);
+
+    drain(link, clock, &message);
+    message.clear();
+    if (!echoedTransmission(link, clock, yacht.yachtId + "\r\r", 1)) return failed(link);
+    link.close();
+    info += kYachtIdChangedText;
+
+    if (writeYachtMasterData(yacht, directory) == 0) info += kYachtFileSavedText;
+    outcome.info = cutTo(info, kConfigurationInfoLimit);
+    return outcome;
+}
+
+} // namespace wg
