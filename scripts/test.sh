@@ -25,7 +25,7 @@ wg_wine_prefix_ready
 tier "unit tests (native)" ctest --test-dir build/native --output-on-failure
 tier "unit tests (Windows build under Wine)" "$WG_WINE64" build/win64/tests/wg_unit_tests.exe --gtest_brief=1
 [ -x scripts/fuzz.sh ] && tier "fuzzing" scripts/fuzz.sh
-tier "end to end (Wine)" scripts/e2e.sh --shots build/shots
+tier "end to end (Wine)" scripts/e2e.sh --shots build/shots --filter "${WG_E2E_SCENARIOS:-}"
 
 # The Windows package as shipped: its folder layout, its own settings file
 # and program password, and its 32-bit Wakeguard.exe on the main road.
@@ -39,7 +39,7 @@ release_package() {
     cp build/win64/Wakeguard.exe build/release/Wakeguard/bin/Wakeguard.exe
   fi
   scripts/e2e.sh --tree build/release/Wakeguard --password regatta --shots build/shots-release \
-    --filter "${WG_RELEASE_SCENARIOS:-main road}"
+    --filter "${WG_RELEASE_SCENARIOS:-preparation: start and end|preparation: yacht configured|preparation: erase|readout: logger read out}"
 }
 tier "release package (as shipped)" release_package
 

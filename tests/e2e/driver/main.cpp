@@ -132,6 +132,7 @@ int main(int argc, char** argv) {
                       scenario.name, seconds);
         report += line;
         for (const std::string& failure : ctx.failures()) report += "    " + failure + "\n";
+        for (const std::string& note : ctx.notes()) report += "    " + note + "\n";
         (ctx.failures().empty() ? passed : failed)++;
         std::fputs(line, stdout);
         std::fflush(stdout);

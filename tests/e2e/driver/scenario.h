@@ -28,10 +28,14 @@ public:
     // Every byte the logger received since it last started afresh.
     std::string loggerReceived() const;
     const std::vector<std::string>& failures() const { return failures_; }
+    // A line for the report, printed under the scenario's result.
+    void note(const std::string& line) { notes_.push_back(line); }
+    const std::vector<std::string>& notes() const { return notes_; }
 
 private:
     std::string shotDir_;
     std::vector<std::string> failures_;
+    std::vector<std::string> notes_;
 };
 
 struct Scenario {
