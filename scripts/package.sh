@@ -7,11 +7,15 @@ cd "$here"
 scripts/setup.sh
 scripts/build.sh win32
 version=$(sed -n 's/^project(Wakeguard VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# The build version: the release number and the commit it was built from.
+commit=$(git rev-parse --short HEAD 2>/dev/null || echo unknown)
+build="$version+$commit"
 stage=build/package/Wakeguard
 rm -rf build/package && mkdir -p "$stage/bin" "$stage/init" "$stage/Daten" dist
 cp build/win32/Wakeguard.exe "$stage/bin/"
 cp packaging/Wakeguard.ini "$stage/init/"
-cp CHANGELOG "$stage/"
+{ echo "Wakeguard $build"; echo; cat CHANGELOG; } >"$stage/CHANGELOG"
 [ -d docs ] && cp -r docs "$stage/Kurzanleitung"
-(cd build/package && rm -f "$here/dist/Wakeguard-$version.zip" && zip -qr "$here/dist/Wakeguard-$version.zip" Wakeguard)
-echo "dist/Wakeguard-$version.zip"
+rm -f dist/Wakeguard-*.zip
+(cd build/package && zip -qr "$here/dist/Wakeguard-$build.zip" Wakeguard)
+echo "dist/Wakeguard-$build.zip"
