@@ -38,7 +38,11 @@ void recovery(LoggerContext& context) {
 
 void configurationVerdict(LoggerContext& context, const std::string& successText) {
     const std::string reply = context.message.text();
-    if (reply.size() <= 2) {
+    // A logger that refused the command has not taken the setting: saying it
+    // had would be a failure reported as success.
+    const std::size_t text = reply.find_first_not_of("\r\n");
+    const bool refused = text != std::string::npos && reply.compare(text, 17, "Falsches Kommando") == 0;
+    if (reply.size() <= 2 || refused) {
         recovery(context);
         return;
     }

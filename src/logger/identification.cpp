@@ -2,6 +2,7 @@
 
 #include "logger/collection.h"
 #include "logger/echo.h"
+#include "logger/exchange.h"
 #include "files/text.h"
 
 namespace wg {
@@ -54,6 +55,12 @@ int identificationQuery(LoggerContext& context, YachtRecord& yacht) {
         box.topmost = true;
         context.shell.messageBox(box);
         return kIdentificationPasswordRequired;
+    }
+    // No colon, no identification ("Falsches Kommando", or nothing at all):
+    // the record keeps what it held and the user hears of the failure.
+    if (reply.text().find(':') == std::string::npos) {
+        recovery(context);
+        return kIdentificationFailed;
     }
     const Identification id = extractIdentification(reply.text());
     yacht.serialNumber = cutTo(id.serialNumber, kSerialNumberLimit);

@@ -15,8 +15,10 @@ TEST_F(ConfigurationTest, VerdictJudgesTheCollectedReply) {
         {"Passwort erforderlich", "ERLG Uhr gestellt", ""},
         {"Uhr gestellt\r\n", "ERLG Uhr gestellt", ""},
         {"abc", "ERLG Uhr gestellt", ""},
-        // Two characters or fewer: the exchange failed.
+        // Two characters or fewer, or a refusal: the exchange failed.
         {"\r\n", kCommandFailedText, "T\r"},
+        {"Falsches Kommando", kCommandFailedText, "T\r"},
+        {"\nFalsches Kommando\r\n", kCommandFailedText, "T\r"},
         {"", kCommandFailedText, "T\r"},
     };
     for (const Case& c : cases) {

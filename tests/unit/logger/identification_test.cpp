@@ -45,6 +45,18 @@ TEST_F(IdentificationTest, SilentLoggerEndsInTheRecoveryWithinItsBound) {
     EXPECT_LE(clock.nowMs(), 8000);
 }
 
+TEST_F(IdentificationTest, RefusedQueryIsAFailureAndLeavesTheRecordAlone) {
+    logger().loggedIn = true;
+    behaviour().fault = sim::Fault::WrongCommand;
+    YachtRecord yacht;
+    yacht.serialNumber = "111111";
+    yacht.yachtId = "SUI1";
+    EXPECT_EQ(identificationQuery(context, yacht), kIdentificationFailed);
+    EXPECT_EQ(shown, shownOnly(kCommandFailedText));
+    EXPECT_EQ(yacht.serialNumber, "111111");
+    EXPECT_EQ(yacht.yachtId, "SUI1");
+}
+
 TEST_F(IdentificationTest, PortThatCannotBeOpenedIsNamed) {
     ports.portNames.clear();
     YachtRecord yacht;
