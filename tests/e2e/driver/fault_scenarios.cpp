@@ -125,6 +125,8 @@ Outcome inDialog(Program& program, HWND main, int command, const char* caption, 
     return outcome;
 }
 
+// In the order a logger meets them; the readout comes before the erase,
+// which empties the event memory.
 const Exchange kExchanges[] = {
     {"Anmeldung (X)", 20000,
      [](Program& program, HWND main, std::string&) {
@@ -169,6 +171,11 @@ const Exchange kExchanges[] = {
          }
          return outcome;
      }},
+    {"Auslesen (D, T, I)", 60000,
+     [](Program& program, HWND main, std::string& shown) {
+         return inDialog(program, main, 1019, "ERLG Daten Auslesen und Auswerten", IDC_EV_READ, 60000, shown,
+                         IDC_EV_STATUS, IDCANCEL);
+     }},
     {"Loeschen (C)", 135000,
      [](Program& program, HWND main, std::string& shown) {
          postCommand(main, 1018);
@@ -184,11 +191,6 @@ const Exchange kExchanges[] = {
              waitGone(dialog);
          }
          return outcome;
-     }},
-    {"Auslesen (D, T, I)", 60000,
-     [](Program& program, HWND main, std::string& shown) {
-         return inDialog(program, main, 1019, "ERLG Daten Auslesen und Auswerten", IDC_EV_READ, 60000, shown,
-                         IDC_EV_STATUS, IDCANCEL);
      }},
 };
 
