@@ -29,8 +29,7 @@ SCENARIO("regatta data: entered, saved under a typed name, shown") {
     Program program(ctx.tree);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
     REQUIRE(main != nullptr);
-    postCommand(main, 1017);
-    HWND entry = waitTopLevel(program.processId(), "#32770", "Regatta Stammdaten");
+    HWND entry = openDialog(program, main, 1017, "Regatta Stammdaten");
     REQUIRE(entry != nullptr);
     CHECK_TEXT(itemText(entry, 1250), "0");
     typeInto(entry, 1247, "Kieler Woche 2026");
@@ -51,8 +50,7 @@ SCENARIO("regatta data: entered, saved under a typed name, shown") {
     CHECK(readFile(ctx.tree.data() + "Kiel26.rsd", written));
     CHECK_TEXT(written, kKielFile);
 
-    postCommand(main, 1007);
-    HWND display = waitTopLevel(program.processId(), "#32770", "Regatta-Stammdaten");
+    HWND display = openDialog(program, main, 1007, "Regatta-Stammdaten");
     REQUIRE(display != nullptr);
     CHECK_TEXT(itemText(display, 1240), "00:00:00");
     CHECK_TEXT(itemText(display, 1241), "00:00:0");
@@ -72,8 +70,7 @@ SCENARIO("regatta data: loaded through the open-file dialog, proposed when savin
     postCommand(main, 1015);
     REQUIRE(chooseInOpenDialog(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Sommer04.rsd", "open-file"));
 
-    postCommand(main, 1007);
-    HWND display = waitTopLevel(program.processId(), "#32770", "Regatta-Stammdaten");
+    HWND display = openDialog(program, main, 1007, "Regatta-Stammdaten");
     REQUIRE(display != nullptr);
     CHECK_TEXT(itemText(display, 1240), "09:05:00");
     CHECK_TEXT(itemText(display, 1241), "03:06:4");
@@ -83,8 +80,7 @@ SCENARIO("regatta data: loaded through the open-file dialog, proposed when savin
     clickItem(display, IDOK);
     CHECK(waitGone(display));
 
-    postCommand(main, 1017);
-    HWND entry = waitTopLevel(program.processId(), "#32770", "Regatta Stammdaten");
+    HWND entry = openDialog(program, main, 1017, "Regatta Stammdaten");
     REQUIRE(entry != nullptr);
     CHECK_TEXT(itemText(entry, 1247), "Sommer Regatta");
     clickItem(entry, 1249);

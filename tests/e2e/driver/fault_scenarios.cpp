@@ -100,11 +100,6 @@ Outcome clickThrough(Program& program, HWND dialog, int button, DWORD boundMs) {
     return outcome;
 }
 
-HWND open(Program& program, HWND main, int command, const char* caption) {
-    postCommand(main, command);
-    return waitTopLevel(program.processId(), "#32770", caption);
-}
-
 struct Exchange {
     const char* name;
     DWORD boundMs;
@@ -114,7 +109,7 @@ struct Exchange {
 
 Outcome inDialog(Program& program, HWND main, int command, const char* caption, int button, DWORD bound,
                  std::string& shown, int field = 0, int closeWith = 0) {
-    HWND dialog = open(program, main, command, caption);
+    HWND dialog = openDialog(program, main, command, caption);
     if (!dialog) return {};
     Outcome outcome = clickThrough(program, dialog, button, bound);
     if (field && IsWindow(dialog)) shown = itemText(dialog, field);
@@ -130,7 +125,7 @@ Outcome inDialog(Program& program, HWND main, int command, const char* caption, 
 const Exchange kExchanges[] = {
     {"Anmeldung (X)", 20000,
      [](Program& program, HWND main, std::string&) {
-         HWND dialog = open(program, main, 1014, "ERLG Paßwort-Eingabe");
+         HWND dialog = openDialog(program, main, 1014, "ERLG Paßwort-Eingabe");
          if (!dialog) return Outcome{};
          typeInto(dialog, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
          return clickThrough(program, dialog, IDOK, 20000);
@@ -156,7 +151,7 @@ const Exchange kExchanges[] = {
      }},
     {"Betriebsart und Yacht-ID (F, D0)", 30000,
      [](Program& program, HWND main, std::string& shown) {
-         HWND dialog = open(program, main, 1012, "Yacht Konfiguration");
+         HWND dialog = openDialog(program, main, 1012, "Yacht Konfiguration");
          if (!dialog) return Outcome{};
          typeInto(dialog, IDC_YACHT_NAME, "Blue Star");
          typeInto(dialog, IDC_YACHT_ID, "GER12");
@@ -178,8 +173,7 @@ const Exchange kExchanges[] = {
      }},
     {"Loeschen (C)", 135000,
      [](Program& program, HWND main, std::string& shown) {
-         postCommand(main, 1018);
-         HWND question = waitTopLevel(program.processId(), "#32770", "Warnung");
+         HWND question = openDialog(program, main, 1018, "Warnung");
          if (!question) return Outcome{};
          clickItem(question, IDYES);
          HWND dialog = waitTopLevel(program.processId(), "#32770", "ERLG Löschen");
@@ -238,7 +232,7 @@ SCENARIO("fault run: every logger fault on every exchange ends in time with a me
             if (!outcome.ended) return;
         }
         // Still usable: the menu answers and the run ends normally.
-        HWND display = open(program, main, 1007, "Regatta-Stammdaten");
+        HWND display = openDialog(program, main, 1007, "Regatta-Stammdaten");
         ctx.check(display != nullptr, std::string(fault.name) + ": menu still answers", __FILE__, __LINE__);
         if (display) {
             clickItem(display, IDOK);

@@ -11,8 +11,7 @@ using namespace e2e;
 // the text of the message dialog that reports the outcome.
 std::string loggerLogin(Context& ctx, Program& program, HWND main, const std::string& password,
                         const std::string& shotName, DWORD deadlineMs = 15000) {
-    postCommand(main, 1014);
-    HWND dialog = waitTopLevel(program.processId(), "#32770", "ERLG Paßwort-Eingabe");
+    HWND dialog = openDialog(program, main, 1014, "ERLG Paßwort-Eingabe");
     if (!ctx.check(dialog != nullptr, "logger password dialog", __FILE__, __LINE__)) return "";
     ctx.check(itemText(dialog, 1261) == "ERLG Master-Paßwort eingeben", "prompt", __FILE__, __LINE__);
     typeInto(dialog, 1262, password);

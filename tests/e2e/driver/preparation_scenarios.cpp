@@ -31,8 +31,7 @@ SCENARIO("preparation: start and end time typed, refused once, sent as G and H")
     HWND main = startWithRegatta(ctx, program, "0");
     REQUIRE(main != nullptr);
 
-    postCommand(main, 1005);
-    HWND start = waitTopLevel(program.processId(), "#32770", "Startzeiteingabe");
+    HWND start = openDialog(program, main, 1005, "Startzeiteingabe");
     REQUIRE(start != nullptr);
     CHECK_TEXT(itemText(start, 1511), "09");
     CHECK_TEXT(itemText(start, 1512), "05");
@@ -54,8 +53,7 @@ SCENARIO("preparation: start and end time typed, refused once, sent as G and H")
     clickItem(start, 1516);
     CHECK_TEXT(nextMessage(ctx, program), "Regatta-Startzeit geaendert");
 
-    postCommand(main, 1006);
-    HWND end = waitTopLevel(program.processId(), "#32770", "Zielzeiteingabe");
+    HWND end = openDialog(program, main, 1006, "Zielzeiteingabe");
     REQUIRE(end != nullptr);
     typeInto(end, 1511, "8");
     ctx.shot("end-time");
@@ -64,8 +62,7 @@ SCENARIO("preparation: start and end time typed, refused once, sent as G and H")
     CHECK_TEXT(ctx.loggerReceived(), "G140604093000H040604083000");
 
     // Saved from the end time dialog, both times are in the file.
-    postCommand(main, 1006);
-    end = waitTopLevel(program.processId(), "#32770", "Zielzeiteingabe");
+    end = openDialog(program, main, 1006, "Zielzeiteingabe");
     REQUIRE(end != nullptr);
     clickItem(end, 1249);
     HWND save = waitTopLevel(program.processId(), "#32770", "Daten speichern");
@@ -91,8 +88,7 @@ SCENARIO("preparation: logger clock from the PC clock in UTC and in local time, 
         Program program(ctx.tree);
         HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
         REQUIRE(main != nullptr);
-        postCommand(main, 1021);
-        HWND clock = waitTopLevel(program.processId(), "#32770", "ERLG Uhr stellen");
+        HWND clock = openDialog(program, main, 1021, "ERLG Uhr stellen");
         REQUIRE(clock != nullptr);
         ctx.shot("logger-clock");
         SYSTEMTIME utc;
@@ -103,8 +99,7 @@ SCENARIO("preparation: logger clock from the PC clock in UTC and in local time, 
         CHECK(sent.size() == 13);
         CHECK_TEXT(sent.substr(0, 9), clockPrefix(utc));
 
-        postCommand(main, 1021);
-        clock = waitTopLevel(program.processId(), "#32770", "ERLG Uhr stellen");
+        clock = openDialog(program, main, 1021, "ERLG Uhr stellen");
         REQUIRE(clock != nullptr);
         typeInto(clock, 1501, "7");
         typeInto(clock, 1502, "5");
@@ -121,8 +116,7 @@ SCENARIO("preparation: logger clock from the PC clock in UTC and in local time, 
     Program program(ctx.tree);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "1"), "geheim");
     REQUIRE(main != nullptr);
-    postCommand(main, 1021);
-    HWND clock = waitTopLevel(program.processId(), "#32770", "ERLG Uhr stellen");
+    HWND clock = openDialog(program, main, 1021, "ERLG Uhr stellen");
     REQUIRE(clock != nullptr);
     SYSTEMTIME local;
     GetLocalTime(&local);
@@ -136,8 +130,7 @@ SCENARIO("preparation: yacht configured with the master password, read back, fil
     Program program(ctx.tree);
     HWND main = startWithRegatta(ctx, program, "0");
     REQUIRE(main != nullptr);
-    postCommand(main, 1012);
-    HWND yacht = waitTopLevel(program.processId(), "#32770", "Yacht Konfiguration");
+    HWND yacht = openDialog(program, main, 1012, "Yacht Konfiguration");
     REQUIRE(yacht != nullptr);
     CHECK(!isEnabled(yacht, 1539));
     CHECK(!isChecked(yacht, 1537));
@@ -151,10 +144,12 @@ SCENARIO("preparation: yacht configured with the master password, read back, fil
     CHECK_TEXT(itemText(yacht, 1532), "GER12");
     CHECK_TEXT(itemText(yacht, 1545), "Sommer04-GER12");
 
-    clickItem(yacht, 1535);
     typeInto(yacht, 1531, "Blue Star");
     typeInto(yacht, 1532, "GER7");
     typeInto(yacht, 1534, "2");
+    // Clicked after the typing: a posted click must not move the focus
+    // between a field's focusing and its text.
+    clickItem(yacht, 1535);
     clickItem(yacht, 1544);
     const std::string done = "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert";
     CHECK(waitFor([&] { return itemText(yacht, 1546) == done; }, 30000));
@@ -185,8 +180,7 @@ SCENARIO("preparation: erase with progress") {
     Program program(ctx.tree);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
     REQUIRE(main != nullptr);
-    postCommand(main, 1018);
-    HWND question = waitTopLevel(program.processId(), "#32770", "Warnung");
+    HWND question = openDialog(program, main, 1018, "Warnung");
     REQUIRE(question != nullptr);
     ctx.shot("erase-question");
     clickItem(question, IDYES);
@@ -213,8 +207,7 @@ SCENARIO("preparation: yacht transfer to a logger that demands its password writ
     Program program(ctx.tree);
     HWND main = startWithRegatta(ctx, program, "0");
     REQUIRE(main != nullptr);
-    postCommand(main, 1012);
-    HWND yacht = waitTopLevel(program.processId(), "#32770", "Yacht Konfiguration");
+    HWND yacht = openDialog(program, main, 1012, "Yacht Konfiguration");
     REQUIRE(yacht != nullptr);
     typeInto(yacht, 1532, "GER7");
     clickItem(yacht, 1536);

@@ -76,8 +76,7 @@ SCENARIO("readout: logger read out, finish saved, engine time computed, shown ag
     HWND main = startWithRace(ctx, program);
     REQUIRE(main != nullptr);
 
-    postCommand(main, 1019);
-    HWND dialog = waitTopLevel(program.processId(), "#32770", kReadoutCaption);
+    HWND dialog = openDialog(program, main, 1019, kReadoutCaption);
     REQUIRE(dialog != nullptr);
     CHECK_TEXT(itemText(dialog, 1415), " UTC");
     clickItem(dialog, 1417);
@@ -110,8 +109,7 @@ SCENARIO("readout: logger read out, finish saved, engine time computed, shown ag
     clickItem(dialog, IDCANCEL);
     CHECK(waitGone(dialog));
 
-    postCommand(main, 1023);
-    HWND shown = waitTopLevel(program.processId(), "#32770", "Yachtdaten berechnen und auswerten");
+    HWND shown = openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten");
     REQUIRE(shown != nullptr);
     clickItem(shown, 1423);
     REQUIRE(chooseInOpenDialog(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Sommer04-GER12.yrd"));
@@ -146,8 +144,7 @@ SCENARIO("readout: a logger falling silent mid-dump ends with a message, the ear
     HWND main = startWithRace(ctx, program);
     REQUIRE(main != nullptr);
 
-    postCommand(main, 1019);
-    HWND dialog = waitTopLevel(program.processId(), "#32770", kReadoutCaption);
+    HWND dialog = openDialog(program, main, 1019, kReadoutCaption);
     REQUIRE(dialog != nullptr);
     const DWORD start = GetTickCount();
     clickItem(dialog, 1417);
@@ -179,8 +176,7 @@ SCENARIO("readout: a logger that wants its master password closes the dialog and
     Program program(ctx.tree);
     HWND main = startWithRace(ctx, program);
     REQUIRE(main != nullptr);
-    postCommand(main, 1019);
-    HWND dialog = waitTopLevel(program.processId(), "#32770", kReadoutCaption);
+    HWND dialog = openDialog(program, main, 1019, kReadoutCaption);
     REQUIRE(dialog != nullptr);
     clickItem(dialog, 1417);
     HWND box = waitTopLevel(program.processId(), "#32770", "Passwortfehler", 20000);

@@ -44,8 +44,7 @@ SCENARIO("login: wrong entry asks again, right entry is confirmed, gated command
     waitGone(box);
 
     // Logged in: the password change asks for the new password at once.
-    postCommand(main, 1001);
-    prompt = waitTopLevel(program.processId(), "#32770", "Passwortabfrage");
+    prompt = openDialog(program, main, 1001, "Passwortabfrage");
     REQUIRE(prompt != nullptr);
     CHECK_TEXT(itemText(prompt, 1234), "Neues Paßwort eingeben");
     typeInto(prompt, 1232, "segeln");
@@ -124,8 +123,7 @@ SCENARIO("time zone: local time chosen, kept in the settings file") {
     Program program(ctx.tree);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
     REQUIRE(main != nullptr);
-    postCommand(main, 1008);
-    HWND dialog = waitTopLevel(program.processId(), "#32770", "Zeitzone wählen");
+    HWND dialog = openDialog(program, main, 1008, "Zeitzone wählen");
     REQUIRE(dialog != nullptr);
     CHECK(isChecked(dialog, 1308));
     CHECK(!isChecked(dialog, 1309));
@@ -146,8 +144,7 @@ SCENARIO("screen configuration: OK keeps the size for the next start, Abbrechen 
     Program program(ctx.tree);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
     REQUIRE(main != nullptr);
-    postCommand(main, 1002);
-    HWND dialog = waitTopLevel(program.processId(), "#32770", "Bildschirm konfigurieren");
+    HWND dialog = openDialog(program, main, 1002, "Bildschirm konfigurieren");
     REQUIRE(dialog != nullptr);
     CHECK_TEXT(itemText(dialog, 1206), "800");
     CHECK_TEXT(itemText(dialog, 1207), "600");
@@ -160,8 +157,7 @@ SCENARIO("screen configuration: OK keeps the size for the next start, Abbrechen 
     GetWindowRect(main, &rect);
     CHECK(rect.right - rect.left == 800);  // the window keeps its size in this run
 
-    postCommand(main, 1002);
-    dialog = waitTopLevel(program.processId(), "#32770", "Bildschirm konfigurieren");
+    dialog = openDialog(program, main, 1002, "Bildschirm konfigurieren");
     REQUIRE(dialog != nullptr);
     CHECK_TEXT(itemText(dialog, 1206), "1000");
     typeInto(dialog, 1206, "1");
@@ -178,8 +174,7 @@ SCENARIO("about box: name, release, icon; Escape closes it") {
     Program program(ctx.tree);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
     REQUIRE(main != nullptr);
-    postCommand(main, 1003);
-    HWND about = waitTopLevel(program.processId(), "#32770", "");
+    HWND about = openDialog(program, main, 1003, "");
     REQUIRE(about != nullptr);
     CHECK_TEXT(itemText(about, 1203), " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm");
     CHECK_TEXT(itemText(about, 1200), " - Release 1.0 - Vers.1.3");

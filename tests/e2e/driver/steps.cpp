@@ -31,6 +31,11 @@ HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBy
     return main;
 }
 
+HWND openDialog(Program& program, HWND main, int command, const std::string& caption) {
+    postCommand(main, command);
+    return waitTopLevel(program.processId(), "#32770", caption);
+}
+
 void endProgram(Context& ctx, Program& program, HWND main) {
     closeBox(main);
     HWND question = waitTopLevel(program.processId(), "#32770", "Warnung");

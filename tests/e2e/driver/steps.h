@@ -15,6 +15,9 @@ void dismissLogin(Program& program, const std::string& password = "");
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes,
                    const std::string& password);
 
+// Runs a menu command and waits for the dialog it opens.
+HWND openDialog(Program& program, HWND main, int command, const std::string& caption);
+
 // Ends the run through the exit question and checks exit code 0.
 void endProgram(Context& ctx, Program& program, HWND main);
 
