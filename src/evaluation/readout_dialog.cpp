@@ -48,13 +48,7 @@ void ReadoutDialog::opened(DialogView& view) {
 void ReadoutDialog::fieldLeft(DialogView& view, int id) {
     for (const FinishField& field : kFinishFields) {
         if (field.id != id) continue;
-        TypedFieldContext context{view, logger_.shell, regatta_,
-                                  [this](const std::string& text) {
-                                      // Shown once this dialog has closed.
-                                      logger_.message.set(text);
-                                      logger_.shell.postCommand(cmd::kShowMessage);
-                                  },
-                                  cmd::kReadOutAndEvaluate};
+        TypedFieldContext context{view, logger_.shell, regatta_, logger_.message, cmd::kReadOutAndEvaluate};
         FinishTime& finish = yacht_.finish;
         typedFieldLeft(context, id, field.kind,
                        [&finish, &field](std::int32_t value) { finish.*(field.component) = value; });

@@ -3,6 +3,7 @@
 #include "platform/command_ids.h"
 #include "files/text.h"
 #include "platform/dialog_view.h"
+#include "platform/refusal.h"
 #include "resources/resource_ids.h"
 
 namespace wg {
@@ -25,12 +26,7 @@ void RegattaEntryDialog::designationLeft(DialogView& view) {
     const std::string text = view.fieldText(IDC_DESIGNATION);
     if (text.empty()) return;
     if (text.size() > kRegattaTextLimit) {
-        // Close first, then show the message and come back, so the dialog
-        // never opens inside itself.
-        view.close(button::kCancel);
-        messageText_.set(kDesignationTooLongMessage);
-        shell_.postCommand(cmd::kShowMessage);
-        shell_.postCommand(cmd::kEnterRegattaData);
+        refuseAndReopen(view, shell_, messageText_, kDesignationTooLongMessage, cmd::kEnterRegattaData);
         return;
     }
     // Kept as the file will carry it: single blanks, none at the ends. A text

@@ -48,10 +48,7 @@ void LoggerClockDialog::fieldLeft(DialogView& view, int id) {
     for (const ClockField& field : kClockFields) {
         if (field.id != id) continue;
         TypedFieldContext typed{view, context_.shell, regatta_,
-                                [this, &view](const std::string& text) {
-                                    view.setVisible(false);
-                                    report(context_, text);
-                                },
+                                context_.message,
                                 cmd::kLoggerClock};
         typedFieldLeft(typed, id, field.kind,
                        [this, &field](std::int32_t value) { texts_[field.text] = twoDigitText(value); });

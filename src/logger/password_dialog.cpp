@@ -2,6 +2,7 @@
 
 #include "platform/command_ids.h"
 #include "platform/dialog_view.h"
+#include "platform/refusal.h"
 #include "resources/resource_ids.h"
 
 namespace wg {
@@ -23,10 +24,7 @@ void LoggerPasswordDialog::fieldLeft(DialogView& view, int id) {
     const std::string typed = view.fieldText(id);
     if (typed.empty()) return;
     if (typed.size() > kLoggerPasswordLimit) {
-        view.close(button::kCancel);
-        view.setVisible(false);
-        report(context_, kPasswordTooLongText);
-        context_.shell.postCommand(reopenCommand());
+        refuseAndReopen(view, context_.shell, context_.message, kPasswordTooLongText, reopenCommand());
         return;
     }
     password_ = typed;

@@ -49,10 +49,7 @@ void RegattaTimeDialog::fieldLeft(DialogView& view, int id) {
     for (const TimeField& field : kTimeFields) {
         if (field.id != id) continue;
         TypedFieldContext typed{view, context_.shell, regatta_,
-                                [this, &view](const std::string& text) {
-                                    view.setVisible(false);
-                                    report(context_, text);
-                                },
+                                context_.message,
                                 role_.reopenCommand};
         typedFieldLeft(typed, id, field.kind,
                        [this, &field](std::int32_t value) { (regatta_.*role_.time).*field.value = value; });

@@ -1,6 +1,7 @@
 #include "logger/typed_field.h"
 
 #include "files/text.h"
+#include "platform/refusal.h"
 
 namespace wg {
 
@@ -16,10 +17,8 @@ TypedFieldOutcome typedFieldLeft(const TypedFieldContext& context, int fieldId, 
         return TypedFieldOutcome::Accepted;
     }
 
-    context.view.close(0);
-    if (context.showMessage) context.showMessage(rangeMessage(kind));
     store(replacementValue(kind));
-    context.shell.postCommand(context.reopenCommand);
+    refuseAndReopen(context.view, context.shell, context.message, rangeMessage(kind), context.reopenCommand);
     return TypedFieldOutcome::Refused;
 }
 

@@ -6,6 +6,7 @@
 #include "files/regatta_record.h"
 #include "logger/date_time_check.h"
 #include "platform/dialog_view.h"
+#include "platform/message_text.h"
 #include "platform/shell.h"
 
 namespace wg {
@@ -16,9 +17,8 @@ struct TypedFieldContext {
     Shell& shell;
     // Holds the date-time record the typed value is checked in.
     RegattaRecord& regatta;
-    // Puts a text into the program's message text and shows it in the
-    // message dialog (command 50000).
-    std::function<void(const std::string&)> showMessage;
+    // Where the refusal's message is put to be shown.
+    MessageText& message;
     // The main-window command that opens this dialog again.
     int reopenCommand;
 };
@@ -28,9 +28,8 @@ enum class TypedFieldOutcome { Empty, Accepted, Refused };
 // A time or date entry field lost the focus. Empty text changes nothing.
 // Otherwise the text's leading number is range-checked as `kind`: a value in
 // range goes to `store` and the dialog stays open; a value out of range
-// closes the dialog, shows the kind's message, hands the kind's replacement
-// value to `store` and posts `reopenCommand`, so the dialog comes back once
-// it has closed.
+// hands the kind's replacement value to `store` and is refused with the
+// kind's message (refuseAndReopen), so the dialog comes back showing it.
 TypedFieldOutcome typedFieldLeft(const TypedFieldContext& context, int fieldId, FieldKind kind,
                                  const std::function<void(std::int32_t)>& store);
 

@@ -67,12 +67,15 @@ TEST_F(EntryFixture, DesignationOf255CharactersIsTaken) {
 
 TEST_F(EntryFixture, DesignationOf256CharactersIsRefusedAndTheDialogReopens) {
     regatta.designation = "alt";
+    std::string shown;
+    shell.onCommand = [&](int) { shown = messageText.text(); };
     type(kDesignation, std::string(256, 'a'));
     EXPECT_EQ(regatta.designation, "alt");
     EXPECT_TRUE(view.closed());
-    EXPECT_EQ(messageText.text(), "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!");
-    EXPECT_EQ(shell.commandsPosted, (std::vector<int>{50000, 1017}));
-    EXPECT_TRUE(shell.commandsRun.empty());
+    // Shown at once: a posted message would wait behind the reopened dialog.
+    EXPECT_EQ(shown, "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!");
+    EXPECT_EQ(shell.commandsRun, std::vector<int>{50000});
+    EXPECT_EQ(shell.commandsPosted, std::vector<int>{1017});
 }
 
 TEST_F(EntryFixture, SpeichernAsksForTheFileSaveDialogThenCloses) {

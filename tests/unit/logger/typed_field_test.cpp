@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "logger/typed_field.h"
+#include "platform/command_ids.h"
 #include "support/fake_shell.h"
 #include "support/fake_view.h"
 
@@ -24,14 +25,17 @@ TEST_P(TypedFieldCases, StoresOrRefusesAndReopens) {
     test::FakeView view;
     test::FakeShell shell;
     RegattaRecord regatta;
+    MessageText message;
     std::vector<std::string> shown;
     bool closedBeforeMessage = false;
-    TypedFieldContext context{view, shell, regatta,
-                              [&](const std::string& text) {
-                                  closedBeforeMessage = view.closed() && shell.commandsPosted.empty();
-                                  shown.push_back(text);
-                              },
-                              kReopen};
+    // The message is shown at once, by a dialog already closed and hidden;
+    // only then is the reopening posted.
+    shell.onCommand = [&](int id) {
+        closedBeforeMessage = id == cmd::kShowMessage && view.closed() && !view.isVisible() &&
+                              shell.commandsPosted.empty();
+        shown.push_back(message.text());
+    };
+    TypedFieldContext context{view, shell, regatta, message, kReopen};
     view.texts[kField] = c.typed;
     std::vector<std::int32_t> stored;
 
@@ -43,6 +47,7 @@ TEST_P(TypedFieldCases, StoresOrRefusesAndReopens) {
         EXPECT_EQ(shown, std::vector<std::string>{rangeMessage(c.kind)}) << c.typed;
         EXPECT_TRUE(closedBeforeMessage) << c.typed;
         EXPECT_EQ(shell.commandsPosted, std::vector<int>{kReopen}) << c.typed;
+        EXPECT_EQ(message.text(), "") << c.typed;
     } else {
         EXPECT_TRUE(shown.empty()) << c.typed;
         EXPECT_FALSE(view.closed()) << c.typed;
@@ -75,14 +80,14 @@ TEST(TypedField, EmptyFieldChangesNothing) {
     test::FakeShell shell;
     RegattaRecord regatta;
     regatta.scratch.hour = 17;
-    int messages = 0;
-    TypedFieldContext context{view, shell, regatta, [&](const std::string&) { ++messages; }, kReopen};
+    MessageText message;
+    TypedFieldContext context{view, shell, regatta, message, kReopen};
     bool stored = false;
     EXPECT_EQ(typedFieldLeft(context, kField, FieldKind::Hour, [&](std::int32_t) { stored = true; }),
               TypedFieldOutcome::Empty);
     EXPECT_FALSE(stored);
     EXPECT_EQ(regatta.scratch.hour, 17);
-    EXPECT_EQ(messages, 0);
+    EXPECT_TRUE(shell.commandsRun.empty());
     EXPECT_FALSE(view.closed());
     EXPECT_TRUE(shell.commandsPosted.empty());
 }
@@ -91,7 +96,8 @@ TEST(TypedField, TheTypedValueIsCheckedInTheDateTimeRecord) {
     test::FakeView view;
     test::FakeShell shell;
     RegattaRecord regatta;
-    TypedFieldContext context{view, shell, regatta, [](const std::string&) {}, kReopen};
+    MessageText message;
+    TypedFieldContext context{view, shell, regatta, message, kReopen};
     view.texts[kField] = "45";
     typedFieldLeft(context, kField, FieldKind::Minute, [](std::int32_t) {});
     EXPECT_EQ(regatta.scratch.minute, 45);
