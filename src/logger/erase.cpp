@@ -37,10 +37,15 @@ bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
         link.close();
         return false;
     }
+    // The line feed before the logger's first line; anything else already
+    // belongs to that line (a refusal comes without one).
     link.read(1);
+    const std::string first = link.reply();
 
     const std::int64_t start = clock.nowMs();
     line.clear();
+    if (first != "\n" && first != "\r") line.append(first);
+    bool confirmed = false;
     for (;;) {
         link.read(1);
         const std::string byte = link.reply();
@@ -57,8 +62,19 @@ bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
         }
         // Show the progress at every line end, and during silence.
         if (lineEnd || byte.empty()) progress.repaint();
-        if (line.text().compare(0, 8, "EEProm g") == 0) break;
+        if (line.text().compare(0, 8, "EEProm g") == 0) {
+            confirmed = true;
+            break;
+        }
+        if (line.text().find(kWrongCommandReply) != std::string::npos) break;
         if (elapsedSeconds(clock, start) >= kEraseWatchSeconds) break;
+    }
+    if (!confirmed) {
+        line.clear();
+        progress.show(kEraseWarningText);
+        recoverOn(context, link, kEraseUnconfirmedText);
+        link.close();
+        return false;
     }
 
     // The rest of the confirmation and whatever follows is dropped.

@@ -14,8 +14,10 @@ inline constexpr const char* kEraseWarningText =
 inline constexpr const char* kEraseRunningText = " ERLG - EEProm wird geloescht, bitte 2 Minuten Geduld";
 inline constexpr const char* kEraseSizeLine = "EEProm Size = 8192";
 inline constexpr const char* kErasedText = "ERLG - EEProm geloescht";
+inline constexpr const char* kEraseUnconfirmedText =
+    "ERLG hat das Löschen nicht bestätigt. Bitte Löschen wiederholen!";
 // The logger takes about two minutes; after this long without its
-// confirmation the erase counts as finished.
+// confirmation the erase has failed.
 inline constexpr std::int64_t kEraseWatchSeconds = 120;
 
 // The menu's question before the erase dialog opens.
@@ -30,9 +32,12 @@ struct EraseProgress {
 
 // Erases the logger's event memory with "C" and watches its lines: the size
 // line "EEProm Size = 8192" is shown after the running text; a line
-// beginning "EEProm g", or kEraseWatchSeconds, ends the watch, and the text
-// area ends at kErasedText. False when the port could not be opened or the
-// logger did not echo the command; the user has been told then and the text
+// beginning "EEProm g" ends the watch, and the text area ends at kErasedText.
+// An erase the logger did not confirm within kEraseWatchSeconds, or refused
+// with "Falsches Kommando", ends in the recovery command and
+// kEraseUnconfirmedText: an official must not take a logger to the start
+// believing it empty. False then, and when the port could not be opened or
+// the logger did not echo the command; the user has been told and the text
 // area shows the warning again, claiming nothing.
 bool eraseLogger(LoggerContext& context, const EraseProgress& progress);
 

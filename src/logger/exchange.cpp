@@ -23,10 +23,10 @@ bool openLoggerLink(LoggerContext& context, SerialLink& link) {
     return false;
 }
 
-void recoverOn(LoggerContext& context, SerialLink& link) {
+void recoverOn(LoggerContext& context, SerialLink& link, const std::string& text) {
     link.write("T\r");
     link.read(3);
-    report(context, kCommandFailedText);
+    report(context, text);
 }
 
 void recovery(LoggerContext& context) {
@@ -41,7 +41,7 @@ void configurationVerdict(LoggerContext& context, const std::string& successText
     // A logger that refused the command has not taken the setting: saying it
     // had would be a failure reported as success.
     const std::size_t text = reply.find_first_not_of("\r\n");
-    const bool refused = text != std::string::npos && reply.compare(text, 17, "Falsches Kommando") == 0;
+    const bool refused = text != std::string::npos && reply.compare(text, 17, kWrongCommandReply) == 0;
     if (reply.size() <= 2 || refused) {
         recovery(context);
         return;

@@ -15,6 +15,8 @@ namespace wg {
 inline constexpr const char* kCommandFailedText =
     "Fehlerhafte Befehlsverarbeitung, Eingabe wiederholen!";
 inline constexpr const char* kPasswordRequiredReply = "Passwort erforderlich";
+// How the logger refuses a command it does not take.
+inline constexpr const char* kWrongCommandReply = "Falsches Kommando";
 inline constexpr const char* kPasswordRequiredText =
     "Master- oder User-Paßworteingabe für ERLG erforderlich!";
 
@@ -39,8 +41,8 @@ void report(LoggerContext& context, const std::string& text);
 bool openLoggerLink(LoggerContext& context, SerialLink& link);
 
 // Winds up a failed exchange on its own, still open link: writes "T\r" in
-// one write, drops up to 3 bytes of answer and reports kCommandFailedText.
-void recoverOn(LoggerContext& context, SerialLink& link);
+// one write, drops up to 3 bytes of answer and reports `text`.
+void recoverOn(LoggerContext& context, SerialLink& link, const std::string& text = kCommandFailedText);
 
 // The same on a fresh link, after the exchange's link has been closed.
 void recovery(LoggerContext& context);

@@ -30,7 +30,7 @@ void loginExchange(LoggerContext& context, PasswordKind kind, const std::string&
 
     link.read(100);
     message.set(link.reply());
-    if (message.text().empty() || message.text() == "Falsches Kommando") {
+    if (message.text().empty() || message.text() == kWrongCommandReply) {
         recoverOn(context, link);
         link.close();
         return;

@@ -17,8 +17,6 @@ std::string quietRecovery(SerialLink& link) {
     return kCommandFailedText;
 }
 
-constexpr const char* kWrongCommandReply = "Falsches Kommando";
-
 bool startsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
 
 } // namespace

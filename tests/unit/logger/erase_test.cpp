@@ -40,15 +40,39 @@ TEST_F(EraseTest, ShowsTheSizeLineAndEndsOnTheConfirmation) {
     EXPECT_EQ(message.text(), "");
 }
 
-TEST_F(EraseTest, LoggerSilentAfterTheEchoesEndsAfterTheWatch) {
-    behaviour().sendLimit = 2;  // the echoes of C and CR, then nothing
+struct Unconfirmed {
+    const char* what;
+    sim::Fault fault;
+    std::size_t sendLimit;
+    std::int64_t fromMs, toMs;
+};
+
+class EraseUnconfirmed : public EraseTest, public ::testing::WithParamInterface<Unconfirmed> {};
+
+TEST_P(EraseUnconfirmed, EndsInTheRecoveryAndIsNotClaimed) {
+    const Unconfirmed& c = GetParam();
+    behaviour().fault = c.fault;
+    behaviour().sendLimit = c.sendLimit;
     const std::vector<std::string> texts = erase(context);
-    EXPECT_EQ(texts, (std::vector<std::string>{kRunning, kErasedText}));
-    EXPECT_GE(clock.nowMs(), 2000 + kEraseWatchSeconds * 1000);
-    EXPECT_LE(clock.nowMs(), 2000 + kEraseWatchSeconds * 1000 + 4000);
-    // The window kept repainting through the silence.
-    EXPECT_GE(repaints, kEraseWatchSeconds);
+    EXPECT_FALSE(erased);
+    EXPECT_EQ(texts, (std::vector<std::string>{kRunning, kEraseWarningText}));
+    EXPECT_EQ(shown, shownOnly(kEraseUnconfirmedText));
+    EXPECT_EQ(wire(), "C\rT\r");
+    EXPECT_GE(clock.nowMs(), c.fromMs);
+    EXPECT_LE(clock.nowMs(), c.toMs);
+    // The window kept repainting through the watch.
+    EXPECT_GE(repaints, (c.fromMs - 2000) / 1000);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Loggers, EraseUnconfirmed,
+    ::testing::Values(
+        // The echoes of C and CR, then nothing: the whole watch.
+        Unconfirmed{"silent", sim::Fault::None, 2, 2000 + kEraseWatchSeconds * 1000,
+                    2000 + kEraseWatchSeconds * 1000 + 4000},
+        // "Falsches Kommando", without a line feed before it, ends the watch at once.
+        Unconfirmed{"refusing", sim::Fault::WrongCommand, 0, 0, 6000}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(EraseTest, LoggerThatDoesNotEchoIsNotReportedErased) {
     behaviour().fault = sim::Fault::Silent;
