@@ -104,7 +104,23 @@ void ReadoutDialog::readLogger(DialogView& view) {
     view.repaintNow();
 
     yacht_.regattaFileName = yachtRegattaFileName(regatta_.regattaFileName, yacht_.yachtId);
-    if (readOut(logger_, yacht_, dataDirectory_) != kReadoutDone) return;
+    // The progress stands in the status area while the event memory comes,
+    // renewed at every line and every second; the window repaints after
+    // every read, so it never looks hung. A readout that fails leaves the
+    // status area as it was.
+    const std::string status = view.fieldText(IDC_EV_STATUS);
+    ReadoutProgress shown{0, 0, -1};
+    const auto showProgress = [&](const ReadoutProgress& progress) {
+        if (progress.lines != shown.lines || progress.seconds != shown.seconds) {
+            shown = progress;
+            view.setText(IDC_EV_STATUS, readoutProgressText(progress));
+        }
+        view.repaintNow();
+    };
+    if (readOut(logger_, yacht_, dataDirectory_, showProgress) != kReadoutDone) {
+        view.setText(IDC_EV_STATUS, status);
+        return;
+    }
     view.setText(IDC_EV_STATUS, kReadoutDoneText);
     run_.dataRead = true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog_view.h"
@@ -20,6 +21,16 @@ std::string withCrLf(const std::string& text) {
         out += text[i];
     }
     return out;
+}
+
+// Clicks and keys given while a long exchange runs are thrown away rather
+// than acted on once it has ended: an "Abbrechen" clicked in the middle of a
+// readout must not close the dialog when the readout is over.
+void dropUserInput() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {}
+    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
+    while (PeekMessageA(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {}
 }
 
 bool isEdit(HWND control) {
@@ -56,20 +67,27 @@ public:
     }
     void enable(int id, bool enabled) override { EnableWindow(GetDlgItem(hwnd_, id), enabled); }
     void setVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+    // Peeking also answers messages other programs send, so the window never
+    // counts as hung while an exchange runs.
     void repaintNow() override {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&msg);
         UpdateWindow(hwnd_);
+        dropUserInput();
+        repainted_ = true;
     }
     void close(int result) override {
         closed_ = true;
         EndDialog(hwnd_, result);
     }
     bool closed() const { return closed_; }
+    // True once after a handler that repainted while it ran.
+    bool tookLong() { return std::exchange(repainted_, false); }
 
 private:
     HWND hwnd_;
     bool closed_ = false;
+    bool repainted_ = false;
 };
 
 // One open dialog. A handler may run nested dialogs, during which the window
@@ -129,6 +147,8 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
                 forward(session, [&] { session->logic->cancelRequested(*session->view); });
             else
                 forward(session, [&] { session->logic->clicked(*session->view, id); });
+            // Input given in the last moments of a long exchange is dropped too.
+            if (!session->destroyed && session->view->tookLong()) dropUserInput();
         }
         --session->busy;
         if (session->destroyed && session->busy == 0) release(session);

@@ -1,5 +1,7 @@
 #include "yacht/readout.h"
 
+#include <algorithm>
+
 #include "files/file_names.h"
 #include "files/yacht_header.h"
 #include "logger/collection.h"
@@ -46,6 +48,28 @@ private:
 
 } // namespace
 
+// Thousands set apart by a blank, as German texts write large numbers.
+std::string groupedDigits(std::size_t value) {
+    const std::string digits = std::to_string(value);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ' ';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string readoutProgressText(const ReadoutProgress& progress) {
+    std::string text = "Auslesen läuft: ";
+    text += groupedDigits(progress.bytes);
+    text += " Bytes, ";
+    text += groupedDigits(progress.lines);
+    text += " Zeilen, ";
+    text += std::to_string(progress.seconds);
+    text += " s";
+    return text;
+}
+
 std::string readoutBrokenText(const std::string& fileName, bool earlierFileKept, bool dataKept) {
     std::string text = "Der ERLG sendet keine Daten mehr, das Auslesen wurde abgebrochen.";
     if (earlierFileKept) text += "\nDie vorhandene Datei " + fileName + " bleibt unverändert.";
@@ -55,7 +79,8 @@ std::string readoutBrokenText(const std::string& fileName, bool earlierFileKept,
     return text;
 }
 
-Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::string& directory) {
+Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::string& directory,
+               const ReadoutProgressShown& progress) {
     if (!isSafeFileName(yacht.regattaFileName)) return kReadoutCannotCreate;
     const std::string path = directory + yacht.regattaFileName;
     ReplacementFile file;
@@ -76,18 +101,23 @@ Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::stri
     file.write("$");
     EventBlock block;
     std::string out;
-    std::size_t received = 0;
+    ReadoutProgress done;
     bool ended = false;
-    std::int64_t lastByte = context.clock.nowMs();
-    while (!ended && received <= kReadoutByteLimit) {
+    const std::int64_t start = context.clock.nowMs();
+    std::int64_t lastByte = start;
+    while (!ended && done.bytes <= kReadoutByteLimit) {
         link.read(kChunk);
         const std::string& bytes = link.received();
+        done.seconds = elapsedSeconds(context.clock, start);
         if (bytes.empty()) {
+            if (progress) progress(done);
             if (elapsedSeconds(context.clock, lastByte) >= kReadoutSilenceSeconds) break;
             continue;
         }
         lastByte = context.clock.nowMs();
-        received += bytes.size();
+        done.bytes += bytes.size();
+        done.lines += static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+        if (progress) progress(done);
         ended = block.take(bytes, out);
         file.write(out);
         out.clear();
@@ -103,7 +133,7 @@ Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::stri
         return kReadoutCannotCreate;
     }
     const bool earlierFileKept = fileExists(path);
-    const bool dataKept = received > 0 && file.setAside(path + kIncompleteSuffix);
+    const bool dataKept = done.bytes > 0 && file.setAside(path + kIncompleteSuffix);
     report(context, readoutBrokenText(yacht.regattaFileName, earlierFileKept, dataKept));
     return kReadoutIncomplete;
 }

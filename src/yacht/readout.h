@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "files/status.h"
@@ -27,14 +28,29 @@ inline constexpr std::size_t kReadoutByteLimit = 1 << 20;
 // What an incomplete readout's data are kept as, behind the file's name.
 inline constexpr const char* kIncompleteSuffix = ".unvollstaendig";
 
+// How far a readout has come: the logger's bytes and completed lines so far
+// and the whole seconds since the event memory began to arrive. The logger
+// does not announce how much it holds, so there is no share of a whole.
+struct ReadoutProgress {
+    std::size_t bytes = 0;
+    std::size_t lines = 0;
+    std::int64_t seconds = 0;
+};
+using ReadoutProgressShown = std::function<void(const ReadoutProgress&)>;
+
+// "Auslesen läuft: 12 400 Bytes, 214 Zeilen, 26 s".
+std::string readoutProgressText(const ReadoutProgress& progress);
+
 // Reads the logger's event memory ("I") into `directory` + the record's yacht
 // regatta data file name: the yacht header, "$" and every logger line with
 // its carriage returns dropped, and "$Ereigniss Ende" for the first line
 // that begins with "Ereigniss". The file replaces an earlier one only once
 // that line has come. When it does not come, the bytes received so far are
 // kept as the name + kIncompleteSuffix (nothing is kept when no event byte
-// came) and the user is told.
-Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::string& directory);
+// came) and the user is told. `progress`, when given, hears after every read
+// of the event memory, also a read that timed out.
+Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::string& directory,
+               const ReadoutProgressShown& progress = {});
 
 // The text the user sees when a readout breaks off.
 std::string readoutBrokenText(const std::string& fileName, bool earlierFileKept, bool dataKept);

@@ -64,7 +64,11 @@ protected:
 };
 
 TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
+    std::string lastShown;
+    view.onRepaint = [&] { lastShown = view.texts[IDC_EV_STATUS]; };
     click(IDC_EV_READ);
+    // The last repaint came with the last of the event memory.
+    EXPECT_EQ(lastShown, "Auslesen läuft: 281 Bytes, 8 Zeilen, 0 s");
     EXPECT_EQ(wire(), "D\rT\rI\r");
     EXPECT_TRUE(run.dataRead);
     EXPECT_EQ(view.texts[IDC_EV_STATUS], kReadoutDoneText);
@@ -119,11 +123,14 @@ TEST_F(ReadoutDialogTest, LoggerDemandingThePasswordClosesAndAsksForIt) {
 TEST_F(ReadoutDialogTest, LoggerFallingSilentMidDumpLeavesTheFlagAndTheEarlierFile) {
     dir.write("Sommer04-GER12.yrd", "earlier readout\r\n");
     behaviour().dumpLimit = 100;
+    view.texts[IDC_EV_STATUS] = "Zieldurchgangszeit in Datei Sommer04-GER7.yrd gespeichert.";
     click(IDC_EV_READ);
     EXPECT_FALSE(run.dataRead);
     EXPECT_EQ(dir.read("Sommer04-GER12.yrd"), "earlier readout\r\n");
     EXPECT_EQ(shown, shownOnly(readoutBrokenText("Sommer04-GER12.yrd", true, true)));
-    EXPECT_EQ(view.texts.count(IDC_EV_STATUS), 0u);
+    // The progress gave way to what the status area said before.
+    EXPECT_EQ(view.texts[IDC_EV_STATUS], "Zieldurchgangszeit in Datei Sommer04-GER7.yrd gespeichert.");
+    EXPECT_GT(view.repaints, 5);
 }
 
 TEST_F(ReadoutDialogTest, SaveBeforeAnyReadoutIsAnOperatingError) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,7 +33,10 @@ public:
         visible_ = visible;
         visibility.push_back(visible);
     }
-    void repaintNow() override { ++repaints; }
+    void repaintNow() override {
+        ++repaints;
+        if (onRepaint) onRepaint();
+    }
     void close(int result) override { closes.push_back(result); }
 
     // The user types into a field and moves on to the next control.
@@ -58,6 +62,7 @@ public:
     std::vector<int> closes;
     std::vector<bool> visibility;
     int repaints = 0;
+    std::function<void()> onRepaint;  // sees what a repaint would show
 
 private:
     std::map<int, bool> checked_;

@@ -70,11 +70,26 @@ TEST_F(ReadoutTest, PausesShorterThanTheBoundChangeNothing) {
     logger().events = {"Start : 14.06.08 Sa 09:00:00", "Generator Ein : 14.06.08 Sa 09:10:00"};
     behaviour().dumpPauseAt = 20;
     behaviour().dumpPauseMs = (kReadoutSilenceSeconds - 1) * 1000;
-    ASSERT_EQ(run(), kReadoutDone);
+    std::vector<ReadoutProgress> heard;
+    ASSERT_EQ(readOut(context, yacht, dir.programDir(), [&](const ReadoutProgress& p) { heard.push_back(p); }),
+              kReadoutDone);
     EXPECT_EQ(file(), std::string(kHeader) +
                           "$Start : 14.06.08 Sa 09:00:00\r\n$Generator Ein : 14.06.08 Sa 09:10:00\r\n"
                           "$Ereigniss Ende\r\n");
     EXPECT_TRUE(shown.empty());
+    // Heard after every read, the timed-out ones of the pause too: the
+    // seconds go on while the bytes wait.
+    ASSERT_GE(heard.size(), 5u);
+    EXPECT_EQ(heard.back().bytes, 84u);  // all but the line feed before the first line
+    EXPECT_EQ(heard.back().lines, 3u);
+    EXPECT_GE(heard.back().seconds, kReadoutSilenceSeconds - 1);
+    for (std::size_t i = 1; i < heard.size(); ++i) EXPECT_GE(heard[i].bytes, heard[i - 1].bytes);
+}
+
+TEST(ReadoutProgressText, SetsThousandsApartWithABlank) {
+    EXPECT_EQ(readoutProgressText({0, 0, 0}), "Auslesen läuft: 0 Bytes, 0 Zeilen, 0 s");
+    EXPECT_EQ(readoutProgressText({12400, 214, 26}), "Auslesen läuft: 12 400 Bytes, 214 Zeilen, 26 s");
+    EXPECT_EQ(readoutProgressText({1234567, 1000, 999}), "Auslesen läuft: 1 234 567 Bytes, 1 000 Zeilen, 999 s");
 }
 
 TEST_F(ReadoutTest, ReplacesAnEarlierFileFinishBlockIncluded) {
