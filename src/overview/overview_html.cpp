@@ -46,17 +46,17 @@ std::string judgementText(const EventJudgement& j) {
     const std::string counted = shortDuration(j.to - j.from);
     switch (j.effect) {
     case EventEffect::OnKept: return "Beginn gemerkt";
-    case EventEffect::OnWhileRunning: return "Motor lief schon: keine Wirkung";
+    case EventEffect::OnWhileRunning: return "lief schon: ohne Wirkung";
     case EventEffect::OnOutsideWindow: return "nicht zwischen Start und Ziel: nicht gemerkt";
     case EventEffect::OffCounted: return "gezählt: " + counted;
-    case EventEffect::OffCountedFromStart: return "ohne gemerkten Beginn ab Regattastart gezählt: " + counted;
-    case EventEffect::OffCutAtFinish: return "nach dem Ziel, bis Zieldurchgang gezählt: " + counted;
+    case EventEffect::OffCountedFromStart: return "ohne Beginn, ab Start gezählt: " + counted;
+    case EventEffect::OffCutAtFinish: return "bis zum Ziel gezählt: " + counted;
     case EventEffect::OffBeforeStart: return "vor dem Start: nichts gezählt";
-    case EventEffect::OffAfterFinish: return "nach dem Ziel, nichts offen: keine Wirkung";
-    case EventEffect::ResetTotal: return "Reset nach dem Start: Summe neu = Start bis Reset, " + counted;
-    case EventEffect::ResetBeforeStart: return "Reset vor dem Start: keine Wirkung";
+    case EventEffect::OffAfterFinish: return "nach dem Ziel: ohne Wirkung";
+    case EventEffect::ResetTotal: return "Summe neu = Start bis Reset: " + counted;
+    case EventEffect::ResetBeforeStart: return "vor dem Start: ohne Wirkung";
     case EventEffect::PowerOnCounted: return "Power-On gezählt";
-    case EventEffect::PowerOnOutside: return "Power-On außerhalb von Start bis Ziel: nicht gezählt";
+    case EventEffect::PowerOnOutside: return "nicht zwischen Start und Ziel: nicht gezählt";
     }
     return "";
 }
@@ -89,8 +89,8 @@ void appendDetail(std::string& html, const YachtRow& row, std::size_t number) {
         html += "</table>\n";
     }
     if (t.linesNotShown)
-        html += format("<p class=\"hinweis\">Weitere %zu Ereigniszeilen sind hier nicht aufgeführt; alle stehen in ",
-                       t.linesNotShown) + file + ".</p>\n";
+        html += format("<p class=\"hinweis\">Weitere %zu Ereigniszeilen sind hier nicht aufgeführt; alle stehen "
+                       "in der Datei oben.</p>\n", t.linesNotShown);
     if (t.openAtEnd)
         html += "<p class=\"hinweis\">Nach der Ein-Zeile von " + timeCell(t.openSinceTime) +
                 " folgt keine Aus-Zeile: diese Laufzeit zählt nicht.</p>\n";

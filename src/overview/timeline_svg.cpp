@@ -27,9 +27,10 @@ constexpr double kAxisSlackSeconds = 2 * 86400;
 struct Axis {
     double start;
     double end;
-    int cell(double t) const {
-        return std::clamp(static_cast<int>(std::floor((t - start) / (end - start) * kCells)), 0, kCells - 1);
-    }
+    double column(double t) const { return (t - start) / (end - start) * kCells; }
+    int cell(double t) const { return std::clamp(static_cast<int>(std::floor(column(t))), 0, kCells - 1); }
+    // The last cell an interval ending at `t` reaches into.
+    int lastCell(double t) const { return std::clamp(static_cast<int>(std::ceil(column(t))) - 1, 0, kCells - 1); }
     int x(double t) const { return kLeft + static_cast<int>(std::lround((t - start) / (end - start) * kCells * kCellWidth)); }
     bool covers(double t) const { return t >= start && t <= end; }
 };
@@ -53,7 +54,8 @@ using Cells = std::array<bool, kCells>;
 void markIntervals(Cells& cells, const Axis& axis, const std::vector<Interval>& intervals) {
     for (const Interval& i : intervals) {
         if (!(i.to > i.from) || i.to < axis.start || i.from > axis.end) continue;
-        for (int c = axis.cell(std::max(i.from, axis.start)), last = axis.cell(std::min(i.to, axis.end)); c <= last; ++c)
+        const int first = axis.cell(std::max(i.from, axis.start));
+        for (int c = first, last = std::max(first, axis.lastCell(std::min(i.to, axis.end))); c <= last; ++c)
             cells[c] = true;
     }
 }
