@@ -16,11 +16,12 @@ const char* const kStyle =
     "th{background:#eee}td{white-space:nowrap}td.n{text-align:right;white-space:pre}td.w{white-space:normal}tr.b td{background:#fff3cd}tr.x td{background:#f8d7da}"
     "tr.o td{color:#666}.kopf span{margin-right:18px}.hinweis{color:#555}"
     ".zeitleiste{width:100%;height:auto;font:11px Arial,Helvetica,sans-serif}"
-    ".g{stroke:#b5b5b5;stroke-width:10}.c{stroke:#c0392b;stroke-width:10}.p{stroke:#1a5fb4;stroke-width:6}"
-    ".r{stroke:#7d3c98;stroke-width:20;opacity:.75}.z{stroke:#000;stroke-width:2}.t{stroke:#ddd}.s{fill:#f3f3f3}"
+    ".g{stroke:#b5b5b5;stroke-width:8}.c{stroke:#c0392b;stroke-width:8}.p{stroke:#1a5fb4;stroke-width:5}"
+    ".r{stroke:#7d3c98;stroke-width:18;opacity:.75}.z{stroke:#000;stroke-width:2}.t{stroke:#ddd}.s{fill:#f3f3f3}"
     ".h{fill:#666;font-style:italic}"
     ".legende span{display:inline-block;width:22px;height:10px;margin:0 5px 0 14px;vertical-align:middle}"
-    "@media print{a{color:inherit;text-decoration:none}h2{break-after:avoid}section{break-inside:avoid}}";
+    "@media print{a{color:inherit;text-decoration:none}h2{break-after:avoid}section,.zeitleiste{break-inside:avoid}"
+    "#zeitleiste,.zeitleiste+.zeitleiste{break-before:page}}";
 
 // Red for rows that must not be taken as they stand, yellow for rows that
 // need a look; a missing checksum alone needs neither.
@@ -122,7 +123,7 @@ std::string overviewHtml(const RegattaOverview& ov) {
             "die Yacht-Regattadatei enthält sie nicht.</p>\n<h2 id=\"zeitleiste\">Zeitleiste</h2>\n<p class=\"legende\">"
             "<span style=\"background:#c0392b\"></span>gezählte Motorlaufzeit"
             "<span style=\"background:#b5b5b5\"></span>Motor an, nicht gezählt"
-            "<span style=\"background:#1a5fb4;height:6px;width:6px\"></span>Power-On"
+            "<span style=\"background:#1a5fb4;height:5px;width:6px\"></span>Power-On"
             "<span style=\"background:#7d3c98\"></span>Reset"
             "<span style=\"background:#000;width:2px\"></span>Zieldurchgang</p>\n" +
             timelineSvg(ov) + "\n<h2>Ereigniszeilen je Yacht</h2>\n";

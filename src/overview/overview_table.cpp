@@ -53,7 +53,8 @@ std::vector<std::string> rowCells(const YachtRow& row) {
         cells[kDuration] = row.durationText;
         cells[kSeconds] = number(static_cast<long long>(row.engineSeconds));
         cells[kMinutes] = format("%.2f", row.engineSeconds / 60);
-        cells[kMinutes].replace(cells[kMinutes].find('.'), 1, ",");
+        for (char& c : cells[kMinutes])
+            if (c == '.') c = ',';
         cells[kEvents] = number(row.eventCount);
         cells[kPowerOn] = number(row.powerOnCount);
         cells[kResets] = number(row.resetsAfterStart);
@@ -67,7 +68,10 @@ std::vector<std::string> rowCells(const YachtRow& row) {
 std::string overviewCsv(const RegattaOverview& ov) {
     std::string text;
     const auto line = [&text](const std::vector<std::string>& fields) {
-        for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? ";" : "") + csvText(fields[i]);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i) text += ';';
+            text += csvText(fields[i]);
+        }
         text += "\r\n";
     };
     for (const auto& [label, value] : headItems(ov)) line({label, value});

@@ -1,5 +1,5 @@
 // The timeline picture: one row per yacht on a common axis from the regatta
-// start to the latest finish crossing. Time is cut into kCells columns and
+// start to the latest finish crossing, in pictures of kRowsPerPicture rows. Time is cut into kCells columns and
 // each layer of a row is drawn as runs of marked columns, so a row costs at
 // most a few kilobytes however many event lines its file holds.
 #include <algorithm>
@@ -19,7 +19,10 @@ constexpr int kCellWidth = 3;
 constexpr int kLeft = 130;  // room for the yacht IDs
 constexpr int kWidth = kLeft + kCells * kCellWidth + 10;
 constexpr int kTop = 30;    // room for the axis labels
-constexpr int kRowHeight = 20;
+constexpr int kRowHeight = 18;
+// Rows per picture: each picture repeats the axis and fills one printed
+// A4 landscape page.
+constexpr std::size_t kRowsPerPicture = 35;
 // A finish this long after the regatta end is a typing error, not a reason
 // to squeeze every other yacht into a corner of the picture.
 constexpr double kAxisSlackSeconds = 2 * 86400;
@@ -115,16 +118,22 @@ void appendAxis(std::string& svg, const Axis& axis, int height) {
 
 std::string timelineSvg(const RegattaOverview& ov) {
     const Axis axis = axisOf(ov);
-    const int height = kTop + static_cast<int>(ov.rows.size()) * kRowHeight + 4;
-    std::string svg = format("<svg class=\"zeitleiste\" viewBox=\"0 0 %d %d\" width=\"%d\" height=\"%d\" "
-                             "role=\"img\" aria-label=\"Zeitleiste\">",
-                             kWidth, height, kWidth, height);
-    appendAxis(svg, axis, height);
+    std::string svg;
     for (std::size_t i = 0; i < ov.rows.size(); ++i) {
+        const std::size_t inBlock = i % kRowsPerPicture;
+        if (inBlock == 0) {
+            const std::size_t rows = std::min(kRowsPerPicture, ov.rows.size() - i);
+            const int height = kTop + static_cast<int>(rows) * kRowHeight + 4;
+            if (i) svg += "</svg>\n";
+            svg += format("<svg class=\"zeitleiste\" viewBox=\"0 0 %d %d\" width=\"%d\" height=\"%d\" "
+                          "role=\"img\" aria-label=\"Zeitleiste\">",
+                          kWidth, height, kWidth, height);
+            appendAxis(svg, axis, height);
+        }
         const YachtRow& row = ov.rows[i];
-        svg += format("<g transform=\"translate(0,%d)\">", kTop + static_cast<int>(i) * kRowHeight);
+        svg += format("<g transform=\"translate(0,%d)\">", kTop + static_cast<int>(inBlock) * kRowHeight);
         if (i % 2) svg += format("<rect class=\"s\" width=\"%d\" height=\"%d\"/>", kWidth, kRowHeight);
-        svg += format("<a href=\"#y%zu\"><text x=\"4\" y=\"15\">", i + 1) + htmlText(row.files.yachtId) +
+        svg += format("<a href=\"#y%zu\"><text x=\"4\" y=\"13\">", i + 1) + htmlText(row.files.yachtId) +
                "</text></a>";
         const YachtTimeline& t = row.timeline;
         Cells running{}, counted{}, powerOns{}, resets{};
@@ -132,17 +141,17 @@ std::string timelineSvg(const RegattaOverview& ov) {
         markIntervals(counted, axis, t.counted);
         markTimes(powerOns, axis, t.powerOns);
         markTimes(resets, axis, t.resets);
-        appendRuns(svg, "g", 11, running);
-        appendRuns(svg, "c", 11, counted);
-        appendRuns(svg, "p", 3, powerOns);
-        appendRuns(svg, "r", 10, resets);
+        appendRuns(svg, "g", 10, running);
+        appendRuns(svg, "c", 10, counted);
+        appendRuns(svg, "p", 2, powerOns);
+        appendRuns(svg, "r", 9, resets);
         if (row.hasFinish && axis.covers(row.finishSeconds))
             svg += format("<path class=\"z\" d=\"M%d 0v%d\"/>", axis.x(row.finishSeconds), kRowHeight);
         if (t.running.empty() && t.counted.empty())
-            svg += format("<text class=\"h\" x=\"%d\" y=\"15\">", kLeft + 6) + htmlText(statusText(row)) + "</text>";
+            svg += format("<text class=\"h\" x=\"%d\" y=\"13\">", kLeft + 6) + htmlText(statusText(row)) + "</text>";
         svg += "</g>";
     }
-    return svg + "</svg>";
+    return svg.empty() ? svg : svg + "</svg>";
 }
 
 } // namespace wg

@@ -222,7 +222,7 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
     ov.rows[0].timeline.counted = {{secondCount(10, 30, 0, 3, 6, 4), secondCount(11, 0, 0, 3, 6, 4)}};
     const std::string page = overviewHtml(ov);
     for (const char* part : {"<a href=\"#y1\">GER12</a>", "<a href=\"#y2\">GER7</a>", "id=\"y1\"", "id=\"y2\"",
-                             "&lt;script&gt;", "<path class=\"c\" d=\"M190 11h60\"/>", "@page{size:A4 landscape"})
+                             "&lt;script&gt;", "<path class=\"c\" d=\"M190 10h60\"/>", "@page{size:A4 landscape"})
         EXPECT_NE(page.find(part), std::string::npos) << part;
     EXPECT_EQ(page.find("<script"), std::string::npos);
     EXPECT_EQ(page.find("http"), std::string::npos);  // nothing from outside
