@@ -11,19 +11,19 @@
 namespace wg {
 namespace {
 
-enum class Kind { Master, Regatta, Incomplete, Checksum };
+enum class Kind { Master, Regatta, Incomplete };
 
 struct Suffix {
     std::string folded;
     Kind kind;
 };
 
-// What a yacht's file names end in. The temporary file of a write in
-// progress (".wg-new") and the overview's own outputs end in none of them.
+// What a yacht's file names end in. Fingerprints (".yrd.sha256"), the
+// temporary file of a write in progress (".wg-new") and the overview's own
+// outputs end in none of them.
 const std::vector<Suffix>& suffixes() {
     static const std::vector<Suffix> all = {
         {foldCase(std::string(".yrd") + kIncompleteSuffix), Kind::Incomplete},
-        {".YRD.SHA256", Kind::Checksum},
         {".YSD", Kind::Master},
         {".YRD", Kind::Regatta},
     };
@@ -102,7 +102,6 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
             case Kind::Master: return !y.masterName.empty();
             case Kind::Regatta: return !y.regattaName.empty();
             case Kind::Incomplete: return y.incomplete;
-            case Kind::Checksum: return y.checksum;
             }
             return true;
         };
@@ -121,16 +120,9 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
             yacht->regattaSize = e.size;
             break;
         case Kind::Incomplete: yacht->incomplete = true; break;
-        case Kind::Checksum: yacht->checksum = true; break;
         }
         yacht->nameRefused = yacht->nameRefused || id.empty() || id.size() > kYachtIdLimit || !isSafeFileName(e.name);
     }
-    // A checksum without its .yrd is no yacht.
-    yachts.erase(std::remove_if(yachts.begin(), yachts.end(),
-                                [](const YachtFiles& y) {
-                                    return y.masterName.empty() && y.regattaName.empty() && !y.incomplete;
-                                }),
-                 yachts.end());
     std::stable_sort(yachts.begin(), yachts.end(), [](const YachtFiles& a, const YachtFiles& b) {
         return idBefore(foldCase(a.yachtId), foldCase(b.yachtId));
     });

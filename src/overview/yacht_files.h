@@ -14,7 +14,6 @@ struct YachtFiles {
     std::string regattaName;    // the .yrd as found, or empty
     std::uint64_t regattaSize = 0;
     bool incomplete = false;    // a readout broke off: "<name>.yrd.unvollstaendig"
-    bool checksum = false;      // "<name>.yrd.sha256" beside the .yrd
     bool nameRefused = false;   // no yacht ID the program could have named a file with
 };
 

@@ -5,6 +5,7 @@
 
 #include "evaluation/event_log.h"
 #include "evaluation/time_arithmetic.h"
+#include "files/fingerprint.h"
 #include "files/yacht_master_file.h"
 #include "overview/counting_shell.h"
 #include "overview/output_text.h"
@@ -62,6 +63,12 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     // The readout ends every complete file with its end line.
     if (bytes.find("\n$Ereigniss") == std::string::npos) markDamaged(row, "Endezeile fehlt");
 
+    switch (checkFingerprint(bytes, dataDir, row.files.regattaName)) {
+    case FingerprintCheck::Matches: break;
+    case FingerprintCheck::Changed: row.findings.push_back(Finding::Changed); break;
+    case FingerprintCheck::Missing: row.findings.push_back(Finding::NoChecksum); break;
+    case FingerprintCheck::Unreadable: markDamaged(row, "Prüfsumme nicht berechenbar"); break;
+    }
     takeHeader(row, yacht);
     // Pass 1 fixes the finish when it meets the finish year, the last line
     // of a finish block; without one the finish stays 0.
@@ -109,7 +116,6 @@ YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, cons
     }
     if (!files.regattaName.empty()) {
         evaluateRegattaFile(row, dataDir, regatta, clock);
-        if (!files.checksum) row.findings.push_back(Finding::NoChecksum);
     } else if (!files.masterName.empty()) {
         readMasterFile(row, dataDir, clock);
     }

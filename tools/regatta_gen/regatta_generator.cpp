@@ -1,6 +1,9 @@
 #include "regatta_generator.h"
 
+#include <algorithm>
+
 #include "files/file_names.h"
+#include "files/fingerprint.h"
 #include "files/regatta_file.h"
 #include "files/text.h"
 #include "files/yacht_header.h"
@@ -39,6 +42,8 @@ YachtKind kindOf(int i) {
     if (i % 10 == 7) return YachtKind::NotReadOut;
     if (i % 10 == 9) return YachtKind::NoFinish;
     if (i % 20 == 11) return YachtKind::BrokenOff;
+    if (i % 10 == 3) return YachtKind::Changed;
+    if (i % 10 == 5) return YachtKind::NoFingerprint;
     return YachtKind::Evaluated;
 }
 
@@ -85,11 +90,24 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, bool
     return out;
 }
 
+// An edit after the readout: the first line that ends an engine run is gone.
+bool dropFirstOffLine(const std::string& path) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) return false;
+    const std::size_t at = std::min({bytes.find("\n$Generator Aus"), bytes.find("\n$Getriebe Aus"),
+                                     bytes.find("\n$Stecker angesteckt")});
+    if (at == std::string::npos) return false;
+    bytes.erase(at + 1, bytes.find('\n', at + 1) - at);
+    return replaceFile(path, bytes);
+}
+
 } // namespace
 
 const char* kindName(YachtKind kind) {
     switch (kind) {
     case YachtKind::Evaluated: return "evaluated";
+    case YachtKind::Changed: return "changed";
+    case YachtKind::NoFingerprint: return "no-fingerprint";
     case YachtKind::NoFinish: return "no-finish";
     case YachtKind::NotReadOut: return "not-read-out";
     case YachtKind::BrokenOff: return "broken-off";
@@ -133,10 +151,16 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         }
         if (writeYachtRegattaFile(yacht, dir, block + endLine()) != kStatusOk)
             return "cannot write " + yacht.regattaFileName;
-        if (kind == YachtKind::NoFinish) continue;
-        yacht.finish = {static_cast<std::int32_t>(finish / 3600), static_cast<std::int32_t>(finish / 60 % 60),
-                        static_cast<std::int32_t>(finish % 60), 14, 6, 8};
-        if (appendFinishTime(yacht, dir) != kStatusOk) return "cannot append to " + yacht.regattaFileName;
+        if (kind != YachtKind::NoFinish) {
+            yacht.finish = {static_cast<std::int32_t>(finish / 3600), static_cast<std::int32_t>(finish / 60 % 60),
+                            static_cast<std::int32_t>(finish % 60), 14, 6, 8};
+            if (appendFinishTime(yacht, dir) != kStatusOk) return "cannot append to " + yacht.regattaFileName;
+        }
+        // As the readout and the finish-time save leave it.
+        if (kind != YachtKind::NoFingerprint && writeFingerprint(dir, yacht.regattaFileName) != kStatusOk)
+            return "cannot write the fingerprint of " + yacht.regattaFileName;
+        if (kind == YachtKind::Changed && !dropFirstOffLine(dir + yacht.regattaFileName))
+            return "cannot edit " + yacht.regattaFileName;
     }
     return "";
 }

@@ -15,7 +15,9 @@ struct RegattaOptions {
 // What became of a yacht; the mix follows the yacht's place in the list, so
 // every regatta of 10 yachts or more holds each kind.
 enum class YachtKind {
-    Evaluated,      // .ysd and a complete .yrd with its finish block
+    Evaluated,      // .ysd, a complete .yrd with its finish block, its fingerprint
+    Changed,        // the same, the .yrd edited after its fingerprint was written
+    NoFingerprint,  // read out before fingerprints were written
     NoFinish,       // .yrd without a finish block
     NotReadOut,     // .ysd only
     BrokenOff,      // .ysd and "<name>.yrd.unvollstaendig"

@@ -5,6 +5,7 @@
 #include "evaluation/event_log.h"
 #include "evaluation/time_arithmetic.h"
 #include "evaluation/yrd_text.h"
+#include "files/fingerprint.h"
 #include "files/text.h"
 #include "overview/command_line.h"
 #include "overview/output_text.h"
@@ -45,9 +46,9 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
     std::string found;
     for (const YachtFiles& y : findYachts("Kiel", listing))
         found += y.yachtId + ":" + y.masterName + "," + y.regattaName + (y.incomplete ? ",abgebrochen" : "") +
-                 (y.checksum ? ",sum" : "") + (y.nameRefused ? ",refused" : "") + " ";
+                 (y.nameRefused ? ",refused" : "") + " ";
     EXPECT_EQ(found, ":,Kiel-.yrd,refused ABCDEFGHIJKLMNOP:Kiel-ABCDEFGHIJKLMNOP.ysd,,refused "
-                     "GER1:kiel-ger1.YSD,Kiel-GER1.yrd,sum GER2:Kiel-GER2.ysd, GER3:Kiel-GER3.ysd,,abgebrochen "
+                     "GER1:kiel-ger1.YSD,Kiel-GER1.yrd GER2:Kiel-GER2.ysd, GER3:Kiel-GER3.ysd,,abgebrochen "
                      "GER10:,Kiel-GER10.yrd ");
     EXPECT_EQ(regattaFileNames(listing), (std::vector<std::string>{"KIEL-NORD.RSD", "Kiel.rsd"}));
 }
@@ -55,17 +56,19 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
 struct RowCase {
     const char* what;
     std::string yrd, ysd;  // empty: no such file
-    bool incomplete, checksum;
+    bool incomplete, fingerprint;
     std::string status;
     double engineSeconds;  // -1: no engine time
     std::uint64_t size = 0;
+    std::string editedLater = "";  // appended after the fingerprint was taken
 };
 
 TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
     const std::string ysd = test::yrdHeader();
     const RowCase cases[] = {
         {"evaluated", kHalfHour, ysd, false, true, "ausgewertet", 1800},
-        {"read out before checksums", kHalfHour, "", false, false, "ohne Prüfsumme", 1800},
+        {"read out before fingerprints", kHalfHour, "", false, false, "ohne Prüfsumme", 1800},
+        {"edited after the readout", kHalfHour, "", false, true, "nach dem Auslesen verändert", 1800, 0, "\r\n"},
         {"reset and power-on", yrdFile({eventLine("Start", "10:30:00"), eventLine("Reset", "11:00:00")}), "", false,
          true, "ausgewertet", 3600},
         {"no finish", yrdFile({eventLine("Getriebe Aus", "11:00:00")}, ""), "", false, true, "Zieldurchgang fehlt", -1},
@@ -91,9 +94,11 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
     for (const RowCase& c : cases) {
         test::TempDir dir;
         YachtFiles files{"GER12", c.ysd.empty() ? "" : "Kiel-GER12.ysd", c.yrd.empty() ? "" : "Kiel-GER12.yrd",
-                         c.size, c.incomplete, c.checksum, false};
+                         c.size, c.incomplete, false};
         if (!c.ysd.empty()) dir.write(files.masterName, c.ysd);
         if (!c.yrd.empty()) dir.write(files.regattaName, c.yrd);
+        if (c.fingerprint) writeFingerprint(dir.programDir(), files.regattaName);
+        if (!c.editedLater.empty()) dir.write(files.regattaName, c.yrd + c.editedLater);
         test::VirtualClock clock;
         const YachtRow row = evaluateYacht(dir.programDir(), files, regattaAtTen(), clock, 60);
         EXPECT_EQ(statusText(row), c.status) << c.what;
@@ -114,7 +119,7 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
     }
     test::TempDir dir;
     test::VirtualClock clock;
-    EXPECT_EQ(statusText(evaluateYacht(dir.programDir(), {"A", "", "x.yrd", 0, false, true, true}, regattaAtTen(), clock, 60)),
+    EXPECT_EQ(statusText(evaluateYacht(dir.programDir(), {"A", "", "x.yrd", 0, false, true}, regattaAtTen(), clock, 60)),
               "Dateiname unzulässig");
 }
 
@@ -230,7 +235,7 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
     // The worst a yacht can bring: every other column of each layer marked,
     // the longest texts, the detail full.
     YachtRow worst;
-    worst.files = {std::string(15, '"'), "", std::string(200, '&') + ".yrd", 0, false, true, false};
+    worst.files = {std::string(15, '"'), "", std::string(200, '&') + ".yrd", 0, false, false};
     worst.yachtName = std::string(kYachtNameLimit, '&');
     worst.headerRead = worst.hasFinish = worst.hasEngineTime = true;
     worst.finish = {17, 0, 0, 3, 6, 4};
