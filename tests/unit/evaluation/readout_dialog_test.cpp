@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "evaluation/readout_dialog.h"
+#include "files/fingerprint.h"
 #include "files/yacht_header.h"
 #include "logger/date_time_check.h"
 #include "logger/logger_fixture.h"
+#include "platform/file_system.h"
 #include "resources/resource_ids.h"
 #include "support/fake_view.h"
 #include "support/temp_dir.h"
@@ -131,6 +133,26 @@ TEST_F(ReadoutDialogTest, LoggerFallingSilentMidDumpLeavesTheFlagAndTheEarlierFi
     // The progress gave way to what the status area said before.
     EXPECT_EQ(view.texts[IDC_EV_STATUS], "Zieldurchgangszeit in Datei Sommer04-GER7.yrd gespeichert.");
     EXPECT_GT(view.repaints, 5);
+}
+
+TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
+    const struct {
+        const char* file;   // after the readout: written anew, or removed (nullptr bytes)
+        const char* bytes;
+        FingerprintCheck afterSave;
+    } cases[] = {
+        {nullptr, nullptr, FingerprintCheck::Matches},
+        {"Sommer04-GER12.yrd", "bearbeitet\r\n", FingerprintCheck::Changed},
+        {"Sommer04-GER12.yrd.sha256", nullptr, FingerprintCheck::Missing},
+    };
+    for (const auto& c : cases) {
+        click(IDC_EV_READ);
+        if (c.file && c.bytes) dir.write(c.file, c.bytes);
+        if (c.file && !c.bytes) std::remove(nativePath(dir.programPath(c.file)).c_str());
+        typeFinish("14", "0", "0", "14", "6", "8");
+        click(IDC_EV_SAVE);
+        EXPECT_EQ(checkFingerprint(dir.programDir(), "Sommer04-GER12.yrd"), c.afterSave) << (c.file ? c.file : "-");
+    }
 }
 
 TEST_F(ReadoutDialogTest, SaveBeforeAnyReadoutIsAnOperatingError) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files/fingerprint.h"
 #include "logger/logger_fixture.h"
 #include "support/temp_dir.h"
 #include "yacht/readout.h"
@@ -47,6 +48,7 @@ TEST_P(ReadoutLines, StoresEveryLoggerLineBehindADollar) {
     EXPECT_EQ(file(), std::string(kHeader) + GetParam().block);
     EXPECT_EQ(wire(), "I\r");
     EXPECT_FALSE(dir.exists("Sommer04-GER12.yrd.wg-new"));
+    EXPECT_EQ(checkFingerprint(dir.programDir(), "Sommer04-GER12.yrd"), FingerprintCheck::Matches);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,6 +99,16 @@ TEST_F(ReadoutTest, ReplacesAnEarlierFileFinishBlockIncluded) {
     logger().events = {"Reset"};
     ASSERT_EQ(run(), kReadoutDone);
     EXPECT_EQ(file(), std::string(kHeader) + "$Reset\r\n$Ereigniss Ende\r\n");
+}
+
+TEST_F(ReadoutTest, SidecarThatCannotBeWrittenIsReportedAndTheReadoutStands) {
+    dir.write("Sommer04-GER12.yrd.sha256", "from an earlier readout");
+    dir.makeDirectory("Sommer04-GER12.yrd.sha256.wg-new");
+    logger().events = {"Reset"};
+    ASSERT_EQ(run(), kReadoutDone);
+    EXPECT_EQ(file(), std::string(kHeader) + "$Reset\r\n$Ereigniss Ende\r\n");
+    EXPECT_EQ(shown, shownOnly(fingerprintFailureText("Sommer04-GER12.yrd")));
+    EXPECT_FALSE(dir.exists("Sommer04-GER12.yrd.sha256"));
 }
 
 TEST_F(ReadoutTest, LoggerFallingSilentMidDumpEndsWithinTheBoundAndKeepsTheEarlierFile) {
