@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         const double seconds = (GetTickCount() - start) / 1000.0;
         char line[512];
         std::snprintf(line, sizeof line, "%s  %-60s %6.1f s\n", ctx.failures().empty() ? "PASS" : "FAIL",
-                      scenario.name, seconds);
+                      scenario.name.c_str(), seconds);
         report += line;
         for (const std::string& failure : ctx.failures()) report += "    " + failure + "\n";
         for (const std::string& note : ctx.notes()) report += "    " + note + "\n";

@@ -25,8 +25,6 @@ bool readFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-void removeFile(const std::string& path) { DeleteFileA(path.c_str()); }
-
 void clearFolder(const std::string& folder) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);

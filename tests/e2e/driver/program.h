@@ -16,7 +16,6 @@ struct Tree {
 
 bool writeFile(const std::string& path, const std::string& bytes);
 bool readFile(const std::string& path, std::string& bytes);
-void removeFile(const std::string& path);
 // Removes every file in a folder (not recursive).
 void clearFolder(const std::string& folder);
 

@@ -1,5 +1,9 @@
 // After the race: a logger read out, the finish typed, the engine time
-// worked out; then the stored file evaluated again without the logger.
+// worked out, the stored file evaluated again without the logger; a full
+// event memory at 4800 baud with its progress.
+#include <algorithm>
+
+#include "resources/resource_ids.h"
 #include "scenario.h"
 #include "steps.h"
 #include "ui.h"
@@ -8,122 +12,74 @@ namespace {
 
 using namespace e2e;
 
-// Regatta start 10:00:00 on 14.06.08.
-const std::string kRegattaFile =
-    "$Datei-Kennung                             Regattastammdaten\r\n"
-    "$Startzeit-Minuten                         0\r\n"
-    "$Startzeit-Stunden                         10\r\n"
-    "$Startzeit-Tag                             14\r\n"
-    "$Startzeit-Monat                           6\r\n"
-    "$Startzeit-Jahr                            8\r\n"
-    "$Zielzeit-Minuten                          0\r\n"
-    "$Zielzeit-Stunden                          17\r\n"
-    "$Zielzeit-Tag                              14\r\n"
-    "$Zielzeit-Monat                            6\r\n"
-    "$Zielzeit-Jahr                             8\r\n"
-    "$Regattabezeichnung                        Sommer Regatta\r\n"
-    "$Teilnehmerzahl                            17\r\n"
-    "#";
-
-const std::string kYachtFile =
-    "$Dateikennung                           Yachtdaten\r\n"
-    "$Yachtname                              Blue Star\r\n"
-    "$Yacht-ID                               GER12\r\n"
-    "$ERLG-Seriennummer                      100234\r\n"
-    "$Betriebsart                            3\r\n"
-    "$Siegel-Anzahl                          4\r\n";
-
-// The engine runs 20 + 30 + 20 minutes between start and finish (14:00).
+// The engine runs 20 + 30 + 20 minutes between start (10:00) and finish (14:00).
 const char* const kRaceEvents[] = {
     "Generator Ein : 14.06.08 Sa 09:50:00", "Generator Aus : 14.06.08 Sa 10:20:00",
     "Getriebe Ein : 14.06.08 Sa 11:00:00",  "Getriebe Aus : 14.06.08 Sa 11:30:00",
     "Start : 14.06.08 Sa 12:00:00",         "Stecker abgezogen : 14.06.08 Sa 13:40:00",
     "Stecker angesteckt : 14.06.08 Sa 14:10:00",
 };
-
-std::string loggerSettings(const std::string& more = "") {
-    std::string settings = "logged-in = 1\nserial = 100234\nyacht-id = GER12\ncoarse-minutes = 42\n";
-    for (const char* event : kRaceEvents) settings += std::string("event = ") + event + "\n";
-    return settings + more;
-}
-
-std::string expectedReadout() {
-    std::string bytes = kYachtFile + "$";
-    for (const char* event : kRaceEvents) bytes += std::string(event) + "\r\n$";
-    return bytes + "Ereigniss Ende\r\n";
-}
-
-// Starts the program with the race's regatta (Sommer04.rsd, start 10:00 on
-// 14.06.08) loaded through "Regatta-Stammdaten laden".
-HWND startWithRace(Context& ctx, Program& program) {
-    writeFile(ctx.tree.data() + "Sommer04.rsd", kRegattaFile);
-    writeFile(ctx.tree.data() + "Sommer04-GER12.ysd", kYachtFile);
-    HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
-    if (!main) return nullptr;
-    postCommand(main, 1015);
-    if (!chooseInOpenDialog(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Sommer04.rsd")) return nullptr;
-    return main;
-}
-
-constexpr const char* kReadoutCaption = "ERLG Daten Auslesen und Auswerten";
+constexpr int kFullMemoryLines = 1080;  // 41 KB, about 85 s at 480 bytes/s
+constexpr const char* kCaption = "ERLG Daten Auslesen und Auswerten";
 constexpr const char* kDoneText = "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.";
+
+// The race's regatta (start 10:00 on 14.06.08) and yacht loaded; the logger
+// holds `events`, or the race when none are given.
+HWND startWithRace(Context& ctx, Program& program, const std::string& logger, int fullMemoryLines = 0) {
+    std::string settings = "serial = 100234\nyacht-id = GER12\ncoarse-minutes = 42\n" + logger;
+    for (const char* event : kRaceEvents) settings += std::string("event = ") + event + "\n";
+    for (int i = 0; i < fullMemoryLines; ++i) settings += "event = Generator Ein : 14.06.08 Sa 09:10:00\n";
+    ctx.setLogger(settings);
+    writeFile(ctx.tree.data() + "Sommer04-GER12.ysd", kYachtFile);
+    return startWithRegatta(ctx, program, "0", regattaFile({0, 10, 14, 6, 8, 0, 17, 14, 6, 8}, "Sommer Regatta", 17));
+}
 
 } // namespace
 
 SCENARIO("readout: logger read out, finish saved, engine time computed, shown again from the file") {
-    ctx.setLogger(loggerSettings());
     Program program(ctx.tree);
-    HWND main = startWithRace(ctx, program);
+    HWND main = startWithRace(ctx, program, "logged-in = 1\n");
     REQUIRE(main != nullptr);
-
-    HWND dialog = openDialog(program, main, 1019, kReadoutCaption);
+    HWND dialog = openDialog(program, main, 1019, kCaption);
     REQUIRE(dialog != nullptr);
-    CHECK_TEXT(itemText(dialog, 1415), " UTC");
-    clickItem(dialog, 1417);
-    REQUIRE(waitFor([&] { return itemText(dialog, 1416) == kDoneText; }, 40000));
+    CHECK_TEXT(itemText(dialog, IDC_EV_TIME_ZONE), " UTC");
+    clickItem(dialog, IDC_EV_READ);
+    REQUIRE(waitFor([&] { return itemText(dialog, IDC_EV_STATUS, 2000) == kDoneText; }, 40000));
     CHECK_TEXT(ctx.loggerReceived(), "D\rT\rI\r");
-    CHECK_TEXT(itemText(dialog, 1412), "42 min");
-    CHECK_TEXT(itemText(dialog, 1401), "Sommer04-GER12");
-    CHECK_TEXT(itemText(dialog, 1402), "GER12");
-    CHECK_TEXT(itemText(dialog, 1403), "100234");
-    CHECK_TEXT(itemText(dialog, 1404), "Blue Star");
-    CHECK_TEXT(itemText(dialog, 1405), "4");
-    std::string readOut;
+    const std::pair<int, const char*> shown[] = {{IDC_EV_COARSE, "42 min"},   {IDC_EV_FILE_NAME, "Sommer04-GER12"},
+                                                 {IDC_EV_YACHT_ID, "GER12"},  {IDC_EV_SERIAL, "100234"},
+                                                 {IDC_EV_YACHT_NAME, "Blue Star"}, {IDC_EV_SEALS, "4"}};
+    for (const auto& [id, text] : shown) CHECK_TEXT(itemText(dialog, id), text);
+    std::string expected = kYachtFile + "$", readOut;
+    for (const char* event : kRaceEvents) expected += std::string(event) + "\r\n$";
     CHECK(readFile(ctx.tree.data() + "Sommer04-GER12.yrd", readOut));
-    CHECK_TEXT(readOut, expectedReadout());
+    CHECK_TEXT(readOut, expected + "Ereigniss Ende\r\n");
 
-    typeInto(dialog, 1406, "14");
-    typeInto(dialog, 1407, "0");
-    typeInto(dialog, 1408, "0");
-    typeInto(dialog, 1409, "14");
-    typeInto(dialog, 1410, "6");
-    typeInto(dialog, 1411, "8");
-    clickItem(dialog, 1418);
+    typeAll(dialog, {{IDC_EV_HOUR, "14"}, {IDC_EV_MINUTE, "0"}, {IDC_EV_SECOND, "0"}, {IDC_EV_DAY, "14"},
+                     {IDC_EV_MONTH, "6"}, {IDC_EV_YEAR, "8"}});
+    clickItem(dialog, IDC_EV_SAVE);
     CHECK(waitFor([&] {
-        return itemText(dialog, 1416) == "Zieldurchgangszeit in Datei Sommer04-GER12.yrd gespeichert.";
+        return itemText(dialog, IDC_EV_STATUS) == "Zieldurchgangszeit in Datei Sommer04-GER12.yrd gespeichert.";
     }));
-    clickItem(dialog, 1419);
-    CHECK(waitFor([&] { return itemText(dialog, 1413) == "   70 min  0 sek"; }));
-    CHECK_TEXT(itemText(dialog, 1414), "3");
+    clickItem(dialog, IDC_EV_COMPUTE);
+    CHECK(waitFor([&] { return itemText(dialog, IDC_EV_DURATION) == "   70 min  0 sek"; }));
+    CHECK_TEXT(itemText(dialog, IDC_EV_EVENTS), "3");
     ctx.shot("readout-dialog");
     clickItem(dialog, IDCANCEL);
     CHECK(waitGone(dialog));
 
-    HWND shown = openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten");
-    REQUIRE(shown != nullptr);
-    clickItem(shown, 1423);
+    HWND shownAgain = openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten");
+    REQUIRE(shownAgain != nullptr);
+    clickItem(shownAgain, IDC_EV_LOAD);
     REQUIRE(chooseInOpenDialog(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Sommer04-GER12.yrd"));
-    CHECK(waitFor([&] { return itemText(shown, 1402) == "GER12"; }));
-    CHECK_TEXT(itemText(shown, 1404), "Blue Star");
-    clickItem(shown, 1419);
-    CHECK(waitFor([&] { return itemText(shown, 1413) == "   70 min  0 sek"; }));
-    CHECK_TEXT(itemText(shown, 1414), "3");
-    CHECK_TEXT(itemText(shown, 1422), "1");
-    CHECK_TEXT(itemText(shown, 1420), "14:00:00");
-    CHECK_TEXT(itemText(shown, 1421), "14.06.08");
+    CHECK(waitFor([&] { return itemText(shownAgain, IDC_EV_YACHT_NAME) == "Blue Star"; }));
+    clickItem(shownAgain, IDC_EV_COMPUTE);
+    CHECK(waitFor([&] { return itemText(shownAgain, IDC_EV_DURATION) == "   70 min  0 sek"; }));
+    CHECK_TEXT(itemText(shownAgain, IDC_EV_POWER_ON), "1");
+    CHECK_TEXT(itemText(shownAgain, IDC_EV_FINISH_TIME), "14:00:00");
+    CHECK_TEXT(itemText(shownAgain, IDC_EV_FINISH_DATE), "14.06.08");
     ctx.shot("evaluation-dialog");
-
-    clickItem(shown, 1424);
+    clickItem(shownAgain, IDC_EV_VIEW);
     HWND editor = nullptr;
     CHECK(waitFor([&] { return (editor = FindWindowA("Notepad", nullptr)) != nullptr; }));
     if (editor) {
@@ -131,66 +87,70 @@ SCENARIO("readout: logger read out, finish saved, engine time computed, shown ag
         PostMessageA(editor, WM_CLOSE, 0, 0);
         waitGone(editor);
     }
-    clickItem(shown, IDCANCEL);
-    CHECK(waitGone(shown));
-    endProgram(ctx, program, main);
-}
-
-SCENARIO("readout: a logger falling silent mid-dump ends with a message, the earlier file stays") {
-    ctx.setLogger(loggerSettings("dump-limit = 100\n"));
-    const std::string earlier = expectedReadout() + "$Zielzeit_Stunde                        14\r\n";
-    writeFile(ctx.tree.data() + "Sommer04-GER12.yrd", earlier);
-    Program program(ctx.tree);
-    HWND main = startWithRace(ctx, program);
-    REQUIRE(main != nullptr);
-
-    HWND dialog = openDialog(program, main, 1019, kReadoutCaption);
-    REQUIRE(dialog != nullptr);
-    const DWORD start = GetTickCount();
-    clickItem(dialog, 1417);
-    HWND message = waitTopLevel(program.processId(), "#32770", "Information", 40000);
-    REQUIRE(message != nullptr);
-    const DWORD seconds = (GetTickCount() - start) / 1000;
-    // Identification and coarse minutes take about 5 s each, the readout's
-    // own waits about 3 s, then 5 s of silence end it.
-    CHECK(seconds < 25);
-    CHECK(itemText(message, 1233).find("Der ERLG sendet keine Daten mehr") == 0);
-    CHECK(itemText(message, 1233).find("Sommer04-GER12.yrd bleibt unverändert") != std::string::npos);
-    ctx.shot("readout-silent-logger");
-    clickItem(message, IDOK);
-    CHECK(waitGone(message));
-    CHECK(itemText(dialog, 1416).empty());
-    std::string now;
-    CHECK(readFile(ctx.tree.data() + "Sommer04-GER12.yrd", now));
-    CHECK_TEXT(now, earlier);
-    std::string incomplete;
-    CHECK(readFile(ctx.tree.data() + "Sommer04-GER12.yrd.unvollstaendig", incomplete));
-    CHECK(incomplete.rfind(kYachtFile + "$Generator Ein", 0) == 0);
-    clickItem(dialog, IDCANCEL);
-    CHECK(waitGone(dialog));
+    clickItem(shownAgain, IDCANCEL);
+    CHECK(waitGone(shownAgain));
     endProgram(ctx, program, main);
 }
 
 SCENARIO("readout: a logger that wants its master password closes the dialog and asks for it") {
-    ctx.setLogger("serial = 100234\nyacht-id = GER12\n");  // not logged in
     Program program(ctx.tree);
-    HWND main = startWithRace(ctx, program);
+    HWND main = startWithRace(ctx, program, "");  // not logged in
     REQUIRE(main != nullptr);
-    HWND dialog = openDialog(program, main, 1019, kReadoutCaption);
+    HWND dialog = openDialog(program, main, 1019, kCaption);
     REQUIRE(dialog != nullptr);
-    clickItem(dialog, 1417);
+    clickItem(dialog, IDC_EV_READ);
     HWND box = waitTopLevel(program.processId(), "#32770", "Passwortfehler", 20000);
     REQUIRE(box != nullptr);
     CHECK_TEXT(boxText(box), "Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.");
     clickItem(box, IDOK);
-    CHECK(waitGone(box));
-    CHECK(waitGone(dialog));
+    CHECK(waitGone(box) && waitGone(dialog));
     HWND password = waitTopLevel(program.processId(), "#32770", "ERLG Paßwort-Eingabe");
     REQUIRE(password != nullptr);
-    CHECK_TEXT(ctx.loggerReceived(), "D\r");
+    typeInto(password, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
+    ctx.shot("logger-password");
     clickItem(password, IDCANCEL);
     CHECK(waitGone(password));
-    std::string none;
-    CHECK(!readFile(ctx.tree.data() + "Sommer04-GER12.yrd", none));
+    CHECK_TEXT(ctx.loggerReceived(), "D\r");
+    endProgram(ctx, program, main);
+}
+
+SCENARIO("readout: a full event memory at 4800 baud shows its progress; a click meanwhile is dropped") {
+    Program program(ctx.tree);
+    HWND main = startWithRace(ctx, program, "logged-in = 1\npace = 1\n", kFullMemoryLines);
+    REQUIRE(main != nullptr);
+    HWND dialog = openDialog(program, main, 1019, kCaption);
+    REQUIRE(dialog != nullptr);
+    clickItem(dialog, IDC_EV_READ);
+    std::vector<std::string> progress;
+    bool answered = true;
+    CHECK(waitFor([&] {
+        const std::string text = itemText(dialog, IDC_EV_STATUS, 3000);
+        if (text.rfind("Auslesen läuft: ", 0) == 0 && (progress.empty() || progress.back() != text)) {
+            // Once the event memory comes, the window always answers at once.
+            answered = answered && answers(dialog, 2000);
+            progress.push_back(text);
+            if (progress.size() == 20) {
+                ctx.shot("readout-running");
+                mouseClick(dialog, IDCANCEL);  // "Abbrechen" while the logger sends
+            }
+        }
+        return text == kDoneText;
+    }, 180000));
+    CHECK(answered);
+    CHECK(progress.size() >= 20);
+    // Bytes as the text shows them, "12 400" for 12400.
+    std::vector<unsigned long> bytes;
+    for (std::string text : progress) {
+        text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+        bytes.push_back(std::stoul(text.substr(text.find(':') + 1)));
+    }
+    CHECK(std::is_sorted(bytes.begin(), bytes.end()) && bytes.front() < bytes.back());
+    ctx.note("Fortschritt zuletzt: " + progress.back());
+    CHECK(!waitGone(dialog, 1000));  // the click did not close it afterwards
+    std::string readOut;
+    CHECK(readFile(ctx.tree.data() + "Sommer04-GER12.yrd", readOut));
+    CHECK(std::count(readOut.begin(), readOut.end(), '\n') == 6 + 7 + kFullMemoryLines + 1);
+    clickItem(dialog, IDCANCEL);
+    CHECK(waitGone(dialog));
     endProgram(ctx, program, main);
 }

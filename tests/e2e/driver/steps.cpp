@@ -37,7 +37,7 @@ HWND openDialog(Program& program, HWND main, int command, const std::string& cap
 }
 
 void endProgram(Context& ctx, Program& program, HWND main) {
-    closeBox(main);
+    postCommand(main, 1000);
     HWND question = waitTopLevel(program.processId(), "#32770", "Warnung");
     if (!ctx.check(question != nullptr, "exit question shown", __FILE__, __LINE__)) return;
     clickItem(question, IDYES);
@@ -56,23 +56,39 @@ std::string settingsFile(const std::string& width, const std::string& height, co
     return bytes;
 }
 
-const std::string kSommerFile =
-    "$Datei-Kennung                             Regattastammdaten\r\n"
-    "$Startzeit-Minuten                         5\r\n"
-    "$Startzeit-Stunden                         9\r\n"
-    "$Startzeit-Tag                             3\r\n"
-    "$Startzeit-Monat                           6\r\n"
-    "$Startzeit-Jahr                            4\r\n"
-    "$Zielzeit-Minuten                          30\r\n"
-    "$Zielzeit-Stunden                          17\r\n"
-    "$Zielzeit-Tag                              4\r\n"
-    "$Zielzeit-Monat                            6\r\n"
-    "$Zielzeit-Jahr                             4\r\n"
-    "$Regattabezeichnung                        Sommer Regatta\r\n"
-    "$Teilnehmerzahl                            17\r\n"
-    "#";
+std::string fileEntry(const std::string& key, const std::string& value, std::size_t column) {
+    std::string line = "$";
+    line += key;
+    line.resize(column, ' ');
+    line += value;
+    line += "\r\n";
+    return line;
+}
 
-// Picks a file in the platform's open-file dialog by typing its name.
+std::string regattaFile(const std::array<int, 10>& times, const std::string& designation, int starters) {
+    static const char* const kKeys[] = {"Startzeit-Minuten", "Startzeit-Stunden", "Startzeit-Tag",
+                                        "Startzeit-Monat",   "Startzeit-Jahr",    "Zielzeit-Minuten",
+                                        "Zielzeit-Stunden",  "Zielzeit-Tag",      "Zielzeit-Monat",
+                                        "Zielzeit-Jahr"};
+    std::string bytes = fileEntry("Datei-Kennung", "Regattastammdaten", 43);
+    for (std::size_t i = 0; i < times.size(); ++i) bytes += fileEntry(kKeys[i], std::to_string(times[i]), 43);
+    bytes += fileEntry("Regattabezeichnung", designation, 43);
+    bytes += fileEntry("Teilnehmerzahl", std::to_string(starters), 43);
+    return bytes + "#";
+}
+
+std::string yachtFile(const std::string& name, const std::string& id, int mode, int seals) {
+    std::string bytes = fileEntry("Dateikennung", "Yachtdaten", 40);
+    bytes += fileEntry("Yachtname", name, 40);
+    bytes += fileEntry("Yacht-ID", id, 40);
+    bytes += fileEntry("ERLG-Seriennummer", "100234", 40);
+    bytes += fileEntry("Betriebsart", std::to_string(mode), 40);
+    return bytes + fileEntry("Siegel-Anzahl", std::to_string(seals), 40);
+}
+
+const std::string kSommerFile = regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, "Sommer Regatta", 17);
+const std::string kYachtFile = yachtFile("Blue Star", "GER12", 3, 4);
+
 bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name,
                         const std::string& shotName) {
     HWND dialog = waitTopLevel(program.processId(), "#32770", title);
@@ -88,9 +104,8 @@ bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title
     return ctx.check(waitGone(dialog), "open-file dialog closed", __FILE__, __LINE__);
 }
 
-// Starts the program logged in with the regatta file Sommer04.rsd loaded.
-HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone) {
-    writeFile(ctx.tree.data() + "Sommer04.rsd", kSommerFile);
+HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone, const std::string& regattaFile) {
+    writeFile(ctx.tree.data() + "Sommer04.rsd", regattaFile);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", zone), "geheim");
     if (!main) return nullptr;
     postCommand(main, 1015);
@@ -98,7 +113,6 @@ HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone) {
     return main;
 }
 
-// The text of the next message dialog, which is then closed.
 std::string nextMessage(Context& ctx, Program& program, const std::string& shotName, DWORD deadlineMs) {
     HWND message = waitTopLevel(program.processId(), "#32770", "Information", deadlineMs);
     if (!ctx.check(message != nullptr, "message dialog", __FILE__, __LINE__)) return "";
@@ -107,6 +121,10 @@ std::string nextMessage(Context& ctx, Program& program, const std::string& shotN
     clickItem(message, IDOK);
     waitGone(message);
     return text;
+}
+
+void typeAll(HWND dialog, const Typed& fields) {
+    for (const auto& [id, text] : fields) typeInto(dialog, id, text);
 }
 
 } // namespace e2e

@@ -1,4 +1,8 @@
 #pragma once
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "program.h"
 #include "scenario.h"
 
@@ -29,15 +33,30 @@ std::string settingsFile(const std::string& width, const std::string& height, co
 bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name,
                         const std::string& shotName = "");
 
-// The regatta file Sommer04.rsd (start 09:05 on 03.06.04).
-extern const std::string kSommerFile;
+// One "$key value" line of the program's files, the value at `column`.
+std::string fileEntry(const std::string& key, const std::string& value, std::size_t column);
+// A regatta file as the program writes it; `times` are the start's minute,
+// hour, day, month and year, then the end's.
+std::string regattaFile(const std::array<int, 10>& times, const std::string& designation, int starters);
+// A yacht file as the program writes it, for the logger 100234.
+std::string yachtFile(const std::string& name, const std::string& id, int mode, int seals);
 
-// Starts the program logged in with the regatta file Sommer04.rsd loaded
-// through the open-file dialog.
-HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone);
+// Sommer04.rsd: start 09:05 on 03.06.04, end 17:30 on 04.06.04.
+extern const std::string kSommerFile;
+// Sommer04-GER12.ysd: Blue Star, mode 3, 4 seals.
+extern const std::string kYachtFile;
+
+// Starts the program logged in (password "geheim", the time zone setting
+// `zone`) with `regattaFile` loaded as Sommer04.rsd through the open-file dialog.
+HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone,
+                      const std::string& regattaFile = kSommerFile);
 
 // The text of the next message dialog, which is then closed.
 std::string nextMessage(Context& ctx, Program& program, const std::string& shotName = "",
                         DWORD deadlineMs = 20000);
+
+// Fields typed in order, each as a user types and moves on.
+using Typed = std::vector<std::pair<int, std::string>>;
+void typeAll(HWND dialog, const Typed& fields);
 
 } // namespace e2e

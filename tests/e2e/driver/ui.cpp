@@ -68,25 +68,28 @@ bool waitGone(HWND window, DWORD deadlineMs) {
     return waitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, deadlineMs);
 }
 
-std::string windowText(HWND window) {
+bool answers(HWND window, DWORD boundMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, boundMs, &result) != 0;
+}
+
+std::string windowText(HWND window, DWORD boundMs) {
     // WM_GETTEXT works across processes, also for edit controls.
-    LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    std::string text(8192, '\0');
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_NORMAL, boundMs, &length))
+        length = 0;
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
 
-std::string itemText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
+std::string itemText(HWND dialog, int id, DWORD boundMs) { return windowText(GetDlgItem(dialog, id), boundMs); }
 
 std::string boxText(HWND box) {
     std::string texts;
     EnumChildWindows(box, collectStatic, reinterpret_cast<LPARAM>(&texts));
     return texts;
-}
-
-void setItemText(HWND dialog, int id, const std::string& text) {
-    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void typeInto(HWND dialog, int id, const std::string& text) {
@@ -95,15 +98,21 @@ void typeInto(HWND dialog, int id, const std::string& text) {
     SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void tabFrom(HWND dialog) { PostMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE); }
+
 void clickItem(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void mouseClick(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
 
 void postCommand(HWND window, int id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 void closeBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-bool isEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
 
 bool saveScreenshot(const std::string& path) {
     HDC screen = GetDC(nullptr);

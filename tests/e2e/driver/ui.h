@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace e2e {
 
@@ -19,21 +18,27 @@ HWND findTopLevel(DWORD processId, const char* windowClass, const std::string& c
 HWND waitTopLevel(DWORD processId, const char* windowClass, const std::string& caption,
                   DWORD deadlineMs = kDefaultDeadlineMs);
 bool waitGone(HWND window, DWORD deadlineMs = kDefaultDeadlineMs);
+// True when the window's thread takes a message within `boundMs`, as Windows
+// asks before it calls a window "Keine Rückmeldung".
+bool answers(HWND window, DWORD boundMs);
 
-std::string windowText(HWND window);
-std::string itemText(HWND dialog, int id);
+// A window's text; empty when it does not answer within `boundMs`.
+std::string windowText(HWND window, DWORD boundMs = kDefaultDeadlineMs);
+std::string itemText(HWND dialog, int id, DWORD boundMs = kDefaultDeadlineMs);
 // All static texts of a message box, joined by "\n".
 std::string boxText(HWND box);
 
-void setItemText(HWND dialog, int id, const std::string& text);
 // Types into a field as a user does: focus it, set the text. The field takes
 // its value when the focus moves on (a click does that first).
 void typeInto(HWND dialog, int id, const std::string& text);
+// Tab to the next control, posted: a refusal's message must not hold the driver.
+void tabFrom(HWND dialog);
 void clickItem(HWND dialog, int id);
+// Presses and releases the mouse on a button: input, as a user gives it.
+void mouseClick(HWND dialog, int id);
 void postCommand(HWND window, int id);
 void closeBox(HWND window);
 bool isChecked(HWND dialog, int id);
-bool isEnabled(HWND dialog, int id);
 
 // Saves the whole screen as a 24-bit BMP.
 bool saveScreenshot(const std::string& path);
