@@ -1,9 +1,6 @@
 // Runs the end-to-end scenarios against a Wakeguard folder and prints one
 // line per scenario and "N passed, N failed".
-#include <windows.h>
-
 #include <cstdio>
-#include <string>
 
 #include "scenario.h"
 #include "ui.h"
@@ -20,66 +17,51 @@ bool Context::check(bool ok, const std::string& what, const char* file, int line
     return ok;
 }
 
-static std::string visible(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
-    }
-    return out;
+static std::string visible(std::string text) {
+    for (std::size_t at = 0; (at = text.find_first_of("\r\n", at)) != std::string::npos; at += 2)
+        text.replace(at, 1, text[at] == '\n' ? "\\n" : "\\r");
+    return text;
 }
 
 bool Context::checkEqual(const std::string& actual, const std::string& expected, const std::string& what,
                          const char* file, int line) {
-    if (actual == expected) return true;
-    failures_.push_back(std::string(file) + ":" + std::to_string(line) + ": " + what + "\n      got:      \"" +
-                        visible(actual) + "\"\n      expected: \"" + visible(expected) + "\"");
-    return false;
+    return check(actual == expected,
+                 what + "\n      got:      \"" + visible(actual) + "\"\n      expected: \"" + visible(expected) + "\"",
+                 file, line);
 }
 
 void Context::shot(const std::string& name) {
     if (shotDir_.empty() || name.empty()) return;
-    // Let the window finish painting first.
-    waitFor([] { return false; }, 300);
+    waitFor([] { return false; }, 300);  // the window finishes painting first
     saveScreenshot(shotDir_ + name + ".bmp");
 }
 
 std::string environment(const char* name) {
     char value[1024] = {};
     DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
-    return n > 0 && n < sizeof value ? std::string(value, n) : std::string();
+    return n < sizeof value ? std::string(value, n) : std::string();
 }
-
-namespace {
-int loggerGeneration = 0;
-} // namespace
 
 void Context::setLogger(const std::string& settings) {
     // A changing first line makes the simulator start afresh even for the
-    // same settings.
-    const std::string first = "# " + std::to_string(++loggerGeneration);
+    // same settings; it looks at least once a second and then starts its
+    // log with "fresh <first line>".
+    static int generation = 0;
+    const std::string first = "# " + std::to_string(++generation);
     writeFile(environment("WG_E2E_LOGGER_STATE"), first + "\n" + settings);
-    // The simulator looks at the file at least once a second and then starts
-    // its log with "fresh <first line>".
-    const std::string log = environment("WG_E2E_LOGGER_LOG");
+    std::string log;
     check(waitFor([&] {
-              std::string bytes;
-              return readFile(log, bytes) && bytes.rfind("fresh " + first + "\n", 0) == 0;
+              return readFile(environment("WG_E2E_LOGGER_LOG"), log) && log.rfind("fresh " + first + "\n", 0) == 0;
           }, 5000),
           "the logger simulator took the new settings", __FILE__, __LINE__);
 }
 
 std::string Context::loggerReceived() const {
-    std::string log;
+    std::string log, bytes;
     readFile(environment("WG_E2E_LOGGER_LOG"), log);
     // One line per byte: "<ms> rx <hex> <shown>".
-    std::string bytes;
-    std::size_t pos = 0;
-    while ((pos = log.find(" rx ", pos)) != std::string::npos) {
-        bytes += static_cast<char>(std::stoi(log.substr(pos + 4, 2), nullptr, 16));
-        pos += 4;
-    }
+    for (std::size_t at = 0; (at = log.find(" rx ", at)) != std::string::npos; at += 4)
+        bytes += static_cast<char>(std::stoi(log.substr(at + 4, 2), nullptr, 16));
     return bytes;
 }
 
@@ -87,15 +69,13 @@ std::string Context::loggerReceived() const {
 
 // A filter is one or more parts of scenario names, separated by "|".
 static bool matches(const std::string& name, const std::string& filter) {
-    if (filter.empty()) return true;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = filter.find('|', start);
-        const std::string part = filter.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!part.empty() && name.find(part) != std::string::npos) return true;
-        if (end == std::string::npos) return false;
+    std::size_t start = 0, end = 0;
+    do {
+        end = filter.find('|', start);
+        if (name.find(filter.substr(start, end - start)) != std::string::npos) return true;
         start = end + 1;
-    }
+    } while (end != std::string::npos);
+    return false;
 }
 
 int main(int argc, char** argv) {
@@ -103,19 +83,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] [screenshot folder\\]\n");
         return 2;
     }
-    e2e::Tree tree{argv[1]};
-    const std::string resultPath = argv[2];
-    const std::string filter = argc > 3 ? argv[3] : "";
-    const std::string shots = argc > 4 ? argv[4] : "";
+    const e2e::Tree tree{argv[1]};
+    const std::string filter = argc > 3 ? argv[3] : "", shots = argc > 4 ? argv[4] : "";
     // A shipped package is tested with its own settings file: it is put back
     // before every scenario, and the scenarios log in with its password.
     const std::string shippedPassword = e2e::environment("WG_E2E_SHIPPED_PASSWORD");
-    std::string shippedSettings;
+    std::string shippedSettings, report;
     if (!shippedPassword.empty() && !e2e::readFile(tree.settingsFile(), shippedSettings)) {
         std::fprintf(stderr, "the package has no init\\Wakeguard.ini\n");
         return 2;
     }
-    std::string report;
     int passed = 0, failed = 0;
     for (const e2e::Scenario& scenario : e2e::scenarios()) {
         if (!matches(scenario.name, filter)) continue;
@@ -126,10 +103,9 @@ int main(int argc, char** argv) {
         ctx.setLogger("");  // the demo logger, fresh for every scenario
         const DWORD start = GetTickCount();
         scenario.run(ctx);
-        const double seconds = (GetTickCount() - start) / 1000.0;
         char line[512];
         std::snprintf(line, sizeof line, "%s  %-60s %6.1f s\n", ctx.failures().empty() ? "PASS" : "FAIL",
-                      scenario.name.c_str(), seconds);
+                      scenario.name.c_str(), (GetTickCount() - start) / 1000.0);
         report += line;
         for (const std::string& failure : ctx.failures()) report += "    " + failure + "\n";
         for (const std::string& note : ctx.notes()) report += "    " + note + "\n";
@@ -138,7 +114,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
     report += std::to_string(passed) + " passed, " + std::to_string(failed) + " failed\n";
-    e2e::writeFile(resultPath, report);
+    e2e::writeFile(argv[2], report);
     std::fputs(report.c_str(), stdout);
     return failed == 0 && passed > 0 ? 0 : 1;
 }

@@ -1,7 +1,6 @@
 #include "program.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "ui.h"
 
@@ -19,10 +18,14 @@ bool readFile(const std::string& path, std::string& bytes) {
     if (!f) return false;
     bytes.clear();
     char chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, n);
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.append(chunk, n);
     std::fclose(f);
     return true;
+}
+
+std::string fileText(const std::string& path) {
+    std::string bytes;
+    return readFile(path, bytes) ? bytes : std::string();
 }
 
 void clearFolder(const std::string& folder) {
@@ -38,37 +41,29 @@ void clearFolder(const std::string& folder) {
 Program::~Program() { kill(); }
 
 bool Program::start() {
-    std::string commandLine(1, '"');
-    commandLine += tree_.bin();
-    commandLine += "Wakeguard.exe\"";
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
+    std::string line = "\"";  // appended: GCC 12 misjudges the string operator here
+    line += tree_.bin();
+    line += "Wakeguard.exe\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          tree_.bin().c_str(), &startup, &info_) != 0;
+    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, tree_.bin().c_str(), &startup,
+                          &info_) != 0;
 }
 
 HWND Program::waitMainWindow(DWORD deadlineMs) {
     HWND found = nullptr;
-    waitFor(
-        [&] {
-            found = nullptr;
-            HWND candidate = FindWindowA("HAUPTMENU_D", nullptr);
-            DWORD owner = 0;
-            if (candidate) GetWindowThreadProcessId(candidate, &owner);
-            if (owner == info_.dwProcessId) found = candidate;
-            return found != nullptr;
-        },
-        deadlineMs);
-    return found;
+    const bool shown = waitFor([&] {
+        DWORD owner = 0;
+        found = FindWindowA("HAUPTMENU_D", nullptr);
+        if (found) GetWindowThreadProcessId(found, &owner);
+        return owner == info_.dwProcessId;
+    }, deadlineMs);
+    return shown ? found : nullptr;
 }
 
 bool Program::waitExit(DWORD& exitCode, DWORD deadlineMs) {
-    if (!info_.hProcess) return false;
-    if (WaitForSingleObject(info_.hProcess, deadlineMs) != WAIT_OBJECT_0) return false;
-    GetExitCodeProcess(info_.hProcess, &exitCode);
-    return true;
+    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, deadlineMs) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(info_.hProcess, &exitCode) != 0;
 }
 
 void Program::kill() {

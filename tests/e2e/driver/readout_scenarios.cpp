@@ -1,16 +1,14 @@
 // After the race: a logger read out, the finish typed, the engine time
-// worked out, the stored file evaluated again without the logger; a full
-// event memory at 4800 baud with its progress.
+// worked out, the stored file evaluated again without the logger; a logger
+// that wants its password first, then sends a full event memory at 4800 baud.
 #include <algorithm>
 
 #include "resources/resource_ids.h"
-#include "scenario.h"
 #include "steps.h"
-#include "ui.h"
-
-namespace {
 
 using namespace e2e;
+
+namespace {
 
 // The engine runs 20 + 30 + 20 minutes between start (10:00) and finish (14:00).
 const char* const kRaceEvents[] = {
@@ -19,16 +17,15 @@ const char* const kRaceEvents[] = {
     "Start : 14.06.08 Sa 12:00:00",         "Stecker abgezogen : 14.06.08 Sa 13:40:00",
     "Stecker angesteckt : 14.06.08 Sa 14:10:00",
 };
-constexpr int kFullMemoryLines = 1080;  // 41 KB, about 85 s at 480 bytes/s
 constexpr const char* kCaption = "ERLG Daten Auslesen und Auswerten";
 constexpr const char* kDoneText = "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.";
 
 // The race's regatta (start 10:00 on 14.06.08) and yacht loaded; the logger
-// holds `events`, or the race when none are given.
-HWND startWithRace(Context& ctx, Program& program, const std::string& logger, int fullMemoryLines = 0) {
+// holds the race after `moreLines` lines of an engine started early.
+HWND startWithRace(Context& ctx, Program& program, const std::string& logger, int moreLines = 0) {
     std::string settings = "serial = 100234\nyacht-id = GER12\ncoarse-minutes = 42\n" + logger;
+    for (int i = 0; i < moreLines; ++i) settings += "event = Generator Ein : 14.06.08 Sa 09:10:00\n";
     for (const char* event : kRaceEvents) settings += std::string("event = ") + event + "\n";
-    for (int i = 0; i < fullMemoryLines; ++i) settings += "event = Generator Ein : 14.06.08 Sa 09:10:00\n";
     ctx.setLogger(settings);
     writeFile(ctx.tree.data() + "Sommer04-GER12.ysd", kYachtFile);
     return startWithRegatta(ctx, program, "0", regattaFile({0, 10, 14, 6, 8, 0, 17, 14, 6, 8}, "Sommer Regatta", 17));
@@ -46,55 +43,45 @@ SCENARIO("readout: logger read out, finish saved, engine time computed, shown ag
     clickItem(dialog, IDC_EV_READ);
     REQUIRE(waitFor([&] { return itemText(dialog, IDC_EV_STATUS, 2000) == kDoneText; }, 40000));
     CHECK_TEXT(ctx.loggerReceived(), "D\rT\rI\r");
-    const std::pair<int, const char*> shown[] = {{IDC_EV_COARSE, "42 min"},   {IDC_EV_FILE_NAME, "Sommer04-GER12"},
-                                                 {IDC_EV_YACHT_ID, "GER12"},  {IDC_EV_SERIAL, "100234"},
-                                                 {IDC_EV_YACHT_NAME, "Blue Star"}, {IDC_EV_SEALS, "4"}};
-    for (const auto& [id, text] : shown) CHECK_TEXT(itemText(dialog, id), text);
-    std::string expected = kYachtFile + "$", readOut;
+    CHECK_TEXT(itemText(dialog, IDC_EV_COARSE) + " " + itemText(dialog, IDC_EV_FILE_NAME), "42 min Sommer04-GER12");
+    CHECK_TEXT(itemText(dialog, IDC_EV_SERIAL) + " " + itemText(dialog, IDC_EV_YACHT_NAME), "100234 Blue Star");
+    std::string expected = kYachtFile + "$";
     for (const char* event : kRaceEvents) expected += std::string(event) + "\r\n$";
-    CHECK(readFile(ctx.tree.data() + "Sommer04-GER12.yrd", readOut));
-    CHECK_TEXT(readOut, expected + "Ereigniss Ende\r\n");
+    CHECK_TEXT(fileText(ctx.tree.data() + "Sommer04-GER12.yrd"), expected + "Ereigniss Ende\r\n");
 
     typeAll(dialog, {{IDC_EV_HOUR, "14"}, {IDC_EV_MINUTE, "0"}, {IDC_EV_SECOND, "0"}, {IDC_EV_DAY, "14"},
                      {IDC_EV_MONTH, "6"}, {IDC_EV_YEAR, "8"}});
     clickItem(dialog, IDC_EV_SAVE);
-    CHECK(waitFor([&] {
-        return itemText(dialog, IDC_EV_STATUS) == "Zieldurchgangszeit in Datei Sommer04-GER12.yrd gespeichert.";
-    }));
     clickItem(dialog, IDC_EV_COMPUTE);
     CHECK(waitFor([&] { return itemText(dialog, IDC_EV_DURATION) == "   70 min  0 sek"; }));
+    CHECK_TEXT(itemText(dialog, IDC_EV_STATUS), "Zieldurchgangszeit in Datei Sommer04-GER12.yrd gespeichert.");
     CHECK_TEXT(itemText(dialog, IDC_EV_EVENTS), "3");
     ctx.shot("readout-dialog");
-    clickItem(dialog, IDCANCEL);
-    CHECK(waitGone(dialog));
+    CHECK(closeWith(dialog, IDCANCEL));
 
-    HWND shownAgain = openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten");
-    REQUIRE(shownAgain != nullptr);
-    clickItem(shownAgain, IDC_EV_LOAD);
+    HWND shown = openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten");
+    REQUIRE(shown != nullptr);
+    clickItem(shown, IDC_EV_LOAD);
     REQUIRE(chooseInOpenDialog(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Sommer04-GER12.yrd"));
-    CHECK(waitFor([&] { return itemText(shownAgain, IDC_EV_YACHT_NAME) == "Blue Star"; }));
-    clickItem(shownAgain, IDC_EV_COMPUTE);
-    CHECK(waitFor([&] { return itemText(shownAgain, IDC_EV_DURATION) == "   70 min  0 sek"; }));
-    CHECK_TEXT(itemText(shownAgain, IDC_EV_POWER_ON), "1");
-    CHECK_TEXT(itemText(shownAgain, IDC_EV_FINISH_TIME), "14:00:00");
-    CHECK_TEXT(itemText(shownAgain, IDC_EV_FINISH_DATE), "14.06.08");
+    CHECK(waitFor([&] { return itemText(shown, IDC_EV_YACHT_NAME) == "Blue Star"; }));
+    clickItem(shown, IDC_EV_COMPUTE);
+    CHECK(waitFor([&] { return itemText(shown, IDC_EV_DURATION) == "   70 min  0 sek"; }));
+    CHECK_TEXT(itemText(shown, IDC_EV_FINISH_TIME) + " " + itemText(shown, IDC_EV_FINISH_DATE), "14:00:00 14.06.08");
+    CHECK_TEXT(itemText(shown, IDC_EV_POWER_ON), "1");
     ctx.shot("evaluation-dialog");
-    clickItem(shownAgain, IDC_EV_VIEW);
+    clickItem(shown, IDC_EV_VIEW);
     HWND editor = nullptr;
     CHECK(waitFor([&] { return (editor = FindWindowA("Notepad", nullptr)) != nullptr; }));
-    if (editor) {
-        CHECK(windowText(editor).find("Sommer04-GER12") != std::string::npos);
-        PostMessageA(editor, WM_CLOSE, 0, 0);
-        waitGone(editor);
-    }
-    clickItem(shownAgain, IDCANCEL);
-    CHECK(waitGone(shownAgain));
+    CHECK(editor && windowText(editor).find("Sommer04-GER12") != std::string::npos);
+    if (editor) PostMessageA(editor, WM_CLOSE, 0, 0);
+    CHECK(closeWith(shown, IDCANCEL));
     endProgram(ctx, program, main);
 }
 
-SCENARIO("readout: a logger that wants its master password closes the dialog and asks for it") {
+SCENARIO("readout: password first, then a full event memory at 4800 baud with progress; a click meanwhile dropped") {
+    constexpr int kFullMemory = 1080;  // lines: 41 KB, about 85 s at 480 bytes/s
     Program program(ctx.tree);
-    HWND main = startWithRace(ctx, program, "");  // not logged in
+    HWND main = startWithRace(ctx, program, "pace = 1\n", kFullMemory);
     REQUIRE(main != nullptr);
     HWND dialog = openDialog(program, main, 1019, kCaption);
     REQUIRE(dialog != nullptr);
@@ -102,44 +89,30 @@ SCENARIO("readout: a logger that wants its master password closes the dialog and
     HWND box = waitTopLevel(program.processId(), "#32770", "Passwortfehler", 20000);
     REQUIRE(box != nullptr);
     CHECK_TEXT(boxText(box), "Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.");
-    clickItem(box, IDOK);
-    CHECK(waitGone(box) && waitGone(dialog));
-    HWND password = waitTopLevel(program.processId(), "#32770", "ERLG Paßwort-Eingabe");
+    CHECK(closeWith(box, IDOK) && waitGone(dialog));
+    HWND password = waitTopLevel(program.processId(), "#32770", "ERLG Paßwort-Eingabe");  // in its place
     REQUIRE(password != nullptr);
     typeInto(password, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
     ctx.shot("logger-password");
-    clickItem(password, IDCANCEL);
-    CHECK(waitGone(password));
-    CHECK_TEXT(ctx.loggerReceived(), "D\r");
-    endProgram(ctx, program, main);
-}
+    clickItem(password, IDOK);
+    CHECK_TEXT(nextMessage(ctx, program), "Passwort OK!");
 
-SCENARIO("readout: a full event memory at 4800 baud shows its progress; a click meanwhile is dropped") {
-    Program program(ctx.tree);
-    HWND main = startWithRace(ctx, program, "logged-in = 1\npace = 1\n", kFullMemoryLines);
-    REQUIRE(main != nullptr);
-    HWND dialog = openDialog(program, main, 1019, kCaption);
-    REQUIRE(dialog != nullptr);
+    REQUIRE((dialog = openDialog(program, main, 1019, kCaption)) != nullptr);
     clickItem(dialog, IDC_EV_READ);
     std::vector<std::string> progress;
     bool answered = true;
     CHECK(waitFor([&] {
         const std::string text = itemText(dialog, IDC_EV_STATUS, 3000);
         if (text.rfind("Auslesen läuft: ", 0) == 0 && (progress.empty() || progress.back() != text)) {
-            // Once the event memory comes, the window always answers at once.
-            answered = answered && answers(dialog, 2000);
+            answered = answered && answers(dialog, 2000);  // never "Keine Rückmeldung" once the memory comes
             progress.push_back(text);
-            if (progress.size() == 20) {
-                ctx.shot("readout-running");
-                mouseClick(dialog, IDCANCEL);  // "Abbrechen" while the logger sends
-            }
+            if (progress.size() == 20) ctx.shot("readout-running");
+            if (progress.size() == 20) mouseClick(dialog, IDCANCEL);  // "Abbrechen" while the logger sends
         }
         return text == kDoneText;
     }, 180000));
-    CHECK(answered);
-    CHECK(progress.size() >= 20);
-    // Bytes as the text shows them, "12 400" for 12400.
-    std::vector<unsigned long> bytes;
+    CHECK(answered && progress.size() >= 20);
+    std::vector<unsigned long> bytes;  // as the text shows them, "12 400" for 12400
     for (std::string text : progress) {
         text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
         bytes.push_back(std::stoul(text.substr(text.find(':') + 1)));
@@ -147,10 +120,9 @@ SCENARIO("readout: a full event memory at 4800 baud shows its progress; a click 
     CHECK(std::is_sorted(bytes.begin(), bytes.end()) && bytes.front() < bytes.back());
     ctx.note("Fortschritt zuletzt: " + progress.back());
     CHECK(!waitGone(dialog, 1000));  // the click did not close it afterwards
-    std::string readOut;
-    CHECK(readFile(ctx.tree.data() + "Sommer04-GER12.yrd", readOut));
-    CHECK(std::count(readOut.begin(), readOut.end(), '\n') == 6 + 7 + kFullMemoryLines + 1);
-    clickItem(dialog, IDCANCEL);
-    CHECK(waitGone(dialog));
+    const std::string readOut = fileText(ctx.tree.data() + "Sommer04-GER12.yrd");
+    CHECK(std::count(readOut.begin(), readOut.end(), '\n') == 6 + kFullMemory + 7 + 1);
+    CHECK_TEXT(ctx.loggerReceived().substr(0, 2), "D\r");
+    CHECK(closeWith(dialog, IDCANCEL));
     endProgram(ctx, program, main);
 }

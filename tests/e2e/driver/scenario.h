@@ -62,11 +62,7 @@ std::string environment(const char* name);
     static void E2E_CONCAT(scenario_, __LINE__)(e2e::Context & ctx);                               \
     static e2e::Register E2E_CONCAT(registered_, __LINE__)(name, E2E_CONCAT(scenario_, __LINE__)); \
     static void E2E_CONCAT(scenario_, __LINE__)(e2e::Context & ctx)
-
 #define CHECK(cond) ctx.check((cond), #cond, __FILE__, __LINE__)
 #define CHECK_TEXT(actual, expected) ctx.checkEqual((actual), (expected), #actual, __FILE__, __LINE__)
 // Ends the scenario when a step it depends on failed.
-#define REQUIRE(cond)             \
-    do {                          \
-        if (!CHECK(cond)) return; \
-    } while (0)
+#define REQUIRE(cond) do { if (!CHECK(cond)) return; } while (0)

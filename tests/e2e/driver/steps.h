@@ -5,52 +5,43 @@
 
 #include "program.h"
 #include "scenario.h"
+#include "ui.h"
 
 namespace e2e {
 
 // Steps many scenarios share.
 
-// Answers the program login at the first paint with `password`, or cancels
-// it when the password is empty, and waits until its messages are gone.
+// Answers the login prompt with `password`, or cancels it when empty, and
+// closes the message that follows.
 void dismissLogin(Program& program, const std::string& password = "");
-
 // Writes the settings, starts the program and logs in; the main window. A
 // shipped package keeps its own settings and password.
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes,
                    const std::string& password);
-
 // Runs a menu command and waits for the dialog it opens.
 HWND openDialog(Program& program, HWND main, int command, const std::string& caption);
-
-// Ends the run through the exit question and checks exit code 0.
+// Ends the run through "Programm Beenden" and checks exit code 0.
 void endProgram(Context& ctx, Program& program, HWND main);
-
-// A settings file as the program writes it.
-std::string settingsFile(const std::string& width, const std::string& height, const std::string& password,
-                         const std::string& zone);
-
-// Picks a file in the platform's open-file dialog by typing its name.
-bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name,
-                        const std::string& shotName = "");
 
 // One "$key value" line of the program's files, the value at `column`.
 std::string fileEntry(const std::string& key, const std::string& value, std::size_t column);
-// A regatta file as the program writes it; `times` are the start's minute,
-// hour, day, month and year, then the end's.
+std::string settingsFile(const std::string& width, const std::string& height, const std::string& password,
+                         const std::string& zone);
+// `times`: the start's minute, hour, day, month and year, then the end's.
 std::string regattaFile(const std::array<int, 10>& times, const std::string& designation, int starters);
-// A yacht file as the program writes it, for the logger 100234.
+// A yacht file for the logger 100234.
 std::string yachtFile(const std::string& name, const std::string& id, int mode, int seals);
-
 // Sommer04.rsd: start 09:05 on 03.06.04, end 17:30 on 04.06.04.
 extern const std::string kSommerFile;
 // Sommer04-GER12.ysd: Blue Star, mode 3, 4 seals.
 extern const std::string kYachtFile;
 
-// Starts the program logged in (password "geheim", the time zone setting
-// `zone`) with `regattaFile` loaded as Sommer04.rsd through the open-file dialog.
+// Picks a file in the platform's open-file dialog by typing its name.
+bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name);
+// Starts logged in (password "geheim") with `regattaFile` loaded as
+// Sommer04.rsd through the open-file dialog.
 HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone,
                       const std::string& regattaFile = kSommerFile);
-
 // The text of the next message dialog, which is then closed.
 std::string nextMessage(Context& ctx, Program& program, const std::string& shotName = "",
                         DWORD deadlineMs = 20000);

@@ -1,6 +1,6 @@
 #include "ui.h"
 
-#include <cstdio>
+#include "program.h"
 
 namespace e2e {
 
@@ -14,53 +14,18 @@ bool waitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
     }
 }
 
-namespace {
-struct Search {
-    DWORD processId;
-    const char* windowClass;
-    const std::string* caption;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    char cls[64] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpA(cls, search->windowClass) != 0) return TRUE;
-    if (windowText(window) != *search->caption) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-BOOL CALLBACK collectStatic(HWND child, LPARAM param) {
-    auto* texts = reinterpret_cast<std::string*>(param);
-    char cls[32] = {};
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0) {
-        std::string text = windowText(child);
-        if (!text.empty()) {
-            if (!texts->empty()) *texts += "\n";
-            *texts += text;
-        }
-    }
-    return TRUE;
-}
-} // namespace
-
 HWND findTopLevel(DWORD processId, const char* windowClass, const std::string& caption) {
-    Search search{processId, windowClass, &caption, nullptr};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, windowClass, caption.c_str()));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
 }
 
-HWND waitTopLevel(DWORD processId, const char* windowClass, const std::string& caption,
-                  DWORD deadlineMs) {
+HWND waitTopLevel(DWORD processId, const char* windowClass, const std::string& caption, DWORD deadlineMs) {
     HWND found = nullptr;
-    waitFor([&] { return (found = findTopLevel(processId, windowClass, caption)) != nullptr; },
-            deadlineMs);
+    waitFor([&] { return (found = findTopLevel(processId, windowClass, caption)) != nullptr; }, deadlineMs);
     return found;
 }
 
@@ -88,7 +53,10 @@ std::string itemText(HWND dialog, int id, DWORD boundMs) { return windowText(Get
 
 std::string boxText(HWND box) {
     std::string texts;
-    EnumChildWindows(box, collectStatic, reinterpret_cast<LPARAM>(&texts));
+    for (HWND child = nullptr; (child = FindWindowExA(box, child, "Static", nullptr));) {
+        const std::string text = windowText(child);
+        if (!text.empty()) texts += (texts.empty() ? "" : "\n") + text;
+    }
     return texts;
 }
 
@@ -101,6 +69,11 @@ void typeInto(HWND dialog, int id, const std::string& text) {
 void tabFrom(HWND dialog) { PostMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE); }
 
 void clickItem(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool closeWith(HWND dialog, int button) {
+    clickItem(dialog, button);
+    return waitGone(dialog);
+}
 
 void mouseClick(HWND dialog, int id) {
     HWND button = GetDlgItem(dialog, id);
@@ -115,41 +88,23 @@ void closeBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 bool saveScreenshot(const std::string& path) {
-    HDC screen = GetDC(nullptr);
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    HDC memory = CreateCompatibleDC(screen);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     SelectObject(memory, old);
-
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    const DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
-    std::string pixels(static_cast<std::size_t>(rowBytes) * height, '\0');
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
+    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::string pixels(static_cast<std::size_t>((width * 3 + 3) / 4 * 4) * height, '\0');
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out) return false;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info, sizeof info, 1, out);
-    std::fwrite(pixels.data(), 1, pixels.size(), out);
-    std::fclose(out);
-    return true;
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file = {0x4D42, offset + static_cast<DWORD>(pixels.size()), 0, 0, offset};
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    return writeFile(path, bytes + pixels);
 }
 
 } // namespace e2e

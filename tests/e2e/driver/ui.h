@@ -34,6 +34,8 @@ void typeInto(HWND dialog, int id, const std::string& text);
 // Tab to the next control, posted: a refusal's message must not hold the driver.
 void tabFrom(HWND dialog);
 void clickItem(HWND dialog, int id);
+// Clicks the button that closes the dialog; true once it is gone.
+bool closeWith(HWND dialog, int button);
 // Presses and releases the mouse on a button: input, as a user gives it.
 void mouseClick(HWND dialog, int id);
 void postCommand(HWND window, int id);
