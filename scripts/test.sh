@@ -39,7 +39,7 @@ release_package() {
     cp build/win64/Wakeguard.exe build/release/Wakeguard/bin/Wakeguard.exe
   fi
   scripts/e2e.sh --tree build/release/Wakeguard --password regatta --shots build/shots-release \
-    --filter "${WG_RELEASE_SCENARIOS:-preparation: start and end|preparation: yacht configured|preparation: erase|readout: logger read out}"
+    --filter "${WG_RELEASE_SCENARIOS:-logger exchanges: ohne Stoerung|readout: logger read out}"
 }
 tier "release package (as shipped)" release_package
 

@@ -1,38 +1,27 @@
-// Regatta master data loaded, shown, entered and saved; and every dialog
-// that refuses a typed value: its message read from the message dialog, and
-// what the dialog shows as it comes back.
+// Regatta master data loaded, entered and saved; every dialog that refuses a typed value: its
+// message read from the message dialog, and what the dialog shows as it comes back.
 #include "files/file_names.h"
 #include "steps.h"
 
 using namespace e2e;
 
-SCENARIO("regatta data: loaded through the open-file dialog, shown, entered, saved under a typed name") {
+SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the dialog back") {
     Program program(ctx.tree);
-    HWND main = startWithRegatta(ctx, program, "0");
-    REQUIRE(main != nullptr);
-    HWND display = openDialog(program, main, 1007, "Regatta-Stammdaten");
-    REQUIRE(display != nullptr);
-    CHECK_TEXT(itemText(display, 1240) + " " + itemText(display, 1243), "09:05:00 04:06:4");
-    CHECK_TEXT(itemText(display, 1248) + itemText(display, 1247), ":17:Sommer Regatta");
-    CHECK(closeWith(display, IDOK));
-    HWND entry = openDialog(program, main, 1017, "Regatta Stammdaten");
-    REQUIRE(entry != nullptr);
+    REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
+    REQUIRE_WINDOW(entry, openDialog(program, main, 1017, "Regatta Stammdaten"));
     CHECK_TEXT(itemText(entry, 1247), "Sommer Regatta");
     typeAll(entry, {{1247, "Kieler Woche 2026"}, {1250, "42"}});
     ctx.shot("regatta-entry");
     clickItem(entry, 1249);
-    HWND save = waitTopLevel(program.processId(), "#32770", "Daten speichern");
-    REQUIRE(save != nullptr);
+    REQUIRE_WINDOW(save, waitDialog(program, "Daten speichern"));
     CHECK_TEXT(itemText(save, 1251), "Sommer04");  // proposed from the loaded file
     typeInto(save, 1251, "Kiel26");
     ctx.shot("file-save");
     CHECK(closeWith(save, IDOK) && waitGone(entry));
     CHECK_TEXT(fileText(ctx.tree.data() + "Kiel26.rsd"),
                regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, "Kieler Woche 2026", 42));
-    endProgram(ctx, program, main);
-}
 
-SCENARIO("refused values: the message shows at once, the dialog comes back; nothing reaches the logger") {
+    // Every dialog that refuses a typed value.
     struct Refusal {
         int command;
         const char* caption;
@@ -47,10 +36,10 @@ SCENARIO("refused values: the message shows at once, the dialog comes back; noth
     SYSTEMTIME utc;
     GetSystemTime(&utc);
     const char* const tooLong = "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!";
-    const char* const save = "Daten speichern";
+    const char* const saving = "Daten speichern";
     const Refusal table[] = {
-        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), 0, tooLong, 1247, "Sommer Regatta"},
-        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), IDOK, tooLong, 1247, "Sommer Regatta"},
+        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), 0, tooLong, 1247, "Kieler Woche 2026"},
+        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), IDOK, tooLong, 1247, "Kieler Woche 2026"},
         {1021, "ERLG Uhr stellen", 0, 1506, "2", 0,
          "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!", 1506,
          std::to_string(utc.wYear % 100)},  // the PC clock afresh
@@ -62,32 +51,26 @@ SCENARIO("refused values: the message shows at once, the dialog comes back; noth
          "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!", 1408, ""},
         {1014, "ERLG Paßwort-Eingabe", 0, 1262, "123456789", IDOK,
          "Paßwort darf maximal 8 Zeichen lang sein, bitte neu eingeben!", 1261, "ERLG Master-Paßwort eingeben"},
-        {1017, save, 1249, 1251, std::string(241, 'n'), 0, "Eingabe zu lang, maximal 240 Zeichen erlaubt.", 1251,
+        {1017, saving, 1249, 1251, std::string(241, 'n'), 0, "Eingabe zu lang, maximal 240 Zeichen erlaubt.", 1251,
          std::string(241, 'n')},
-        {1017, save, 1249, 1251, "..\\Weg", 0, wg::kUnsafeFileNameMessage, 1251, "..\\Weg"},
+        {1017, saving, 1249, 1251, "..\\Weg", 0, wg::kUnsafeFileNameMessage, 1251, "..\\Weg"},
         {1017, "Regatta Stammdaten", 0, 1247, std::string(255, 'y'), IDOK, nullptr, 1247, std::string(255, 'y')},
     };
-    Program program(ctx.tree);
-    HWND main = startWithRegatta(ctx, program, "0");
-    REQUIRE(main != nullptr);
     for (const Refusal& r : table) {
         const std::string where = r.caption + std::string(": ") + r.typed.substr(0, 12);
-        HWND first = openDialog(program, main, r.command, r.via ? "Regatta Stammdaten" : r.caption);
-        REQUIRE(first != nullptr);
+        REQUIRE_WINDOW(first, openDialog(program, main, r.command, r.via ? "Regatta Stammdaten" : r.caption));
         if (r.via) clickItem(first, r.via);
-        HWND dialog = r.via ? waitTopLevel(program.processId(), "#32770", r.caption) : first;
-        REQUIRE(dialog != nullptr);
+        REQUIRE_WINDOW(dialog, r.via ? waitDialog(program, r.caption) : first);
         typeInto(dialog, r.field, r.typed);
         r.leaveBy ? clickItem(dialog, r.leaveBy) : tabFrom(dialog);
         if (r.message) {
-            HWND message = waitTopLevel(program.processId(), "#32770", "Information");
-            REQUIRE(message != nullptr);
+            REQUIRE_WINDOW(message, waitDialog(program, "Information"));
             // Closed and hidden first, so it never opens inside itself.
-            ctx.check(IsWindowVisible(dialog) == (r.via != 0), where + ": hidden under its message", __FILE__, __LINE__);
+            ctx.check(IsWindowVisible(dialog) == (r.via != 0), where + ": hidden", __FILE__, __LINE__);
             ctx.checkEqual(itemText(message, 1233), r.message, where + ": message", __FILE__, __LINE__);
             ctx.shot(r.command == 1017 && !r.via ? "refused-designation" : "");
             CHECK(closeWith(message, IDOK));
-            if (!r.via) dialog = waitTopLevel(program.processId(), "#32770", r.caption);  // reopened
+            if (!r.via) dialog = waitDialog(program, r.caption);  // reopened
         } else {
             CHECK(waitGone(dialog));
             dialog = openDialog(program, main, r.command, r.caption);

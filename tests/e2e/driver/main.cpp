@@ -13,7 +13,7 @@ std::vector<Scenario>& scenarios() {
 }
 
 bool Context::check(bool ok, const std::string& what, const char* file, int line) {
-    if (!ok) failures_.push_back(std::string(file) + ":" + std::to_string(line) + ": " + what);
+    if (!ok) failures.push_back(std::string(file) + ":" + std::to_string(line) + ": " + what);
     return ok;
 }
 
@@ -31,34 +31,31 @@ bool Context::checkEqual(const std::string& actual, const std::string& expected,
 }
 
 void Context::shot(const std::string& name) {
-    if (shotDir_.empty() || name.empty()) return;
+    if (shotDir.empty() || name.empty()) return;
     waitFor([] { return false; }, 300);  // the window finishes painting first
-    saveScreenshot(shotDir_ + name + ".bmp");
+    saveScreenshot(shotDir + name + ".bmp");
 }
 
-std::string environment(const char* name) {
+static std::string environment(const char* name) {
     char value[1024] = {};
     DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
     return n < sizeof value ? std::string(value, n) : std::string();
 }
 
 void Context::setLogger(const std::string& settings) {
-    // A changing first line makes the simulator start afresh even for the
-    // same settings; it looks at least once a second and then starts its
-    // log with "fresh <first line>".
+    // A new first line makes the simulator start afresh even for the same settings; it looks
+    // at least once a second and then starts its log with "fresh <first line>".
     static int generation = 0;
     const std::string first = "# " + std::to_string(++generation);
     writeFile(environment("WG_E2E_LOGGER_STATE"), first + "\n" + settings);
-    std::string log;
-    check(waitFor([&] {
-              return readFile(environment("WG_E2E_LOGGER_LOG"), log) && log.rfind("fresh " + first + "\n", 0) == 0;
-          }, 5000),
+    check(waitFor([&] { return fileText(environment("WG_E2E_LOGGER_LOG")).rfind("fresh " + first + "\n", 0) == 0; },
+                  5000),
           "the logger simulator took the new settings", __FILE__, __LINE__);
 }
 
 std::string Context::loggerReceived() const {
-    std::string log, bytes;
-    readFile(environment("WG_E2E_LOGGER_LOG"), log);
+    const std::string log = fileText(environment("WG_E2E_LOGGER_LOG"));
+    std::string bytes;
     // One line per byte: "<ms> rx <hex> <shown>".
     for (std::size_t at = 0; (at = log.find(" rx ", at)) != std::string::npos; at += 4)
         bytes += static_cast<char>(std::stoi(log.substr(at + 4, 2), nullptr, 16));
@@ -89,7 +86,7 @@ int main(int argc, char** argv) {
     // before every scenario, and the scenarios log in with its password.
     const std::string shippedPassword = e2e::environment("WG_E2E_SHIPPED_PASSWORD");
     std::string shippedSettings, report;
-    if (!shippedPassword.empty() && !e2e::readFile(tree.settingsFile(), shippedSettings)) {
+    if (!shippedPassword.empty() && (shippedSettings = e2e::fileText(tree.settingsFile())).empty()) {
         std::fprintf(stderr, "the package has no init\\Wakeguard.ini\n");
         return 2;
     }
@@ -99,17 +96,17 @@ int main(int argc, char** argv) {
         e2e::clearFolder(tree.init());
         e2e::clearFolder(tree.data());
         if (!shippedPassword.empty()) e2e::writeFile(tree.settingsFile(), shippedSettings);
-        e2e::Context ctx(tree, shots, shippedPassword);
+        e2e::Context ctx{tree, shippedPassword, shots, {}, {}};
         ctx.setLogger("");  // the demo logger, fresh for every scenario
         const DWORD start = GetTickCount();
         scenario.run(ctx);
         char line[512];
-        std::snprintf(line, sizeof line, "%s  %-60s %6.1f s\n", ctx.failures().empty() ? "PASS" : "FAIL",
+        std::snprintf(line, sizeof line, "%s  %-60s %6.1f s\n", ctx.failures.empty() ? "PASS" : "FAIL",
                       scenario.name.c_str(), (GetTickCount() - start) / 1000.0);
         report += line;
-        for (const std::string& failure : ctx.failures()) report += "    " + failure + "\n";
-        for (const std::string& note : ctx.notes()) report += "    " + note + "\n";
-        (ctx.failures().empty() ? passed : failed)++;
+        for (const std::string& failure : ctx.failures) report += "    " + failure + "\n";
+        for (const std::string& note : ctx.notes) report += "    " + note + "\n";
+        (ctx.failures.empty() ? passed : failed)++;
         std::fputs(line, stdout);
         std::fflush(stdout);
     }

@@ -13,19 +13,14 @@ bool writeFile(const std::string& path, const std::string& bytes) {
     return std::fclose(f) == 0;
 }
 
-bool readFile(const std::string& path, std::string& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    bytes.clear();
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.append(chunk, n);
-    std::fclose(f);
-    return true;
-}
-
 std::string fileText(const std::string& path) {
     std::string bytes;
-    return readFile(path, bytes) ? bytes : std::string();
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        char chunk[4096];
+        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.append(chunk, n);
+        std::fclose(f);
+    }
+    return bytes;
 }
 
 void clearFolder(const std::string& folder) {

@@ -15,7 +15,6 @@ struct Tree {
 };
 
 bool writeFile(const std::string& path, const std::string& bytes);
-bool readFile(const std::string& path, std::string& bytes);
 // The file's bytes; empty when it cannot be read.
 std::string fileText(const std::string& path);
 // Removes every file in a folder (not recursive).

@@ -8,34 +8,23 @@
 namespace e2e {
 
 // What a scenario has at hand, and where its findings go.
-class Context {
-public:
-    Context(const Tree& tree, std::string shotDir, std::string shippedPassword)
-        : tree(tree), shippedPassword(std::move(shippedPassword)), shotDir_(std::move(shotDir)) {}
+struct Context {
     const Tree tree;
-    // Set when a shipped package is under test: its settings file stays, and
-    // this is its program password.
+    // Set when a shipped package is under test: its settings stay, and this is its password.
     const std::string shippedPassword;
+    const std::string shotDir;  // empty: no screenshots
+    std::vector<std::string> failures;
+    std::vector<std::string> notes;  // lines printed under the scenario's result
 
     bool check(bool ok, const std::string& what, const char* file, int line);
     bool checkEqual(const std::string& actual, const std::string& expected, const std::string& what,
                     const char* file, int line);
     // A screenshot of the whole screen, when screenshots are asked for.
     void shot(const std::string& name);
-    // The simulated logger on COM1 starts afresh with these settings
-    // ("key = value" lines, as wg_logger_sim --help lists them).
+    // The simulated logger on COM1 starts afresh with these "key = value" lines (wg_logger_sim --help).
     void setLogger(const std::string& settings);
     // Every byte the logger received since it last started afresh.
     std::string loggerReceived() const;
-    // A line for the report, printed under the scenario's result.
-    void note(const std::string& line) { notes_.push_back(line); }
-    const std::vector<std::string>& failures() const { return failures_; }
-    const std::vector<std::string>& notes() const { return notes_; }
-
-private:
-    std::string shotDir_;
-    std::vector<std::string> failures_;
-    std::vector<std::string> notes_;
 };
 
 struct Scenario {
@@ -52,8 +41,6 @@ struct Register {
     }
 };
 
-std::string environment(const char* name);
-
 } // namespace e2e
 
 #define E2E_CONCAT2(a, b) a##b
@@ -66,3 +53,7 @@ std::string environment(const char* name);
 #define CHECK_TEXT(actual, expected) ctx.checkEqual((actual), (expected), #actual, __FILE__, __LINE__)
 // Ends the scenario when a step it depends on failed.
 #define REQUIRE(cond) do { if (!CHECK(cond)) return; } while (0)
+// The window `expression` finds, as `name`; ends the scenario when none comes.
+#define REQUIRE_WINDOW(name, expression) \
+    HWND name = (expression);            \
+    REQUIRE(name != nullptr)

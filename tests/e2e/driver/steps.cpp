@@ -1,20 +1,15 @@
 #include "steps.h"
 
-#include "ui.h"
-
 namespace e2e {
 
 void dismissLogin(Program& program, const std::string& password) {
-    HWND prompt = waitTopLevel(program.processId(), "#32770", "Passwortabfrage");
+    HWND prompt = waitDialog(program, "Passwortabfrage");
     if (!prompt) return;
     if (!password.empty()) typeInto(prompt, 1232, password);
     clickItem(prompt, password.empty() ? IDCANCEL : IDOK);
     waitGone(prompt);
     // The message dialog after a cancel, or the box after a right entry.
-    if (HWND answer = waitTopLevel(program.processId(), "#32770", "Information")) {
-        clickItem(answer, IDOK);
-        waitGone(answer);
-    }
+    if (HWND answer = waitDialog(program, "Information")) closeWith(answer, IDOK);
 }
 
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes, const std::string& password) {
@@ -26,21 +21,25 @@ HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBy
     return main;
 }
 
+HWND waitDialog(Program& program, const std::string& caption, DWORD deadlineMs) {
+    return waitTopLevel(program.processId(), "#32770", caption, deadlineMs);
+}
+
 HWND openDialog(Program& program, HWND main, int command, const std::string& caption) {
     postCommand(main, command);
-    return waitTopLevel(program.processId(), "#32770", caption);
+    return waitDialog(program, caption);
 }
 
 void endProgram(Context& ctx, Program& program, HWND main) {
     postCommand(main, 1000);  // "Programm Beenden"
-    HWND question = waitTopLevel(program.processId(), "#32770", "Warnung");
+    HWND question = waitDialog(program, "Warnung");
     if (!ctx.check(question != nullptr, "exit question shown", __FILE__, __LINE__)) return;
     clickItem(question, IDYES);
     DWORD code = 99;
     ctx.check(program.waitExit(code) && code == 0, "program ended with exit code 0", __FILE__, __LINE__);
 }
 
-std::string fileEntry(const std::string& key, const std::string& value, std::size_t column) {
+static std::string fileEntry(const std::string& key, const std::string& value, std::size_t column) {
     std::string line = "$";
     line += key;
     line.resize(column, ' ');
@@ -58,10 +57,9 @@ std::string settingsFile(const std::string& width, const std::string& height, co
 }
 
 std::string regattaFile(const std::array<int, 10>& times, const std::string& designation, int starters) {
-    static const char* const kKeys[] = {"Startzeit-Minuten", "Startzeit-Stunden", "Startzeit-Tag",
-                                        "Startzeit-Monat",   "Startzeit-Jahr",    "Zielzeit-Minuten",
-                                        "Zielzeit-Stunden",  "Zielzeit-Tag",      "Zielzeit-Monat",
-                                        "Zielzeit-Jahr"};
+    static const char* const kKeys[] = {"Startzeit-Minuten", "Startzeit-Stunden", "Startzeit-Tag", "Startzeit-Monat",
+                                        "Startzeit-Jahr", "Zielzeit-Minuten", "Zielzeit-Stunden", "Zielzeit-Tag",
+                                        "Zielzeit-Monat", "Zielzeit-Jahr"};
     std::string bytes = fileEntry("Datei-Kennung", "Regattastammdaten", 43);
     for (std::size_t i = 0; i < times.size(); ++i) bytes += fileEntry(kKeys[i], std::to_string(times[i]), 43);
     bytes += fileEntry("Regattabezeichnung", designation, 43);
@@ -78,7 +76,7 @@ const std::string kSommerFile = regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, "S
 const std::string kYachtFile = yachtFile("Blue Star", "GER12", 3, 4);
 
 bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name) {
-    HWND dialog = waitTopLevel(program.processId(), "#32770", title);
+    HWND dialog = waitDialog(program, title);
     // The file name field: combo box 0x47C in the explorer-style dialog.
     HWND nameField = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;
     if (!ctx.check(nameField != nullptr, "open-file dialog " + title, __FILE__, __LINE__)) return false;
@@ -96,11 +94,13 @@ HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone, c
                                                                                                       : nullptr;
 }
 
-std::string nextMessage(Context& ctx, Program& program, const std::string& shotName, DWORD deadlineMs) {
-    HWND message = waitTopLevel(program.processId(), "#32770", "Information", deadlineMs);
+std::string nextMessage(Context& ctx, Program& program, const std::string& shotName, DWORD deadlineMs,
+                        const char* caption) {
+    HWND message = waitDialog(program, caption, deadlineMs);
     if (!ctx.check(message != nullptr, "message dialog", __FILE__, __LINE__)) return "";
     ctx.shot(shotName);
     std::string text = itemText(message, 1233);
+    if (text.empty()) text = boxText(message);  // a message box of that caption
     clickItem(message, IDOK);
     waitGone(message);
     return text;

@@ -9,22 +9,18 @@
 
 namespace e2e {
 
-// Steps many scenarios share.
-
-// Answers the login prompt with `password`, or cancels it when empty, and
-// closes the message that follows.
+// Answers the login prompt with `password` (cancels it when empty), closes the message after it.
 void dismissLogin(Program& program, const std::string& password = "");
-// Writes the settings, starts the program and logs in; the main window. A
-// shipped package keeps its own settings and password.
+// Writes the settings, starts and logs in; the main window. A shipped package keeps its own.
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes,
                    const std::string& password);
+// A dialog or message box of the program with this caption, once it shows.
+HWND waitDialog(Program& program, const std::string& caption, DWORD deadlineMs = kDefaultDeadlineMs);
 // Runs a menu command and waits for the dialog it opens.
 HWND openDialog(Program& program, HWND main, int command, const std::string& caption);
 // Ends the run through "Programm Beenden" and checks exit code 0.
 void endProgram(Context& ctx, Program& program, HWND main);
 
-// One "$key value" line of the program's files, the value at `column`.
-std::string fileEntry(const std::string& key, const std::string& value, std::size_t column);
 std::string settingsFile(const std::string& width, const std::string& height, const std::string& password,
                          const std::string& zone);
 // `times`: the start's minute, hour, day, month and year, then the end's.
@@ -38,13 +34,12 @@ extern const std::string kYachtFile;
 
 // Picks a file in the platform's open-file dialog by typing its name.
 bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name);
-// Starts logged in (password "geheim") with `regattaFile` loaded as
-// Sommer04.rsd through the open-file dialog.
+// Starts logged in ("geheim"), `regattaFile` loaded as Sommer04.rsd through the open-file dialog.
 HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone,
                       const std::string& regattaFile = kSommerFile);
-// The text of the next message dialog, which is then closed.
+// The text of the next message dialog (or message box), which is then closed.
 std::string nextMessage(Context& ctx, Program& program, const std::string& shotName = "",
-                        DWORD deadlineMs = 20000);
+                        DWORD deadlineMs = 20000, const char* caption = "Information");
 
 // Fields typed in order, each as a user types and moves on.
 using Typed = std::vector<std::pair<int, std::string>>;

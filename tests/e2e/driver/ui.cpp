@@ -5,13 +5,11 @@
 namespace e2e {
 
 bool waitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) return true;
+    for (const DWORD start = GetTickCount(); !condition();) {
         if (GetTickCount() - start > deadlineMs) return false;
-        // Yield to the program under test between polls.
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);  // yields to the program under test
     }
+    return true;
 }
 
 HWND findTopLevel(DWORD processId, const char* windowClass, const std::string& caption) {

@@ -12,14 +12,12 @@ inline constexpr DWORD kDefaultDeadlineMs = 15000;
 // Polls `condition` until it holds or the deadline passes; never a fixed sleep.
 bool waitFor(const std::function<bool()>& condition, DWORD deadlineMs = kDefaultDeadlineMs);
 
-// A visible top-level window of the program's process with this class and
-// caption (class "#32770" for dialogs and message boxes).
+// A visible top-level window of the process with this class ("#32770": dialogs, boxes) and caption.
 HWND findTopLevel(DWORD processId, const char* windowClass, const std::string& caption);
 HWND waitTopLevel(DWORD processId, const char* windowClass, const std::string& caption,
                   DWORD deadlineMs = kDefaultDeadlineMs);
 bool waitGone(HWND window, DWORD deadlineMs = kDefaultDeadlineMs);
-// True when the window's thread takes a message within `boundMs`, as Windows
-// asks before it calls a window "Keine Rückmeldung".
+// True when the window takes a message within `boundMs`: Windows calls it "Keine Rückmeldung" else.
 bool answers(HWND window, DWORD boundMs);
 
 // A window's text; empty when it does not answer within `boundMs`.
@@ -28,8 +26,7 @@ std::string itemText(HWND dialog, int id, DWORD boundMs = kDefaultDeadlineMs);
 // All static texts of a message box, joined by "\n".
 std::string boxText(HWND box);
 
-// Types into a field as a user does: focus it, set the text. The field takes
-// its value when the focus moves on (a click does that first).
+// Types into a field as a user does; it takes the value when the focus moves on (a click does that).
 void typeInto(HWND dialog, int id, const std::string& text);
 // Tab to the next control, posted: a refusal's message must not hold the driver.
 void tabFrom(HWND dialog);
