@@ -167,10 +167,22 @@ const bool kExchangesRegistered = [] {
 
 } // namespace
 
-SCENARIO("preparation: logger clock from the PC clock in UTC and in local time; erase with progress, a click dropped") {
+SCENARIO("preparation: erase with progress, a click meanwhile dropped; logger clock from the PC in UTC and local time") {
     ctx.setLogger("logged-in = 1\nerase-ms = 4000\n");
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim"));
+    REQUIRE_WINDOW(question, openDialog(program, main, 1018, "Warnung"));
+    clickItem(question, IDYES);
+    REQUIRE_WINDOW(erase, waitDialog(program, "ERLG Löschen"));
+    clickItem(erase, IDC_ERASE_RUN);
+    const auto shows = [&](const char* text) { return itemText(erase, IDC_ERASE_TEXT, 2000) == text; };
+    CHECK(waitFor([&] { return shows(" ERLG - EEProm wird geloescht, bitte 2 Minuten Geduld  EEProm Size = 8192"); }));
+    ctx.shot("erase-running");
+    mouseClick(erase, IDCANCEL);  // "Dialog verlassen" while the logger works
+    CHECK(waitFor([&] { return shows("ERLG - EEProm geloescht"); }));
+    CHECK(!waitGone(erase, 1000));
+    CHECK_TEXT(ctx.loggerReceived(), "C\r");
+    CHECK(closeWith(erase, IDCANCEL));
     for (bool local : {false, true}) {
         HWND zone = local ? openDialog(program, main, 1008, "Zeitzone wählen") : nullptr;
         if (local) {
@@ -191,20 +203,6 @@ SCENARIO("preparation: logger clock from the PC clock in UTC and in local time; 
         std::snprintf(prefix, sizeof prefix, "E%02d%02d%02d%02d", t.wDay, t.wMonth, t.wYear % 100, t.wHour);
         CHECK_TEXT(ctx.loggerReceived().substr(sent, 9), prefix);
     }
-
-    REQUIRE_WINDOW(question, openDialog(program, main, 1018, "Warnung"));
-    clickItem(question, IDYES);
-    REQUIRE_WINDOW(erase, waitDialog(program, "ERLG Löschen"));
-    const std::size_t sent = ctx.loggerReceived().size();
-    clickItem(erase, IDC_ERASE_RUN);
-    const auto shows = [&](const char* text) { return itemText(erase, IDC_ERASE_TEXT, 2000) == text; };
-    CHECK(waitFor([&] { return shows(" ERLG - EEProm wird geloescht, bitte 2 Minuten Geduld  EEProm Size = 8192"); }));
-    ctx.shot("erase-running");
-    mouseClick(erase, IDCANCEL);  // "Dialog verlassen" while the logger works
-    CHECK(waitFor([&] { return shows("ERLG - EEProm geloescht"); }));
-    CHECK(!waitGone(erase, 1000));
-    CHECK_TEXT(ctx.loggerReceived().substr(sent), "C\r");
-    CHECK(closeWith(erase, IDCANCEL));
     endProgram(ctx, program, main);
     CHECK_TEXT(fileText(ctx.tree.settingsFile()), settingsFile("800", "600", "geheim", "1"));
 }

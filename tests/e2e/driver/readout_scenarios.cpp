@@ -98,12 +98,12 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
             last = text;
             text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
             bytes.push_back(std::stoul(text.substr(text.find(':') + 1)));
-            if (bytes.size() == 20) ctx.shot("readout-running");
-            if (bytes.size() == 20) mouseClick(dialog, IDCANCEL);  // "Abbrechen" while the logger sends
+            if (bytes.size() == 100) ctx.shot("readout-running");
+            if (bytes.size() == 100) mouseClick(dialog, IDCANCEL);  // "Abbrechen" while the logger sends
         }
         return text == kDoneText;
     }, 180000));
-    CHECK(answered && bytes.size() >= 20 && std::is_sorted(bytes.begin(), bytes.end()) && bytes[0] < bytes.back());
+    CHECK(answered && bytes.size() >= 100 && std::is_sorted(bytes.begin(), bytes.end()) && bytes[0] < bytes.back());
     ctx.notes.push_back("Fortschritt zuletzt: " + last);
     CHECK(!waitGone(dialog, 1000));  // the click did not close it afterwards
     const std::string readOut = fileText(ctx.tree.data() + "Sommer04-GER12.yrd");
