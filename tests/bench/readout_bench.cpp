@@ -74,6 +74,7 @@ struct Run {
     double wholeSeconds = 0;
     double transferSeconds = 0;  // first to last byte of the dump
     std::size_t dumpBytes = 0;
+    int progressShown = 0;  // repaints of the dialog with its progress text
     bool done = false;
 };
 
@@ -98,6 +99,7 @@ Run readOnce(const std::filesystem::path& work, const std::string& stateFile) {
     dialog.clicked(view, IDC_EV_READ);
     run.wholeSeconds = secondsSince(start);
     run.done = flags.dataRead;
+    run.progressShown = view.repaints;
     // The dump's first byte (the line feed before the first line) arrives
     // with the first read after the CR; the rate runs from there.
     run.dumpBytes = ports.log.bytesAfterWrite;
@@ -136,7 +138,7 @@ int main() {
     const double rate = (full.dumpBytes - 1) / full.transferSeconds;
     const double transfer = full.dumpBytes / wire;
     const double allowed = (empty.wholeSeconds + transfer) * 1.05;
-    std::printf("event memory dump          %zu bytes\n", full.dumpBytes);
+    std::printf("event memory dump          %zu bytes, %d repaints with the progress\n", full.dumpBytes, full.progressShown);
     std::printf("transfer                   %.2f s, %.1f bytes/s = %.1f %% of %.0f bytes/s (need >= 95 %%)\n",
                 full.transferSeconds, rate, 100.0 * rate / wire, wire);
     std::printf("protocol waits (empty mem) %.2f s\n", empty.wholeSeconds);
