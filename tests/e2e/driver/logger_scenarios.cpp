@@ -25,6 +25,7 @@ struct Exchange {
     const char* success;
     const char* wire;  // what a logger without fault receives
     DWORD boundMs;
+    const char* shot = "";  // taken before the click, without fault
 };
 
 // In the order a logger meets them; the readout comes before the erase,
@@ -35,7 +36,7 @@ const Exchange kExchanges[] = {
     {"Uhr (E)", 1021, "ERLG Uhr stellen", 0, {{1501, "7"}, {1502, "5"}, {1503, "9"}, {1504, "1"}, {1505, "3"}, {1506, "7"}},
      0, IDC_CLOCK_SEND_TYPED, {}, "ERLG Uhr gestellt", "E010307070509", 20000},
     {"Startzeit (G)", 1005, "Startzeiteingabe", 0, {{1512, "30"}, {1513, "14"}}, 0, IDC_RTIME_SEND, {},
-     "Regatta-Startzeit geaendert", "G140604093000", 20000},
+     "Regatta-Startzeit geaendert", "G140604093000", 20000, "start-time"},
     {"Endezeit (H)", 1006, "Zielzeiteingabe", 0, {{1511, "8"}}, 0, IDC_RTIME_SEND, {}, "Regatta-Endezeit geaendert",
      "H040604083000", 20000},
     {"Anmeldung im Yachtdialog (X)", 1012, "Yacht Konfiguration", 0, {{IDC_YACHT_PASSWORD, "MASTER"}}, 0,
@@ -45,7 +46,8 @@ const Exchange kExchanges[] = {
     {"Betriebsart und Yacht-ID (F, D0)", 1012, "Yacht Konfiguration", 0,
      {{IDC_YACHT_NAME, "Blue Star"}, {IDC_YACHT_ID, "GER12"}, {IDC_YACHT_SEALS, "5"}}, IDC_YACHT_MODE3,
      IDC_YACHT_TRANSFER, {IDC_YACHT_INFO, IDC_YACHT_PASSWORD_OUT},
-     "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert", "F3\rD0\rGER12\r", 30000},
+     "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert", "F3\rD0\rGER12\r", 30000,
+     "yacht-configuration"},
     {"Auslesen (D, T, I)", 1019, "ERLG Daten Auslesen und Auswerten", 0, {}, 0, IDC_EV_READ, {IDC_EV_STATUS},
      "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.", "D\rT\rI\r", 60000},
     {"Loeschen (C)", 1018, "Warnung", IDYES, {}, 0, IDC_ERASE_RUN, {IDC_ERASE_TEXT}, "ERLG - EEProm geloescht", "C\r",
@@ -132,6 +134,7 @@ void runExchanges(Context& ctx, const Fault& fault) {
         REQUIRE_WINDOW(dialog, x.via ? waitDialog(program, "ERLG Löschen") : first);
         typeAll(dialog, x.typed);
         if (x.choose) clickItem(dialog, x.choose);
+        if (!*fault.settings) ctx.shot(x.shot);
         std::string seen;
         const double seconds = clickThrough(program, dialog, x.button, x.boundMs, seen);
         for (int id : x.shown)
