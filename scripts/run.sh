@@ -13,18 +13,7 @@ tree="$here/build/run/Wakeguard"
 mkdir -p "$tree/bin" "$tree/init" "$tree/Daten"
 cp build/win64/Wakeguard.exe "$tree/bin/"
 [ -f "$tree/init/Wakeguard.ini" ] || cp packaging/Wakeguard.ini "$tree/init/"
-# The demo regatta: GER12 goes with the simulated logger's race and waits
-# for its readout; NED3 (evaluated), FRA7 (no finish crossing) and SWE5 are
-# read out already, each with its fingerprint, and SWE5 was edited since.
-for f in tools/simulator/demo/*; do
-  name=$(basename "$f")
-  [ -f "$tree/Daten/$name" ] && continue
-  cp "$f" "$tree/Daten/"
-  case "$name" in *.yrd) (cd "$tree/Daten" && sha256sum "$name" >"$name.sha256") ;; esac
-  if [ "$name" = Demo08-SWE5.yrd ]; then
-    sed -i 's/Generator Aus : 14.06.08 Sa 10:45:00/Generator Aus : 14.06.08 Sa 10:05:00/' "$tree/Daten/$name"
-  fi
-done
+scripts/demo-data.sh "$tree/Daten"
 
 wg_start_display
 # A simulated logger on COM1 (master password MASTER); edit
