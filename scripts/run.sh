@@ -11,7 +11,7 @@ wg_wine_prefix_ready
 
 tree="$here/build/run/Wakeguard"
 mkdir -p "$tree/bin" "$tree/init" "$tree/Daten"
-cp build/win64/Wakeguard.exe "$tree/bin/"
+cp build/win64/Wakeguard.exe build/win64/Uebersicht.exe "$tree/bin/"
 [ -f "$tree/init/Wakeguard.ini" ] || cp packaging/Wakeguard.ini "$tree/init/"
 scripts/demo-data.sh "$tree/Daten"
 

@@ -6,6 +6,7 @@
 // keeps its console open until a key is pressed.
 #include <windows.h>
 #include <conio.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
@@ -97,10 +98,15 @@ int main(int argc, char** argv) {
     WindowsConsole console;
     const wg::OverviewResult result = wg::runOverview(args, localTime(), console, wg::systemClock());
     if (explorer) {
-        for (const std::string& page : result.pagesWritten)
-            ShellExecuteA(nullptr, "open", fullPath(page).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        // Shell extensions may take part in opening a file; they want COM.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        for (const std::string& page : result.pagesWritten) {
+            const std::string path = fullPath(page);
+            const HINSTANCE opened = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+            if (reinterpret_cast<INT_PTR>(opened) <= 32) console.line(wg::pageNotOpenedText(path));
+        }
         console.line("");
-        console.line("Zum Schließen eine beliebige Taste drücken \x85");
+        console.line(wg::kPressAnyKeyText);
         _getch();
     }
     return result.exitCode;
