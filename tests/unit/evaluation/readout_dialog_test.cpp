@@ -129,11 +129,8 @@ TEST_F(ReadoutDialogTest, LoggerFallingSilentMidDumpLeavesTheFlagAndTheEarlierFi
 }
 
 TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
-    const struct {
-        const char* file;   // after the readout: written anew, or removed (nullptr bytes)
-        const char* bytes;
-        FingerprintCheck afterSave;
-    } cases[] = {
+    // After the readout a file is written anew, or removed (no bytes).
+    const struct { const char* file; const char* bytes; FingerprintCheck afterSave; } cases[] = {
         {nullptr, nullptr, FingerprintCheck::Matches},
         {"Sommer04-GER12.yrd", "bearbeitet\r\n", FingerprintCheck::Changed},
         {"Sommer04-GER12.yrd.sha256", nullptr, FingerprintCheck::Missing},
