@@ -4,6 +4,7 @@
 
 #include "overview/output_text.h"
 #include "regatta_generator.h"
+#include "resources/resource_ids.h"
 #include "scenario.h"
 #include "steps.h"
 #include "ui.h"
@@ -52,14 +53,14 @@ SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows th
         for (const auto& y : yachts)
             if (id.empty() && y.kind == pick.kind && (y.reset || !pick.reset)) id = y.id;
         REQUIRE(!id.empty());
-        clickItem(shown, 1423);
+        clickItem(shown, IDC_EV_LOAD);
         REQUIRE(chooseInOpenDialog(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Test-" + id + ".yrd"));
-        REQUIRE(waitFor([&] { return itemText(shown, 1402) == id; }));
-        clickItem(shown, 1419);
+        REQUIRE(waitFor([&] { return itemText(shown, IDC_EV_YACHT_ID) == id; }));
+        clickItem(shown, IDC_EV_COMPUTE);
         int resetBoxes = 0;
         for (HWND box; waitFor([&] {
                  box = findTopLevel(program.processId(), "#32770", "Schwerer Benutzerfehler");
-                 return box || !itemText(shown, 1420).empty();
+                 return box || !itemText(shown, IDC_EV_FINISH_TIME).empty();
              }) && box;
              ++resetBoxes) {
             closeBox(box);
@@ -68,8 +69,9 @@ SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows th
         const std::vector<std::string>& row = rows[id];
         REQUIRE(row.size() == 14);
         CHECK_TEXT(row[6] + " " + row[9] + " " + row[10] + " " + row[11] + " " + row[13],
-                   itemText(shown, 1413) + " " + itemText(shown, 1414) + " " + itemText(shown, 1422) + " " +
-                       std::to_string(resetBoxes) + " " + wg::utf8FromCp1252(pick.status));
+                   itemText(shown, IDC_EV_DURATION) + " " + itemText(shown, IDC_EV_EVENTS) + " " +
+                       itemText(shown, IDC_EV_POWER_ON) + " " + std::to_string(resetBoxes) + " " +
+                       wg::utf8FromCp1252(pick.status));
     }
     clickItem(shown, IDCANCEL);
     CHECK(waitGone(shown));
