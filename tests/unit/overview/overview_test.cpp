@@ -336,7 +336,7 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
         const std::string csv = dir.read("Daten/Kiel-Uebersicht.csv");
         EXPECT_EQ(c.csv.empty() ? csv == "earlier" : csv.find(c.csv) != std::string::npos, true) << c.what;
         EXPECT_EQ(dir.exists("Daten/Kiel-Uebersicht.html"), c.exitCode == 0) << c.what;
-        EXPECT_EQ(c.exitCode != 0 || run.lines[1] == "Yacht 1 von 2: GER1 \x85 30 min  0 sek, ohne Prüfsumme", true);
+        EXPECT_EQ(c.exitCode != 0 || run.lines[1] == "Yacht 1 von 2: GER1 \x85 30 min 0 sek, ohne Prüfsumme", true);
     }
 
     // A data folder where the overview cannot be put: the earlier one stays.
