@@ -80,11 +80,11 @@ void appendDetail(std::string& html, const YachtRow& row, std::size_t number) {
         html += "<table><tr><th>Zeit<th>Ereigniszeile<th>Bewertung\n";
         for (const DetailEntry& e : t.detail) {
             if (e.runLength == 1) {
-                html += format("<tr%s><td>", withoutEffect(e.line.effect) ? " class=\"o\"" : "") +
-                        timeCell(e.line.time) + "<td>" + lineText(e.line) + "<td>" + judgementText(e.line) + "\n";
+                html += withoutEffect(e.line.effect) ? "<tr class=\"o\"><td>" : "<tr><td>";
+                html += timeCell(e.line.time) + "<td>" + lineText(e.line) + "<td>" + judgementText(e.line) + "\n";
             } else {
                 html += "<tr class=\"o\"><td>" + timeCell(e.line.time) + " bis " + timeCell(e.lastTime) +
-                        format("<td colspan=\"2\">%zu Zeilen ohne Wirkung auf die Motorlaufzeit\n", e.runLength);
+                        "<td colspan=\"2\">" + std::to_string(e.runLength) + " Zeilen ohne Wirkung auf die Motorlaufzeit\n";
             }
         }
         html += "</table>\n";

@@ -78,7 +78,8 @@ void appendRuns(std::string& svg, const char* cls, int y, const Cells& cells) {
         }
         int end = c;
         while (end < kCells && cells[end]) ++end;
-        d += format("M%d %dh%d", kLeft + c * kCellWidth, y, (end - c) * kCellWidth);
+        d += 'M' + std::to_string(kLeft + c * kCellWidth) + ' ' + std::to_string(y) + 'h' +
+             std::to_string((end - c) * kCellWidth);
         c = end;
     }
     if (!d.empty()) svg += format("<path class=\"%s\" d=\"%s\"/>", cls, d.c_str());

@@ -60,8 +60,9 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     if (codes.secondPass == kStatusWrongFileKind || codes.firstPass == kStatusWrongFileKind)
         return markDamaged(row, damageOf(kStatusWrongFileKind));
     markDamaged(row, damageOf(codes.secondPass));
-    // The readout ends every complete file with its end line.
-    if (bytes.find("\n$Ereigniss") == std::string::npos) markDamaged(row, "Endezeile fehlt");
+    // The readout ends every complete file with its end line; only finish
+    // blocks follow it, so it is looked for from the end.
+    if (bytes.rfind("\n$Ereigniss") == std::string::npos) markDamaged(row, "Endezeile fehlt");
 
     switch (checkFingerprint(bytes, dataDir, row.files.regattaName)) {
     case FingerprintCheck::Matches: break;
