@@ -87,12 +87,9 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
         // same kind (only a case-sensitive file system can hold one) is a
         // yacht of its own.
         const auto slotTaken = [&](const YachtFiles& y) {
-            switch (suffix->kind) {
-            case Kind::Master: return !y.masterName.empty();
-            case Kind::Regatta: return !y.regattaName.empty();
-            case Kind::Incomplete: return y.incomplete;
-            }
-            return true;
+            return suffix->kind == Kind::Master    ? !y.masterName.empty()
+                   : suffix->kind == Kind::Regatta ? !y.regattaName.empty()
+                                                   : y.incomplete;
         };
         std::size_t at = 0;
         while (at < yachts.size() && (foldedIds[at] != foldedId || slotTaken(yachts[at]))) ++at;
