@@ -43,7 +43,7 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
          {"Kiel.rsd", "KIEL-NORD.RSD", "Kiel-GER1.yrd", "kiel-ger1.YSD", "Kiel-GER1.yrd.sha256", "Kiel-GER10.yrd",
           "Kiel-GER2.ysd", "Kiel-GER3.ysd", "Kiel-GER3.yrd.unvollstaendig", "Kiel-Nord-GER5.yrd", "Kiel-.yrd",
           "Kiel-GER4.yrd.wg-new", "Kiel-Uebersicht.csv", "Kiel-Uebersicht.html", "Kiel-ABCDEFGHIJKLMNOP.ysd",
-          "Kielwoche-GER6.yrd"})
+          "Kielwoche-GER6.yrd", "KIEL-GER1.YRD"})  // the last only a case-sensitive file system can hold
         listing.push_back({name, 100, true});
     listing.push_back({"Kiel-GER8.yrd", 0, false});  // a folder
     std::string found;
@@ -51,8 +51,8 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
         found += y.yachtId + ":" + y.masterName + "," + y.regattaName + (y.incomplete ? ",abgebrochen" : "") +
                  (y.nameRefused ? ",refused" : "") + " ";
     EXPECT_EQ(found, ":,Kiel-.yrd,refused ABCDEFGHIJKLMNOP:Kiel-ABCDEFGHIJKLMNOP.ysd,,refused "
-                     "GER1:kiel-ger1.YSD,Kiel-GER1.yrd GER2:Kiel-GER2.ysd, GER3:Kiel-GER3.ysd,,abgebrochen "
-                     "GER10:,Kiel-GER10.yrd ");
+                     "GER1:kiel-ger1.YSD,Kiel-GER1.yrd GER1:,KIEL-GER1.YRD GER2:Kiel-GER2.ysd, "
+                     "GER3:Kiel-GER3.ysd,,abgebrochen GER10:,Kiel-GER10.yrd ");
     EXPECT_EQ(regattaFileNames(listing), (std::vector<std::string>{"KIEL-NORD.RSD", "Kiel.rsd"}));
 }
 
@@ -189,8 +189,8 @@ TEST(OverviewRows, LongestEngineTimeFirstThenRowsWithoutOneInTheirOrder) {
 RegattaOverview smallOverview() {
     RegattaOverview ov{"Kiel.rsd", regattaAtTen(), "UTC", "15.06.2008 10:12", {}};
     ov.regatta.designation += "\xA0€";
-    ov.rows.push_back({.files = {"GER12", "", "Kiel-AZaz09 ü~_.yrd", 0, false, false}, .yachtName = "Möwe; \"B\"",
-                       .serialNumber = "=1+2", .sealCount = -4, .operatingMode = 3, .headerRead = true,
+    ov.rows.push_back({.files = {"GER12", "", "Kiel-AZaz09 ü~_.yrd", 0, false, false}, .yachtName = "=Möwe; \"B\"",
+                       .serialNumber = "-A1", .sealCount = -4, .operatingMode = 3, .headerRead = true,
                        .hasFinish = true, .finish = {14, 0, 0, 3, 6, 4},
                        .finishSeconds = secondCount(14, 0, 0, 3, 6, 4), .hasEngineTime = true, .engineSeconds = 3280,
                        .durationText = durationText(3280), .eventCount = 2, .powerOnCount = 1});
@@ -214,7 +214,7 @@ TEST(OverviewPages, CsvAsGermanSpreadsheetsOpenIt) {
               "Erstellt;15.06.2008 10:12\r\n\r\n"
               "Yacht-ID;Yachtname;ERLG-Seriennummer;Siegel;Betriebsart;Zieldurchgang;Motorlaufzeit bis Zieldurchgang;"
               "Sekunden;Minuten;Ereignisse;Power-On;Resets nach Start;Grobminuten;Status\r\n"
-              "GER12;\"M\xC3\xB6we; \"\"B\"\"\";'=1+2;-4;3;03.06.2004 14:00:00;\"   54 min 40 sek\";3280;54,67;2;1;0;;"
+              "GER12;\"'=M\xC3\xB6we; \"\"B\"\"\";'-A1;-4;3;03.06.2004 14:00:00;\"   54 min 40 sek\";3280;54,67;2;1;0;;"
               "ausgewertet\r\nGER7;;;;;;;;;;;;;nicht ausgelesen\r\n");
 }
 
@@ -223,10 +223,13 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
     ov.rows[0].yachtName = "<script>";
     ov.rows[0].timeline.counted = {{secondCount(10, 30, 0, 3, 6, 4), secondCount(11, 0, 0, 3, 6, 4)}};
     ov.rows[0].timeline.running = {{secondCount(13, 0, 0, 3, 6, 4), secondCount(14, 0, 0, 3, 6, 4)}};
+    ov.rows[0].timeline.detail = {{{"Stecker", kEventOff, {11, 0, 0, 3, 6, 4}, 0, EventEffect::OffCounted, 0, 1800}}};
     const std::string page = overviewHtml(ov);
     // The axis runs from the start to the latest finish, 10:00 to 14:00, in 960 pixels from x = 130.
     for (const char* part : {"<a href=\"#y1\">GER12</a>", "<a href=\"#y2\">GER7</a>", "id=\"y1\"", "id=\"y2\"",
-                             "&lt;script&gt;", "@page{size:A4 landscape", "href=\"Kiel-AZaz09%20%C3%BC~_.yrd\"",
+                             "<td>&lt;script&gt;", "@page{size:A4 landscape",
+                             "<tr><td>03.06.2004 11:00:00<td>Stecker angesteckt<td>gez\xC3\xA4hlt: 30 min 0 sek",
+                             "href=\"Kiel-AZaz09%20%C3%BC~_.yrd\"",
                              "<td class=\"n\">   54 min 40 sek", "viewBox=\"0 0 1100 70\"",
                              "<a href=\"#y1\"><text x=\"4\" y=\"13\">GER12</text></a>",
                              "<text x=\"250\" y=\"20\" text-anchor=\"middle\">10:30</text>",
