@@ -4,54 +4,54 @@
 #include <string>
 #include <vector>
 
+#include "platform/command_ids.h"
+#include "platform/message_text.h"
 #include "platform/shell.h"
 #include "support/fake_view.h"
 
 namespace wg::test {
 
-// The main window's services as a recorder with scripted answers. Dialogs
-// opened while a user action is queued run with that user; others only
-// return `dialogResult`.
+// The main window's services as a recorder with scripted answers. A dialog
+// runs with the next queued user action; without one the user closes it at
+// once with the close box, so no scripted run can loop for ever.
 class FakeShell final : public Shell {
 public:
     using UserAction = std::function<void(DialogLogic&, FakeView&)>;
     struct Choice {
         bool confirmed;
-        std::string path;
-        std::string fileTitle;
-    };
-    struct ChooseCall {
-        int kind;
-        std::string title;
+        std::string path, fileTitle;
     };
 
     void runCommand(int id) override {
         commandsRun.push_back(id);
+        if (id == cmd::kShowMessage && shows) shown.push_back(shows->text());
         if (onCommand) onCommand(id);
     }
     void postCommand(int id) override { commandsPosted.push_back(id); }
     BoxAnswer messageBox(const BoxRequest& request) override {
         boxes.push_back(request);
-        if (boxAnswers.empty()) return request.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
-        BoxAnswer answer = boxAnswers.front();
+        if (boxAnswers.empty()) return BoxAnswer::No;
+        const BoxAnswer answer = boxAnswers.front();
         boxAnswers.pop_front();
         return answer;
     }
     int runDialog(DialogLogic& logic) override {
         dialogsRun.push_back(logic.templateName());
-        if (user.empty()) return dialogResult;
-        UserAction action = user.front();
-        user.pop_front();
         FakeView view;
         logic.opened(view);
-        action(logic, view);
-        lastView = view;
+        if (user.empty()) {
+            logic.cancelRequested(view);
+        } else {
+            const UserAction action = user.front();
+            user.pop_front();
+            action(logic, view);
+        }
         return view.result();
     }
     bool chooseFile(int kind, const std::string& title, std::string& path, std::string& fileTitle) override {
-        chooseCalls.push_back({kind, title});
+        chosen.push_back(std::to_string(kind) + " " + title);
         if (choices.empty()) return false;
-        Choice choice = choices.front();
+        const Choice choice = choices.front();
         choices.pop_front();
         if (!choice.confirmed) return false;
         path = choice.path;
@@ -66,19 +66,15 @@ public:
     PcTime systemTime() override { return utc; }
     PcTime localTime() override { return local; }
 
-    // Called for every command run, e.g. to record the message text it shows.
+    // The message text whose content every command 50000 records in `shown`.
+    const MessageText* shows = nullptr;
     std::function<void(int)> onCommand;
-    std::vector<int> commandsRun;
-    std::vector<int> commandsPosted;
+    std::vector<std::string> shown, dialogsRun, chosen, processes;
+    std::vector<int> commandsRun, commandsPosted;
     std::vector<BoxRequest> boxes;
     std::deque<BoxAnswer> boxAnswers;
-    std::vector<std::string> dialogsRun;
     std::deque<UserAction> user;
-    FakeView lastView;  // the last dialog run with a user, as the user left it
-    int dialogResult = 1;
     std::deque<Choice> choices;
-    std::vector<ChooseCall> chooseCalls;
-    std::vector<std::string> processes;
     bool processStarts = true;
     int endRequests = 0;
     PcTime utc{2026, 12, 0, 6, 20, 15, 3, 0};

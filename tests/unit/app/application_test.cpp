@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "app/shell_dialogs.h"
+#include "app/startup.h"
+#include "app/text_viewer.h"
+#include "logger/pc_clock.h"
+#include "resources/resource_ids.h"
+#include "support/logger_rig.h"
+
+namespace wg::test {
+namespace {
+
+using Actions = std::vector<FakeShell::UserAction>;
+
+FakeShell::UserAction enter(const std::string& password) {
+    return [password](DialogLogic& logic, FakeView& view) {
+        view.type(logic, 1232, password);
+        logic.clicked(view, button::kOk);
+    };
+}
+const FakeShell::UserAction cancel = [](DialogLogic& logic, FakeView& view) { logic.clicked(view, button::kCancel); };
+const FakeShell::UserAction closeBox = [](DialogLogic& logic, FakeView& view) { logic.cancelRequested(view); };
+const FakeShell::UserAction okEmpty = [](DialogLogic& logic, FakeView& view) { logic.clicked(view, button::kOk); };
+
+const char* const kWrong = "Falsches Paßwort eingeben. Eingabe bitte wiederholen.";
+const char* const kNoPassword = "Kein Paßwort eingeben. Sie haben keine Berechtigung Werte im Programm zu ändern!";
+
+// The program with a program password, its user scripted per test, and a
+// simulated logger on COM1.
+struct Program : LoggerRig {
+    explicit Program(const std::string& password = "geheim", const Actions& actions = {}) {
+        state.settings.password = password;
+        shell.shows = &state.message;
+        shell.user.assign(actions.begin(), actions.end());
+    }
+    int okBoxes() const {
+        int n = 0;
+        for (const BoxRequest& box : shell.boxes)
+            n += box.caption == "Information" && box.text == "Benutzerpaßwort wurde korrekt eingegeben!";
+        return n;
+    }
+    AppState state;
+    Application app{state, shell, clock, ports};
+};
+
+TEST(ProgramLogin, AtTheFirstPaintAsksUntilTheEntryMatchesOrIsCancelled) {
+    struct Case {
+        const char* what;
+        std::string password;
+        Actions user;
+        bool loggedIn;
+        Texts messages;
+    } cases[] = {
+        {"right entry", "geheim", {enter("geheim")}, true, {}},
+        {"wrong, then right", "geheim", {enter("falsch"), enter("geheim")}, true, {kWrong}},
+        {"wrong twice, then cancelled", "geheim", {enter("a"), enter("b"), cancel}, false,
+         {kWrong, kWrong, kNoPassword}},
+        {"close box", "geheim", {closeBox}, false, {kNoPassword}},
+        {"case matters", "geheim", {enter("GEHEIM"), cancel}, false, {kWrong, kNoPassword}},
+        {"a longer entry never matches by its start", "geheim12", {enter("geheim123"), enter("geheim12")}, true,
+         {kWrong}},
+        {"an empty password cannot be matched", "", {okEmpty, cancel}, false, {kWrong, kNoPassword}},
+    };
+    for (const Case& c : cases) {
+        Program p(c.password, c.user);
+        p.app.painted();
+        p.app.painted();  // later paints do not ask again
+        EXPECT_EQ(p.state.login.loggedIn, c.loggedIn) << c.what;
+        EXPECT_EQ(p.shell.shown, c.messages) << c.what;
+        EXPECT_EQ(p.okBoxes(), c.loggedIn ? 1 : 0) << c.what;
+        EXPECT_EQ(p.shell.dialogsRun.size(), c.user.size()) << c.what;
+    }
+}
+
+TEST(ProgramLogin, PromptShowsTheMessageTextAndAGatedCommandAsksOnlyOnce) {
+    Texts prompts;
+    auto seePrompt = [&prompts](const std::string& entry) -> FakeShell::UserAction {
+        return [&prompts, entry](DialogLogic& logic, FakeView& view) {
+            prompts.push_back(view.texts[1234]);
+            enter(entry)(logic, view);
+        };
+    };
+    Program p("geheim", {seePrompt("geheim"), seePrompt("neu1"), seePrompt("neu1"), enter("neu2"), enter("neu2")});
+    p.app.command(cmd::kChangeProgramPassword);
+    EXPECT_EQ(prompts, (Texts{"", "Neues Paßwort eingeben", "Neues Paßwort nochmals zur Kontrolle eingeben"}));
+    EXPECT_EQ(p.state.settings.password, "neu1");
+    p.app.command(cmd::kChangeProgramPassword);
+    EXPECT_EQ(p.state.settings.password, "neu2");
+    EXPECT_EQ(p.shell.dialogsRun, Texts(5, "IDD_PassWortEingabe"));
+}
+
+TEST(ProgramLogin, PasswordChangesOnlyOnTwoEqualStorableEntries) {
+    struct Case {
+        const char* what;
+        Actions user;
+        std::string password;  // afterwards
+        Texts messages;
+        bool loggedIn;
+    } cases[] = {
+        {"two equal entries", {enter("neu"), enter("neu")}, "neu", {}, true},
+        {"different entries ask again", {enter("neu"), enter("nue"), enter("neu"), enter("neu")}, "neu", {kWrong},
+         true},
+        {"empty prompts keep the current password", {okEmpty, okEmpty}, "alt", {}, true},
+        // "Abbrechen" in either prompt keeps the old password and logs out.
+        {"cancelled second prompt", {enter("neu"), cancel}, "alt", {}, false},
+        {"cancelled first prompt", {cancel, enter("neu")}, "alt", {}, false},
+        {"entry longer than 8", {enter("neunzehn9"), enter("neunzehn9"), enter("alt"), enter("kurz"), enter("kurz")},
+         "kurz", {kWrong}, true},
+        {"first entry longer than 8, the second its first eight", {enter("neunzehn9"), enter("neunzehn"), cancel},
+         "alt", {kWrong, kNoPassword}, false},
+        {"entry with a blank", {enter("a b"), enter("a b"), enter("ab"), enter("ab")}, "ab", {kWrong}, true},
+    };
+    for (const Case& c : cases) {
+        Program p("alt", c.user);
+        p.state.login.loggedIn = true;
+        p.state.login.entered = "alt";
+        p.app.command(cmd::kChangeProgramPassword);
+        EXPECT_EQ(p.state.settings.password, c.password) << c.what;
+        EXPECT_EQ(p.shell.shown, c.messages) << c.what;
+        EXPECT_EQ(p.state.login.loggedIn, c.loggedIn) << c.what;
+        EXPECT_TRUE(p.shell.user.empty()) << c.what;
+    }
+}
+
+TEST(Commands, ThoseThatChangeDataOpenOnlyBehindTheLogin) {
+    const std::pair<int, const char*> gated[] = {
+        {cmd::kStartTime, "IDD_StartZeitEingabe"},       {cmd::kEndTime, "IDD_ZielZeitEingabe"},
+        {cmd::kLoggerClock, "IDD_AktZeitEingabe"},        {cmd::kEnterRegattaData, "IDD_StammDaten"},
+        {cmd::kMasterPassword, "IDD_MasterPassWortEingabe"}};
+    for (const auto& [command, dialog] : gated) {
+        Program closed;  // the login is cancelled
+        EXPECT_TRUE(closed.app.command(command));
+        EXPECT_EQ(closed.shell.dialogsRun, Texts{"IDD_PassWortEingabe"}) << dialog;
+        Program open("geheim", {enter("geheim")});
+        EXPECT_TRUE(open.app.command(command));
+        EXPECT_EQ(open.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", dialog}));
+        EXPECT_TRUE(open.app.command(command));
+        EXPECT_EQ(open.shell.dialogsRun.size(), 3u) << dialog;
+    }
+    const std::pair<int, const char*> open[] = {
+        {cmd::kShowRegattaData, "IDD_AnzeigeParameter"}, {cmd::kScreenConfiguration, "IDD_KonfigScreen"},
+        {cmd::kAbout, "IDD_AboutErlg"},                  {cmd::kTimeZone, "IDD_UhrKonfig"},
+        {cmd::kShowEvaluation, "IDD_Berechnen"},         {cmd::kShowMessage, "IDD_MeldungsDialog1"},
+        {cmd::kFileSave, "IDD_DateiSpeichern"}};
+    for (const auto& [command, dialog] : open) {
+        Program p;
+        EXPECT_TRUE(p.app.command(command));
+        EXPECT_EQ(p.shell.dialogsRun, Texts{dialog});
+    }
+}
+
+TEST(Commands, InertAndUnknownIdentifiersDoNothing) {
+    Program p;
+    for (int id : {1004, 1010, 1011, 1013, 1016, 1020, 1022}) EXPECT_TRUE(p.app.command(id)) << id;
+    EXPECT_FALSE(p.app.command(999));
+    EXPECT_FALSE(p.app.command(1024));
+    EXPECT_TRUE(p.shell.dialogsRun.empty() && p.shell.boxes.empty());
+}
+
+TEST(Commands, ExitAndEraseAskFirstAndOnlyYesGoesOn) {
+    Program p;
+    p.shell.boxAnswers = {BoxAnswer::No, BoxAnswer::No, BoxAnswer::Yes, BoxAnswer::Yes};
+    for (int id : {cmd::kExit, cmd::kEraseLogger, cmd::kExit, cmd::kEraseLogger}) p.app.command(id);
+    EXPECT_EQ(p.shell.endRequests, 1);
+    EXPECT_EQ(p.shell.dialogsRun, Texts{"IDD_ErlgLoeschen"});
+    ASSERT_EQ(p.shell.boxes.size(), 4u);
+    EXPECT_EQ(p.shell.boxes[0].text, "Programm wirklich beenden?\nAlle nicht gespeicherte Daten gehen verloren!");
+    EXPECT_EQ(p.shell.boxes[1].text, "Wirklich alle Daten im ERLG löschen?\n Sind Sie sich sicher?");
+    for (const BoxRequest& box : p.shell.boxes) EXPECT_TRUE(box.caption == "Warnung" && box.buttons == BoxButtons::YesNo);
+}
+
+TEST(Commands, YachtConfigurationNeedsMasterDataWhenLoggedInAndOpensWithoutLogin) {
+    Program loaded("geheim", {enter("geheim")});
+    loaded.state.regatta.designation = "Kieler Woche";
+    loaded.app.command(cmd::kConfigureYacht);
+    EXPECT_EQ(loaded.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}));
+    Program cancelled;
+    cancelled.app.command(cmd::kConfigureYacht);
+    EXPECT_EQ(cancelled.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}));
+    Program empty;
+    empty.state.login.loggedIn = true;
+    empty.app.command(cmd::kConfigureYacht);
+    EXPECT_TRUE(empty.shell.dialogsRun.empty());
+    ASSERT_EQ(empty.shell.boxes.size(), 1u);
+    EXPECT_EQ(empty.shell.boxes[0].caption, "Bedienungsfehl");
+    EXPECT_EQ(empty.shell.chosen, Texts{"1 Regatta-Stammdaten, Datei öffnen"});
+}
+
+TEST(Commands, ReadoutOffersARegattaFileFirstAndOpensItsDialogAnyway) {
+    Program p;
+    p.state.settings.timeZone = 1;
+    p.shell.user = {[](DialogLogic&, FakeView& view) { EXPECT_EQ(view.texts[IDC_EV_TIME_ZONE], "Lokalzeit"); }};
+    p.app.command(cmd::kReadOutAndEvaluate);
+    ASSERT_EQ(p.shell.boxes.size(), 1u);
+    EXPECT_EQ(p.shell.boxes[0].text,
+              "Es ist noch keine Regatta-Stammdatendatei geladen,\nzuerst Regatta-Stammdaten laden!");
+    EXPECT_EQ(p.shell.chosen, Texts{"1 Regatta-Stammdaten, Datei öffnen"});
+    EXPECT_EQ(p.shell.dialogsRun, Texts{"IDD_ErlgLesen"});
+    p.state.regatta.path = "..\\Daten\\Kiel.rsd";
+    p.app.command(cmd::kReadOutAndEvaluate);
+    EXPECT_EQ(p.shell.boxes.size() + p.shell.chosen.size(), 2u);
+}
+
+TEST(Commands, EvaluationViewsItsFileInTheTextEditorOrSaysWhyNot) {
+    Program p;
+    p.state.evaluationRun.chosenPath = "C:\\Daten\\Kiel-GER1.yrd";
+    p.shell.user = {[](DialogLogic& logic, FakeView& view) { logic.clicked(view, IDC_EV_VIEW); }};
+    p.app.command(cmd::kShowEvaluation);
+    EXPECT_EQ(p.shell.processes, Texts{"notepad.exe C:\\Daten\\Kiel-GER1.yrd"});
+    struct Case {
+        std::string path;
+        bool processStarts;
+        std::size_t tries;
+        const char* box;  // caption|text, or empty for none
+    } cases[] = {
+        {"C:\\X\\KIEL-GER1.YRD", true, 1, ""},
+        {"..\\Daten\\Kiel-GER1.yrd", false, 1, "Fehler|Notepad.exe kann nicht geöffnet werden"},
+        {"", true, 0, "Warnung|Keine Yacht-Regattadatendatei gewählt!"},
+        {"..\\Daten\\Kiel-GER1.ysd", true, 0, "Warnung|Keine Yacht-Regattadatendatei gewählt!"},
+    };
+    for (const Case& c : cases) {
+        FakeShell shell;
+        shell.processStarts = c.processStarts;
+        viewEventFile(shell, c.path);
+        std::string boxes;
+        for (const BoxRequest& box : shell.boxes) {
+            boxes += box.caption + "|" + box.text;
+            EXPECT_TRUE(box.topmost && !box.ownedByMainWindow);
+        }
+        EXPECT_EQ(boxes, c.box) << c.path;
+        EXPECT_EQ(shell.processes.size(), c.tries) << c.path;
+    }
+}
+
+TEST(ShellDialogs, TimeZoneIsTakenAtOnceAndTheClockSampledAndShownByIt) {
+    Settings settings;
+    settings.timeZone = 2;
+    TimeZoneDialog dialog(settings);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_FALSE(view.checked[1308] || view.checked[1309]);
+    dialog.clicked(view, 1309);
+    EXPECT_EQ(settings.timeZone, 1);
+    EXPECT_TRUE(view.checked[1309]);
+    dialog.clicked(view, 1308);
+    dialog.cancelRequested(view);  // there is no way back
+    EXPECT_FALSE(view.closed());
+    EXPECT_EQ(settings.timeZone, 0);
+    dialog.opened(view);
+    EXPECT_TRUE(view.checked[1308] && !view.checked[1309]);
+    dialog.clicked(view, button::kOk);
+    EXPECT_TRUE(view.closed());
+
+    Program p;
+    for (int zone : {0, 1, 2}) {  // a setting that is neither keeps the last sample
+        p.state.settings.timeZone = zone;
+        p.app.timerTick();
+        EXPECT_EQ(p.state.pcTime.hour, zone == 0 ? 20 : 21) << zone;
+    }
+    p.state.settings.timeZone = 1;
+    p.state.pcTime = PcTime{2026, 12, 1, 7, 9, 5, 3, 0};
+    EXPECT_EQ(p.app.clientText(), "PC-Uhr (Lokalzeit): Mo. 07.12.26 09:05:03");
+    EXPECT_EQ(pcClockLine(0, p.state.pcTime), "PC-Uhr (UTC): Mo. 07.12.26 09:05:03");
+    EXPECT_NE(pcClockLine(2, p.state.pcTime).find("weder UTC noch Lokalzeit"), std::string::npos);
+    EXPECT_EQ(pcClockLine(0, PcTime{}), "PC-Uhr (UTC): --");
+}
+
+TEST(ShellDialogs, ScreenSizeIsKeptOnOkAndRestoredOnAbbrechen) {
+    for (int id : {button::kOk, button::kCancel, 0}) {  // 0: the close box
+        Settings settings{1024, 768, "", 0};
+        ScreenDialog dialog(settings);
+        FakeView view;
+        dialog.opened(view);
+        EXPECT_EQ(view.texts[1206] + "x" + view.texts[1207], "1024x768");
+        view.type(dialog, 1206, "800");
+        view.type(dialog, 1207, "");  // empty changes nothing
+        EXPECT_EQ(settings.windowHeight, 768);
+        view.type(dialog, 1207, "600");
+        id ? dialog.clicked(view, id) : dialog.cancelRequested(view);
+        EXPECT_TRUE(view.closed());
+        EXPECT_EQ(settings.windowWidth * 10000 + settings.windowHeight, id == button::kOk ? 8000600 : 10240768);
+    }
+    // The main window is never so small that the menu and the client area vanish.
+    for (auto [stored, used] : {std::pair{WindowSize{0, 0}, WindowSize{320, 200}},
+                                std::pair{WindowSize{-5, 1000}, WindowSize{320, 1000}},
+                                std::pair{WindowSize{800, 600}, WindowSize{800, 600}}}) {
+        const WindowSize size = mainWindowSize(stored.width, stored.height);
+        EXPECT_EQ(size.width * 10000 + size.height, used.width * 10000 + used.height);
+    }
+}
+
+TEST(ShellDialogs, MessageDialogShowsTheMessageTextAndOnlyOkCloses) {
+    AppState state;
+    state.setMessageText(std::string(5000, 'x'));
+    EXPECT_EQ(state.messageText().size(), 1023u);
+    state.setMessageText("abc");
+    state.message.append(std::string(2000, 'y'));
+    EXPECT_EQ(state.messageText().size(), 1023u);
+    state.setMessageText("Passwort OK!");
+    MessageDialog dialog(state);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_EQ(view.texts[1233], "Passwort OK!");
+    dialog.cancelRequested(view);
+    dialog.clicked(view, button::kCancel);
+    EXPECT_FALSE(view.closed());
+    dialog.clicked(view, button::kOk);
+    EXPECT_TRUE(view.closed());
+}
+
+} // namespace
+} // namespace wg::test

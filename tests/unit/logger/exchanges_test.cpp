@@ -1,0 +1,233 @@
+#include "logger/erase.h"
+#include "logger/identification.h"
+#include "logger/login.h"
+#include "resources/resource_ids.h"
+#include "support/logger_rig.h"
+#include "support/scripted_port.h"
+
+namespace wg::test {
+namespace {
+
+// Every way a login can go; each failure of the logger ends in the recovery
+// command and the failure message within a few seconds of silence.
+TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
+    struct Case {
+        const char* name;
+        PasswordKind kind;
+        std::string password;
+        sim::Fault fault;
+        std::size_t sendLimit;
+        const char* wire;
+        std::string shown;
+    } cases[] = {
+        {"master", PasswordKind::Master, "MASTER", sim::Fault::None, 0, "X\nMASTER\r", kPasswordOkText},
+        {"user", PasswordKind::User, "USER", sim::Fault::None, 0, "A\nUSER\r", kPasswordOkText},
+        {"refused", PasswordKind::Master, "USER", sim::Fault::None, 0, "X\nUSER\r", kWrongPasswordText},
+        {"none", PasswordKind::Master, "", sim::Fault::None, 0, "", kNoPasswordText},
+        {"port", PasswordKind::Master, "MASTER", sim::Fault::None, 0, "", portFailureText("COM1")},
+        {"silent", PasswordKind::Master, "MASTER", sim::Fault::Silent, 0, "XXT\r", kCommandFailedText},
+        {"no echo", PasswordKind::Master, "MASTER", sim::Fault::DropEcho, 0, "XXT\r", kCommandFailedText},
+        {"garbled echo", PasswordKind::Master, "MASTER", sim::Fault::GarbledEcho, 0, "XXT\r", kCommandFailedText},
+        {"refused letter", PasswordKind::Master, "MASTER", sim::Fault::WrongCommand, 0, "X\nT\r",
+         kCommandFailedText},
+        // The verdict stops after "Pas"; the logger stops amid the echoes.
+        {"verdict cut", PasswordKind::Master, "ABC", sim::Fault::None, 22, "X\nABC\rT\r", kCommandFailedText},
+        {"falls silent", PasswordKind::Master, "ABC", sim::Fault::None, 16, "X\nABCCCT\r", kCommandFailedText},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.logger().masterPassword = "MASTER";
+        r.logger().userPassword = "USER";
+        r.behaviour().fault = c.fault;
+        r.behaviour().sendLimit = c.sendLimit;
+        if (std::string(c.name) == "port") r.ports.portNames.clear();
+        loginExchange(r.context, c.kind, c.password);
+        EXPECT_EQ(r.wire(), c.wire) << c.name;
+        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.name;
+        EXPECT_EQ(r.logger().loggedIn, c.shown == kPasswordOkText) << c.name;
+        EXPECT_EQ(r.message.text(), "") << c.name;
+        EXPECT_FALSE(r.ports.held) << c.name;
+        EXPECT_LE(r.clock.nowMs(), 15000) << c.name;
+    }
+}
+
+TEST(ConfigurationVerdict, JudgesTheCollectedReply) {
+    struct Case {
+        std::string reply, shown, wire;
+    } cases[] = {
+        {"Passwort erforderlich\r\n", kPasswordRequiredText, ""},
+        {"Passwort erforderlich\r", "ERLG Uhr gestellt", ""},
+        {"Uhr gestellt\r\n", "ERLG Uhr gestellt", ""},
+        {"abc", "ERLG Uhr gestellt", ""},
+        // Two characters or fewer, or a refusal: the exchange failed.
+        {"\r\n", kCommandFailedText, "T\r"},
+        {"Falsches Kommando", kCommandFailedText, "T\r"},
+        {"\nFalsches Kommando\r\n", kCommandFailedText, "T\r"},
+        {"", kCommandFailedText, "T\r"},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.message.set(c.reply);
+        configurationVerdict(r.context, "ERLG Uhr gestellt");
+        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.reply;
+        EXPECT_EQ(r.wire(), c.wire) << c.reply;
+        EXPECT_EQ(r.message.text(), "") << c.reply;
+    }
+}
+
+// The clock and regatta time commands go out whole, with echo reads of up
+// to 3 bytes; a logger that answers too soon makes the last digit go again.
+TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
+    struct Case {
+        const char* command;
+        sim::Fault fault;
+        bool portExists;
+        const char* wire;
+        std::string shown;
+        std::int64_t ms;
+    } cases[] = {
+        {"E010307140509\n", sim::Fault::None, true, "E010307140509", "ERLG Uhr gestellt", 3050},
+        {"H140608170000\n", sim::Fault::Silent, true, "HHHT\r", kCommandFailedText, 5000},
+        {"E010307140509\n", sim::Fault::GluedAnswer, true, "E01030714050" "99999" "T\r", kCommandFailedText, 1000},
+        {"E010307140509\n", sim::Fault::None, false, "", portFailureText("COM1"), 0},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.logger().loggedIn = true;
+        r.behaviour().fault = c.fault;
+        if (!c.portExists) r.ports.portNames.clear();
+        configurationExchange(r.context, c.command, "ERLG Uhr gestellt");
+        EXPECT_EQ(r.wire(), c.wire) << c.command;
+        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.wire;
+        EXPECT_EQ(r.clock.nowMs(), c.ms) << c.wire;
+    }
+}
+
+TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
+    struct Case {
+        const char* name;
+        bool loggedIn;
+        sim::Fault fault;
+        int result;
+        const char* wire;
+        Texts shown;
+        std::size_t boxes;
+        std::int64_t ms;
+    } cases[] = {
+        // Drain, a read before the command, the answer's delay, two seconds of collection.
+        {"identified", true, sim::Fault::None, kIdentified, "D\r", {}, 0, 5050},
+        {"password demanded", false, sim::Fault::None, kIdentificationPasswordRequired, "D\r", {}, 1, 5050},
+        {"silent", true, sim::Fault::Silent, kIdentificationFailed, "DDDT\r", {kCommandFailedText}, 0, 7000},
+        {"refused", true, sim::Fault::WrongCommand, kIdentificationFailed, "D\rT\r", {kCommandFailedText}, 0, 5050},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.logger().loggedIn = c.loggedIn;
+        r.behaviour().fault = c.fault;
+        YachtRecord yacht;
+        yacht.serialNumber = yacht.yachtId = "old";
+        EXPECT_EQ(identificationQuery(r.context, yacht), c.result) << c.name;
+        EXPECT_EQ(r.wire(), c.wire) << c.name;
+        EXPECT_EQ(yacht.serialNumber + " " + yacht.yachtId, c.result == kIdentified ? "100234 GER12" : "old old")
+            << c.name;
+        EXPECT_EQ(r.shown(), c.shown) << c.name;
+        ASSERT_EQ(r.shell.boxes.size(), c.boxes) << c.name;
+        EXPECT_EQ(r.clock.nowMs(), c.ms) << c.name;
+    }
+    LoggerRig r;
+    YachtRecord yacht;
+    identificationQuery(r.context, yacht);
+    const BoxRequest& box = r.shell.boxes.at(0);
+    EXPECT_EQ(box.caption + "|" + box.text, "Passwortfehler|Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.");
+    EXPECT_TRUE(box.topmost);
+}
+
+TEST(IdentificationReply, SerialNumberAndYachtIdComeFromTheFirstAndLastColon) {
+    struct Case {
+        std::string reply, serial, yachtId;
+    } cases[] = {
+        {"ERLG: 123456\r\nYacht: ABC\r\n", "123456", "ABC"},
+        {"SN: 1234567890\r\nID: ABCDEFGHI\r\n", "123456", "ABCDEF"},
+        {"Nr: 42AB\r", "42AB", "42AB"},  // one colon fills both
+        {"no colon at all", "", ""},
+        {"x: ", "", ""},
+        // The serial number comes from the first 20 characters, the yacht ID from the first 50.
+        {"Seriennummern: 123456 Yacht: Q\r", "12345", "Q"},
+        {"ERLG01 Seriennummer: 123456\r\n", "", "123456"},
+        {std::string(44, '.') + ": ABCDEFGH", "", "ABCD"},
+        {std::string("A: 1\0" "2: Z", 9), "1", "1"},  // a zero byte ends the text
+    };
+    for (const Case& c : cases) {
+        const Identification id = extractIdentification(c.reply);
+        EXPECT_EQ(id.serialNumber + "|" + id.yachtId, c.serial + "|" + c.yachtId) << c.reply;
+    }
+}
+
+struct EraseTest : LoggerTest {
+    // Every text the text area showed, in order.
+    Texts erase(LoggerContext& on) {
+        Texts texts;
+        erased = eraseLogger(on, {[&](const std::string& text) { texts.push_back(text); }, [&] { ++repaints; }});
+        return texts;
+    }
+    const std::string running = std::string(kEraseWarningText) + kEraseRunningText;
+    const std::string withSize = std::string(kEraseRunningText) + "  EEProm Size = 8192";
+    bool erased = false;
+    int repaints = 0;
+};
+
+TEST_F(EraseTest, ShowsTheSizeLineAndEndsOnTheConfirmation) {
+    behaviour().eraseMs = 7000;
+    EXPECT_EQ(erase(context), (Texts{running, withSize, kErasedText}));
+    EXPECT_TRUE(erased);
+    EXPECT_EQ(wire(), "C\r");
+    EXPECT_TRUE(logger().events.empty());
+    // Drain, one read before the command, the logger's seven seconds, one second for the rest.
+    EXPECT_EQ(clock.nowMs(), 2000 + 1000 + 7050 + 1000);
+    EXPECT_GT(repaints, 2);
+    EXPECT_EQ(shown(), Texts{});
+}
+
+TEST_F(EraseTest, LoggerSilentAfterTheEchoesEndsAfterTheWatch) {
+    behaviour().sendLimit = 2;  // the echoes of C and CR, then nothing
+    EXPECT_EQ(erase(context), (Texts{running, kErasedText}));
+    EXPECT_EQ(clock.nowMs(), 2000 + 1000 + 1000 + kEraseWatchSeconds * 1000 + 1000);  // drain, reads, watch, rest
+    EXPECT_GE(repaints, kEraseWatchSeconds);  // the window kept repainting through the silence
+}
+
+TEST_F(EraseTest, LoggerThatDoesNotEchoIsNotReportedErased) {
+    behaviour().fault = sim::Fault::Silent;
+    EXPECT_EQ(erase(context), (Texts{running, kEraseWarningText}));
+    EXPECT_FALSE(erased);
+    EXPECT_EQ(shown(), Texts{kCommandFailedText});
+}
+
+TEST_F(EraseTest, OnlyTheExactSizeLineIsShown) {
+    for (const std::string sizeLine :
+         {"EEProm Size = 8192\n", "EEProm Size = 4096\r\n", "EEProm Size = 81920\r\n", " EEProm Size = 8192\r\n"}) {
+        ScriptedPorts scripted(clock);
+        scripted.answers["C"] = {{50, "\n" + sizeLine}, {3000, "EEProm geloescht\r\nRest"}};
+        LoggerContext on{scripted, clock, message, shell};
+        const bool exact = sizeLine == "EEProm Size = 8192\n";
+        EXPECT_EQ(erase(on), exact ? Texts({running, withSize, kErasedText}) : Texts({running, kErasedText}));
+    }
+}
+
+TEST_F(EraseTest, DialogWarnsErasesOnRequestAndStaysUntilLeft) {
+    behaviour().eraseMs = 1000;
+    EraseDialog dialog(context);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_EQ(view.texts[IDC_ERASE_TEXT], kEraseWarningText);
+    dialog.clicked(view, IDC_ERASE_RUN);
+    dialog.clicked(view, IDC_ERASE_RUN);
+    EXPECT_EQ(wire(), "C\rC\r");
+    EXPECT_EQ(view.texts[IDC_ERASE_TEXT], kErasedText);
+    EXPECT_GT(view.repaints, 0);
+    EXPECT_FALSE(view.closed());
+    dialog.clicked(view, button::kCancel);
+    EXPECT_EQ(view.closes, std::vector<int>{button::kCancel});
+}
+
+} // namespace
+} // namespace wg::test
