@@ -12,20 +12,6 @@
 namespace wg::test {
 namespace {
 
-// The port name the factory was made with; open() ignores the program's.
-class NamedPort final : public SerialPort {
-public:
-    explicit NamedPort(std::string path) : path_(std::move(path)) {}
-    LinkStatus open(const std::string&, std::uint16_t baud) override { return port_.open(path_, baud); }
-    LinkStatus write(const char* b, std::size_t n, std::size_t& a) override { return port_.write(b, n, a); }
-    LinkStatus read(std::size_t max, std::string& bytes) override { return port_.read(max, bytes); }
-    LinkStatus close() override { return port_.close(); }
-
-private:
-    std::string path_;
-    PosixSerialPort port_;
-};
-
 std::size_t waiting(int fd) {
     int count = 0;
     if (ioctl(fd, FIONREAD, &count) != 0 || count < 0) return 0;
@@ -39,7 +25,7 @@ PosixSerialPort::~PosixSerialPort() {
 }
 
 LinkStatus PosixSerialPort::open(const std::string& name, std::uint16_t baud) {
-    fd_ = ::open(name.c_str(), O_RDWR | O_NOCTTY);
+    fd_ = ::open((path_.empty() ? name : path_).c_str(), O_RDWR | O_NOCTTY);
     if (fd_ < 0 || baud != 4800) {
         failed_ = true;
         return kLinkFailed;
@@ -92,7 +78,5 @@ LinkStatus PosixSerialPort::close() {
     fd_ = -1;
     return kLinkOk;
 }
-
-std::unique_ptr<SerialPort> PosixPortFactory::create() { return std::make_unique<NamedPort>(path_); }
 
 } // namespace wg::test

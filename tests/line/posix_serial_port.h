@@ -4,9 +4,11 @@
 namespace wg::test {
 
 // A SerialPort over a POSIX tty (the simulator's pseudo-terminal), with the
-// same line settings and read contract as the program's Win32 port.
+// same line settings and read contract as the program's Win32 port. Given a
+// path, it opens that whatever name the program asks for, as Wine maps COM1.
 class PosixSerialPort final : public SerialPort {
 public:
+    explicit PosixSerialPort(std::string path = {}) : path_(std::move(path)) {}
     ~PosixSerialPort() override;
     LinkStatus open(const std::string& name, std::uint16_t baud) override;
     LinkStatus write(const char* bytes, std::size_t count, std::size_t& accepted) override;
@@ -14,15 +16,15 @@ public:
     LinkStatus close() override;
 
 private:
+    std::string path_;
     int fd_ = -1;
     bool failed_ = false;
 };
 
-// Opens `path` whatever name the program asks for, as Wine maps COM1.
 class PosixPortFactory final : public SerialPortFactory {
 public:
     explicit PosixPortFactory(std::string path) : path_(std::move(path)) {}
-    std::unique_ptr<SerialPort> create() override;
+    std::unique_ptr<SerialPort> create() override { return std::make_unique<PosixSerialPort>(path_); }
 
 private:
     std::string path_;

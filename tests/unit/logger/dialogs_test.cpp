@@ -11,11 +11,7 @@ namespace wg::test {
 namespace {
 
 TEST(DateTimeRecord, EachKindHasItsRangeMessageAndReplacement) {
-    struct Case {
-        FieldKind kind;
-        std::int32_t low, high, replacement;
-        const char* message;
-    } cases[] = {
+    const std::tuple<FieldKind, std::int32_t, std::int32_t, std::int32_t, const char*> cases[] = {
         {FieldKind::Hour, 0, 23, 0, "Stundeneingabe muß zwischen 0 und 23 liegen, bitte neu eingeben!"},
         {FieldKind::Minute, 0, 59, 0, "Minuteneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!"},
         {FieldKind::Second, 0, 59, 0, "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!"},
@@ -23,15 +19,15 @@ TEST(DateTimeRecord, EachKindHasItsRangeMessageAndReplacement) {
         {FieldKind::Month, 1, 12, 1, "Datumseingabe für Monat muß zwischen 1 und 12 liegen, bitte neu eingeben!"},
         {FieldKind::Year, 3, 99, 3, "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [kind, low, high, replacement, message] : cases) {
         RegattaRecord regatta;
         regatta.scratch = {99, 99, 99, 99, 99, 99};  // only the kind's own field counts
-        for (std::int32_t value : {c.low - 1, c.low, c.high, c.high + 1, c.replacement}) {
-            *scratchField(regatta.scratch, c.kind) = value;
-            EXPECT_EQ(rangeCheck(regatta, c.kind), value >= c.low && value <= c.high ? 0 : kRangeError) << value;
+        for (std::int32_t value : {low - 1, low, high, high + 1, replacement}) {
+            *scratchField(regatta.scratch, kind) = value;
+            EXPECT_EQ(rangeCheck(regatta, kind), value >= low && value <= high ? 0 : kRangeError) << value;
         }
-        EXPECT_STREQ(rangeMessage(c.kind), c.message);
-        EXPECT_EQ(replacementValue(c.kind), c.replacement);
+        EXPECT_STREQ(rangeMessage(kind), message);
+        EXPECT_EQ(replacementValue(kind), replacement);
     }
     RegattaRecord regatta;
     regatta.scratch = {-1, -1, -1, -1, -1, -1};
@@ -42,58 +38,34 @@ TEST(DateTimeRecord, EachKindHasItsRangeMessageAndReplacement) {
     }
 }
 
-TEST(RegattaTimeTexts, TenTwoDigitTextsInTheLoggersOrder) {
-    RegattaRecord regatta;
-    regatta.start = {5, 9, 0, 1, 3, 7};  // minute, hour, second, day, month, year
-    regatta.end = {30, 14, 0, 31, 12, 99};
-    formatRegattaTimeTexts(regatta);
-    const std::array<std::string, kRegattaTimeTextCount> expected = {"05", "09", "01", "03", "07",
-                                                                     "30", "14", "31", "12", "99"};
-    EXPECT_EQ(regatta.timeTexts, expected);
-    regatta.start = {100, 0, 0, 1, 1, 2007};  // values of a damaged file stay in their two characters
-    regatta.end.minute = -5;
-    formatRegattaTimeTexts(regatta);
-    for (const std::string& text : regatta.timeTexts) EXPECT_EQ(text.size(), 2u) << text;
-}
-
 // A refused value closes the dialog before its message shows, stores the
 // kind's replacement value and reopens the dialog through its command.
 TEST(TypedField, StoresTheLeadingNumberOrRefusesAndReopens) {
-    struct Case {
-        const char* typed;
-        FieldKind kind;
-        TypedFieldOutcome outcome;
-        std::int32_t stored;
-    } cases[] = {
-        {"23", FieldKind::Hour, TypedFieldOutcome::Accepted, 23},
-        {"24", FieldKind::Hour, TypedFieldOutcome::Refused, 0},
-        {"  -5", FieldKind::Minute, TypedFieldOutcome::Refused, 0},
-        {"abc", FieldKind::Minute, TypedFieldOutcome::Accepted, 0},
-        {"abc", FieldKind::Day, TypedFieldOutcome::Refused, 1},
-        {"12xyz", FieldKind::Month, TypedFieldOutcome::Accepted, 12},
-        {"2007", FieldKind::Year, TypedFieldOutcome::Refused, 3},
-        {"99999999999", FieldKind::Year, TypedFieldOutcome::Refused, 3},
-        {"", FieldKind::Hour, TypedFieldOutcome::Empty, -1},
-    };
-    for (const Case& c : cases) {
+    using Outcome = TypedFieldOutcome;
+    const std::tuple<const char*, FieldKind, Outcome, std::int32_t> cases[] = {
+        {"23", FieldKind::Hour, Outcome::Accepted, 23},      {"24", FieldKind::Hour, Outcome::Refused, 0},
+        {"  -5", FieldKind::Minute, Outcome::Refused, 0},    {"abc", FieldKind::Minute, Outcome::Accepted, 0},
+        {"abc", FieldKind::Day, Outcome::Refused, 1},        {"12xyz", FieldKind::Month, Outcome::Accepted, 12},
+        {"2007", FieldKind::Year, Outcome::Refused, 3},      {"99999999999", FieldKind::Year, Outcome::Refused, 3},
+        {"", FieldKind::Hour, Outcome::Empty, -1}};
+    for (const auto& [typed, kind, outcome, stored] : cases) {
         FakeView view;
         FakeShell shell;
         RegattaRecord regatta;
         Texts shown;
-        TypedFieldContext context{view, shell, regatta,
-                                  [&](const std::string& text) {
-                                      EXPECT_TRUE(view.closed() && shell.commandsPosted.empty());
-                                      shown.push_back(text);
-                                  },
-                                  cmd::kLoggerClock};
-        view.texts[1] = c.typed;
-        std::int32_t stored = -1;
-        EXPECT_EQ(typedFieldLeft(context, 1, c.kind, [&](std::int32_t v) { stored = v; }), c.outcome) << c.typed;
-        EXPECT_EQ(stored, c.stored) << c.typed;
-        const bool refused = c.outcome == TypedFieldOutcome::Refused;
-        EXPECT_EQ(shown, refused ? Texts{rangeMessage(c.kind)} : Texts{}) << c.typed;
+        const auto show = [&](const std::string& text) {
+            EXPECT_TRUE(view.closed() && shell.commandsPosted.empty());
+            shown.push_back(text);
+        };
+        TypedFieldContext context{view, shell, regatta, show, cmd::kLoggerClock};
+        view.texts[1] = typed;
+        std::int32_t got = -1;
+        EXPECT_EQ(typedFieldLeft(context, 1, kind, [&](std::int32_t v) { got = v; }), outcome) << typed;
+        EXPECT_EQ(got, stored) << typed;
+        const bool refused = outcome == Outcome::Refused;
+        EXPECT_EQ(shown, refused ? Texts{rangeMessage(kind)} : Texts{}) << typed;
         EXPECT_EQ(shell.commandsPosted, refused ? std::vector<int>{cmd::kLoggerClock} : std::vector<int>{});
-        EXPECT_EQ(view.closed(), refused) << c.typed;
+        EXPECT_EQ(view.closed(), refused) << typed;
     }
 }
 
@@ -111,7 +83,7 @@ struct ClockDialogTest : LoggerTest {
     FakeView view;
 };
 
-TEST_F(ClockDialogTest, ShowsTheClockOfTheOpeningAndSendsItWithTypedChanges) {
+TEST_F(ClockDialogTest, SendsTheClockOfTheOpeningWithTypedChangesOrThatOfTheClickByTheTimeZone) {
     EXPECT_EQ(view.texts[IDC_CLOCK_DAY] + view.texts[IDC_CLOCK_MONTH] + view.texts[IDC_CLOCK_YEAR] +
                   view.texts[IDC_CLOCK_HOUR] + view.texts[IDC_CLOCK_MINUTE] + view.texts[IDC_CLOCK_SECOND],
               "010307140509");
@@ -119,19 +91,14 @@ TEST_F(ClockDialogTest, ShowsTheClockOfTheOpeningAndSendsItWithTypedChanges) {
     view.type(dialog, IDC_CLOCK_HOUR, "7");
     view.type(dialog, IDC_CLOCK_SECOND, "");
     dialog.clicked(view, IDC_CLOCK_SEND_TYPED);
-    EXPECT_EQ(wire(), "E010307070509");
     EXPECT_EQ(logger().clock, "010307070509");
     EXPECT_TRUE(view.closed());
-    EXPECT_EQ(shown(), Texts{kClockSetText});
-}
-
-TEST_F(ClockDialogTest, PcClockOfTheClickByTheTimeZoneSetting) {
     for (int zone : {7, 0, 1}) {  // neither UTC nor local time: the last sample
         timeZone = zone;
-        shell.utc.minute = 7;
         dialog.clicked(view, IDC_CLOCK_SEND_PC);
     }
-    EXPECT_EQ(wire(), "E010307140509" "E010307140709" "E010307150509");
+    EXPECT_EQ(wire(), "E010307070509" "E010307140509" "E010307140609" "E010307150509");
+    EXPECT_EQ(shown(), Texts(4, kClockSetText));
 }
 
 TEST_F(ClockDialogTest, RefusedValueClosesShowsItsMessageAndReopensWithThePcClock) {
@@ -158,7 +125,7 @@ struct RegattaTimeTest : LoggerTest {
     FakeView view;
 };
 
-TEST_F(RegattaTimeTest, StartGoesOutAsGAndEndAsHWithTwelveDigits) {
+TEST_F(RegattaTimeTest, StartGoesOutAsGAndEndAsHWithTwelveDigitsOrAsksForTheLogin) {
     for (const RegattaTimeRole* role : {&kStartTimeRole, &kEndTimeRole}) {
         RegattaTimeDialog dialog(context, regatta, fileSave, *role);
         dialog.opened(view);
@@ -167,7 +134,11 @@ TEST_F(RegattaTimeTest, StartGoesOutAsGAndEndAsHWithTwelveDigits) {
     EXPECT_EQ(view.texts[IDC_RTIME_HOUR] + view.texts[IDC_RTIME_MINUTE] + view.texts[IDC_RTIME_YEAR], "170508");
     EXPECT_EQ(wire(), "G140608093000" "H150608170500");
     EXPECT_EQ(logger().regattaStart + logger().regattaEnd, "140608093000" "150608170500");
-    EXPECT_EQ(shown(), (Texts{"Regatta-Startzeit geaendert", "Regatta-Endezeit geaendert"}));
+    logger().loggedIn = false;
+    RegattaTimeDialog(context, regatta, fileSave, kStartTimeRole).clicked(view, IDC_RTIME_SEND);
+    EXPECT_EQ(shown(), (Texts{"Regatta-Startzeit geaendert", "Regatta-Endezeit geaendert", kPasswordRequiredText}));
+    regatta.start = {100, 0, 0, 1, 1, 2007};  // a damaged file's values keep to their two characters
+    EXPECT_EQ(regattaTimeCommand(regatta, kStartTimeRole), "G010120001000\n");
 }
 
 TEST_F(RegattaTimeTest, TypedValuesStayInTheRecordRefusedOnesReopenWithTheReplacement) {
@@ -178,7 +149,6 @@ TEST_F(RegattaTimeTest, TypedValuesStayInTheRecordRefusedOnesReopenWithTheReplac
     view.type(start, IDC_RTIME_DAY, "32");
     EXPECT_TRUE(view.closed());
     EXPECT_EQ(shown(), Texts{rangeMessage(FieldKind::Day)});
-    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kStartTime});
     RegattaTimeDialog end(context, regatta, fileSave, kEndTimeRole);
     view.type(end, IDC_RTIME_YEAR, "2008");
     EXPECT_EQ(shell.commandsPosted, (std::vector<int>{cmd::kStartTime, cmd::kEndTime}));
@@ -187,21 +157,12 @@ TEST_F(RegattaTimeTest, TypedValuesStayInTheRecordRefusedOnesReopenWithTheReplac
     EXPECT_EQ(wire(), "");
 }
 
-TEST_F(RegattaTimeTest, LoggerWithoutLoginAsksForThePassword) {
-    logger().loggedIn = false;
-    RegattaTimeDialog dialog(context, regatta, fileSave, kStartTimeRole);
-    dialog.clicked(view, IDC_RTIME_SEND);
-    EXPECT_EQ(shown(), Texts{kPasswordRequiredText});
-    EXPECT_EQ(logger().regattaStart, "140608093000");
-}
-
 TEST_F(RegattaTimeTest, SaveAsksForTheFileSaveDialogWithTheRolesPromptThenCloses) {
     for (auto [role, prompt] : {std::pair{&kStartTimeRole, kRegattaSavePromptStartTime},
                                 std::pair{&kEndTimeRole, kRegattaSavePrompt}}) {
         FakeView saveView;
         shell.onCommand = [&](int) { EXPECT_FALSE(saveView.closed()); };
-        RegattaTimeDialog dialog(context, regatta, fileSave, *role);
-        dialog.clicked(saveView, IDC_SAVE);
+        RegattaTimeDialog(context, regatta, fileSave, *role).clicked(saveView, IDC_SAVE);
         EXPECT_EQ(fileSave.prompt + fileSave.extension + fileSave.kind, std::string(prompt) + ".rsdR");
         EXPECT_TRUE(saveView.closed());
     }
@@ -229,7 +190,6 @@ TEST_F(LoggerTest, PasswordDialogTakesEightCharactersRefusesNineAndLogsInOnOk) {
     dialog.clicked(view, button::kOk);
     EXPECT_EQ(wire(), "X\nMASTER\r");
     EXPECT_TRUE(logger().loggedIn);
-
     std::string user;
     LoggerPasswordDialog userDialog(context, PasswordKind::User, user);
     EXPECT_EQ(userDialog.prompt() + std::to_string(userDialog.reopenCommand()), "ERLG User-Paßwort eingeben1020");

@@ -3,7 +3,6 @@
 #include "logger/login.h"
 #include "resources/resource_ids.h"
 #include "support/logger_rig.h"
-#include "support/scripted_port.h"
 
 namespace wg::test {
 namespace {
@@ -202,12 +201,35 @@ TEST_F(EraseTest, LoggerThatDoesNotEchoIsNotReportedErased) {
     EXPECT_EQ(shown(), Texts{kCommandFailedText});
 }
 
+// A logger that echoes every byte at once and answers each CR with `reply`.
+struct CannedPorts final : SerialPortFactory {
+    struct Port final : SerialPort {
+        explicit Port(CannedPorts& owner) : owner(owner) {}
+        LinkStatus open(const std::string&, std::uint16_t) override { return kLinkOk; }
+        LinkStatus write(const char* bytes, std::size_t count, std::size_t& accepted) override {
+            owner.out.append(bytes, accepted = count);
+            if (owner.out.back() == '\r') owner.out += owner.reply;
+            return kLinkOk;
+        }
+        LinkStatus read(std::size_t max, std::string& bytes) override {
+            if (owner.out.empty()) owner.clock.advance(1000);
+            bytes = owner.out.substr(0, max);
+            owner.out.erase(0, bytes.size());
+            return kLinkOk;
+        }
+        LinkStatus close() override { return kLinkOk; }
+        CannedPorts& owner;
+    };
+    CannedPorts(VirtualClock& clock, std::string reply) : clock(clock), reply(std::move(reply)) {}
+    std::unique_ptr<SerialPort> create() override { return std::make_unique<Port>(*this); }
+    VirtualClock& clock;
+    std::string reply, out;
+};
+
 TEST_F(EraseTest, OnlyTheExactSizeLineIsShown) {
-    for (const std::string sizeLine :
-         {"EEProm Size = 8192\n", "EEProm Size = 4096\r\n", "EEProm Size = 81920\r\n", " EEProm Size = 8192\r\n"}) {
-        ScriptedPorts scripted(clock);
-        scripted.answers["C"] = {{50, "\n" + sizeLine}, {3000, "EEProm geloescht\r\nRest"}};
-        LoggerContext on{scripted, clock, message, shell};
+    for (const std::string sizeLine : {"EEProm Size = 8192\n", "EEProm Size = 81920\r\n", " EEProm Size = 8192\r\n"}) {
+        CannedPorts canned(clock, "\n" + sizeLine + "EEProm geloescht\r\nRest");
+        LoggerContext on{canned, clock, message, shell};
         const bool exact = sizeLine == "EEProm Size = 8192\n";
         EXPECT_EQ(erase(on), exact ? Texts({running, withSize, kErasedText}) : Texts({running, kErasedText}));
     }
