@@ -9,7 +9,7 @@
 #include <string>
 
 #include "evaluation/event_log.h"
-#include "support/fake_shell.h"
+#include "support/fakes.h"
 
 namespace {
 

@@ -5,8 +5,7 @@
 #include <string>
 
 #include "evaluation/event_log.h"
-#include "support/fake_shell.h"
-#include "support/virtual_clock.h"
+#include "support/fakes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace wg;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "files/kv_scanner.h"
-#include "support/virtual_clock.h"
+#include "support/fakes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace wg;

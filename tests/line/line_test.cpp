@@ -6,7 +6,7 @@
 #include "logger/login.h"
 #include "posix_serial_port.h"
 #include "sim_process.h"
-#include "support/fake_shell.h"
+#include "support/fakes.h"
 
 namespace wg::test {
 namespace {

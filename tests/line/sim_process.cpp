@@ -38,19 +38,12 @@ SimProcess::SimProcess(const std::vector<std::string>& args) {
     close(out[1]);
 
     // The "ready" line, read with a deadline.
-    std::string line;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (pid_ > 0 && line.find('\n') == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - std::chrono::steady_clock::now())
-                              .count();
-        if (left <= 0) break;
-        pollfd p{out[0], POLLIN, 0};
-        if (poll(&p, 1, static_cast<int>(left)) <= 0) break;
-        char c;
-        if (read(out[0], &c, 1) != 1) break;
-        line += c;
-    }
+    std::string line;
+    char c;
+    pollfd p{out[0], POLLIN, 0};
+    while (pid_ > 0 && line.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline)
+        if (poll(&p, 1, 100) > 0 && read(out[0], &c, 1) == 1) line += c;
     close(out[0]);
     ready_ = line.rfind("ready ", 0) == 0 && std::filesystem::exists(link_);
 }

@@ -6,9 +6,8 @@
 #include "files/regatta_entry_dialog.h"
 #include "files/regatta_file.h"
 #include "resources/resource_ids.h"
-#include "support/fake_shell.h"
+#include "support/fakes.h"
 #include "support/temp_dir.h"
-#include "support/virtual_clock.h"
 
 namespace wg::test {
 namespace {

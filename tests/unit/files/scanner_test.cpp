@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/kv_scanner.h"
-#include "support/virtual_clock.h"
+#include "support/fakes.h"
 
 namespace wg::test {
 namespace {
@@ -58,11 +58,7 @@ TEST(EntryScanner, ReadsAsTheFormatSays) {
 
 TEST(EntryScanner, FileKindsDifferInTheirEndTheirIdentificationAndTheirLineEnds) {
     struct Case {
-        ReaderParams params;
-        std::string bytes;
-        Status status;
-        const char* values;
-        std::int64_t ms;
+        ReaderParams params; std::string bytes; Status status; const char* values; std::int64_t ms;
     } cases[] = {
         // Without the end-of-file test a reader waits out its time limit.
         {kNoEof, "", kStatusNoEndMarker, "-1 -1 - -", 10000},
@@ -87,37 +83,6 @@ TEST(EntryScanner, FileKindsDifferInTheirEndTheirIdentificationAndTheirLineEnds)
     EXPECT_EQ(scanFile("no\\such\\file.rsd", reader::regatta, sample.keys(), clock), kStatusCannotOpen);
     EXPECT_EQ(scanFile("no\\such\\file.yrd", reader::yachtRegattaEvaluation, sample.keys(), clock),
               kStatusNoEndMarker);
-}
-
-TEST(EntryScanner, HandlerOfOtherKeysTakesWordsOrLetsTheLineBeSkipped) {
-    struct Case {
-        std::string bytes;
-        Status status;
-        std::vector<std::string> seen;  // keys and the words the handler took
-        std::int32_t number;
-    } cases[] = {
-        {"$Ev a b\n$Zahl 4\n", kStatusNoEndMarker, {"Ev", "a", "b"}, 4},
-        {"$Ev\n a\n\n b $Zahl 5\n", kStatusNoEndMarker, {"Ev", "a", "b"}, 5},
-        {"$Ev a b c\n$Zahl 4\n", kStatusBadCharacter, {"Ev", "a", "b"}, -1},  // scanning goes on after its words
-        {"$Fremd a b c\n$Zahl 6\n", kStatusNoEndMarker, {"Fremd"}, 6},
-        {"$Ev a", kStatusNoEndMarker, {"Ev", "a", ""}, -1},
-        {"$Zahl 7\n", kStatusNoEndMarker, {}, 7},
-    };
-    for (const Case& c : cases) {
-        std::int32_t number = -1;
-        std::vector<std::string> seen;
-        const OtherKeyHandler handler = [&seen](std::string_view key, WordReader& words) {
-            seen.emplace_back(key);
-            if (key != "Ev") return false;
-            seen.emplace_back(words.word());
-            seen.emplace_back(words.word());
-            return true;
-        };
-        VirtualClock clock;
-        EXPECT_EQ(scanBytes(c.bytes, reader::yachtMaster, {integerKey("Zahl", number)}, clock, handler), c.status);
-        EXPECT_EQ(seen, c.seen) << c.bytes;
-        EXPECT_EQ(number, c.number) << c.bytes;
-    }
 }
 
 TEST(EntryScanner, TimeLimitCountsSkippedLines) {

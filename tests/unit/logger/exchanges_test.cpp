@@ -51,9 +51,7 @@ TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
 }
 
 TEST(ConfigurationVerdict, JudgesTheCollectedReply) {
-    struct Case {
-        std::string reply, shown, wire;
-    } cases[] = {
+    struct Case { std::string reply, shown, wire; } cases[] = {
         {"Passwort erforderlich\r\n", kPasswordRequiredText, ""},
         {"Passwort erforderlich\r", "ERLG Uhr gestellt", ""},
         {"Uhr gestellt\r\n", "ERLG Uhr gestellt", ""},
@@ -78,12 +76,7 @@ TEST(ConfigurationVerdict, JudgesTheCollectedReply) {
 // to 3 bytes; a logger that answers too soon makes the last digit go again.
 TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
     struct Case {
-        const char* command;
-        sim::Fault fault;
-        bool portExists;
-        const char* wire;
-        std::string shown;
-        std::int64_t ms;
+        const char* command; sim::Fault fault; bool portExists; const char* wire; std::string shown; std::int64_t ms;
     } cases[] = {
         {"E010307140509\n", sim::Fault::None, true, "E010307140509", "ERLG Uhr gestellt", 3050},
         {"H140608170000\n", sim::Fault::Silent, true, "HHHT\r", kCommandFailedText, 5000},
@@ -142,9 +135,7 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
 }
 
 TEST(IdentificationReply, SerialNumberAndYachtIdComeFromTheFirstAndLastColon) {
-    struct Case {
-        std::string reply, serial, yachtId;
-    } cases[] = {
+    struct Case { std::string reply, serial, yachtId; } cases[] = {
         {"ERLG: 123456\r\nYacht: ABC\r\n", "123456", "ABC"},
         {"SN: 1234567890\r\nID: ABCDEFGHI\r\n", "123456", "ABCDEF"},
         {"Nr: 42AB\r", "42AB", "42AB"},  // one colon fills both
@@ -162,80 +153,77 @@ TEST(IdentificationReply, SerialNumberAndYachtIdComeFromTheFirstAndLastColon) {
     }
 }
 
-struct EraseTest : LoggerTest {
-    // Every text the text area showed, in order.
-    Texts erase(LoggerContext& on) {
-        Texts texts;
-        erased = eraseLogger(on, {[&](const std::string& text) { texts.push_back(text); }, [&] { ++repaints; }});
-        return texts;
+const std::string kRunning = std::string(kEraseWarningText) + kEraseRunningText;
+const std::string kWithSize = std::string(kEraseRunningText) + "  EEProm Size = 8192";
+
+// Every text the erase showed in the text area, in order.
+Texts erase(LoggerContext& on, bool* erased = nullptr, int* repaints = nullptr) {
+    Texts texts;
+    int count = 0;
+    const bool done = eraseLogger(on, {[&](const std::string& text) { texts.push_back(text); }, [&] { ++count; }});
+    if (erased) *erased = done;
+    if (repaints) *repaints = count;
+    return texts;
+}
+
+// The size line shows after the running text; the confirmation, or after
+// the watch the silence, ends the erase. Without echoes nothing is claimed.
+TEST(Erase, ShowsTheSizeLineEndsOnTheConfirmationOrAfterItsWatch) {
+    struct Case { std::size_t sendLimit; sim::Fault fault; const char* wire; Texts texts; std::int64_t ms; } cases[] = {
+        // Drain, one read before the command, the logger's seven seconds, one second for the rest.
+        {0, sim::Fault::None, "C\r", {kRunning, kWithSize, kErasedText}, 2000 + 1000 + 7050 + 1000},
+        // Only the echoes: drain, the reads around the command, the watch, the rest.
+        {2, sim::Fault::None, "C\r", {kRunning, kErasedText}, 2000 + 1000 + 1000 + kEraseWatchSeconds * 1000 + 1000},
+        // No echo: drain, a read, the echo's three seconds, the recovery.
+        {0, sim::Fault::Silent, "CCCT\r", {kRunning, kEraseWarningText}, 7000},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.behaviour().eraseMs = 7000;
+        r.behaviour().sendLimit = c.sendLimit;
+        r.behaviour().fault = c.fault;
+        bool erased = false;
+        int repaints = 0;
+        EXPECT_EQ(erase(r.context, &erased, &repaints), c.texts) << c.wire;
+        EXPECT_EQ(r.wire(), c.wire);
+        EXPECT_EQ(erased, c.fault == sim::Fault::None);
+        EXPECT_EQ(r.shown(), erased ? Texts{} : Texts{kCommandFailedText});
+        EXPECT_EQ(r.clock.nowMs(), c.ms);
+        EXPECT_GE(repaints, c.sendLimit ? kEraseWatchSeconds : 1);  // the window repaints through the silence
     }
-    const std::string running = std::string(kEraseWarningText) + kEraseRunningText;
-    const std::string withSize = std::string(kEraseRunningText) + "  EEProm Size = 8192";
-    bool erased = false;
-    int repaints = 0;
-};
-
-TEST_F(EraseTest, ShowsTheSizeLineAndEndsOnTheConfirmation) {
-    behaviour().eraseMs = 7000;
-    EXPECT_EQ(erase(context), (Texts{running, withSize, kErasedText}));
-    EXPECT_TRUE(erased);
-    EXPECT_EQ(wire(), "C\r");
-    EXPECT_TRUE(logger().events.empty());
-    // Drain, one read before the command, the logger's seven seconds, one second for the rest.
-    EXPECT_EQ(clock.nowMs(), 2000 + 1000 + 7050 + 1000);
-    EXPECT_GT(repaints, 2);
-    EXPECT_EQ(shown(), Texts{});
-}
-
-TEST_F(EraseTest, LoggerSilentAfterTheEchoesEndsAfterTheWatch) {
-    behaviour().sendLimit = 2;  // the echoes of C and CR, then nothing
-    EXPECT_EQ(erase(context), (Texts{running, kErasedText}));
-    EXPECT_EQ(clock.nowMs(), 2000 + 1000 + 1000 + kEraseWatchSeconds * 1000 + 1000);  // drain, reads, watch, rest
-    EXPECT_GE(repaints, kEraseWatchSeconds);  // the window kept repainting through the silence
-}
-
-TEST_F(EraseTest, LoggerThatDoesNotEchoIsNotReportedErased) {
-    behaviour().fault = sim::Fault::Silent;
-    EXPECT_EQ(erase(context), (Texts{running, kEraseWarningText}));
-    EXPECT_FALSE(erased);
-    EXPECT_EQ(shown(), Texts{kCommandFailedText});
 }
 
 // A logger that echoes every byte at once and answers each CR with `reply`.
-struct CannedPorts final : SerialPortFactory {
-    struct Port final : SerialPort {
-        explicit Port(CannedPorts& owner) : owner(owner) {}
-        LinkStatus open(const std::string&, std::uint16_t) override { return kLinkOk; }
-        LinkStatus write(const char* bytes, std::size_t count, std::size_t& accepted) override {
-            owner.out.append(bytes, accepted = count);
-            if (owner.out.back() == '\r') owner.out += owner.reply;
-            return kLinkOk;
-        }
-        LinkStatus read(std::size_t max, std::string& bytes) override {
-            if (owner.out.empty()) owner.clock.advance(1000);
-            bytes = owner.out.substr(0, max);
-            owner.out.erase(0, bytes.size());
-            return kLinkOk;
-        }
-        LinkStatus close() override { return kLinkOk; }
-        CannedPorts& owner;
-    };
-    CannedPorts(VirtualClock& clock, std::string reply) : clock(clock), reply(std::move(reply)) {}
-    std::unique_ptr<SerialPort> create() override { return std::make_unique<Port>(*this); }
+struct CannedPort final : SerialPort, SerialPortFactory {
+    CannedPort(VirtualClock& clock, std::string reply) : clock(clock), reply(std::move(reply)) {}
+    std::unique_ptr<SerialPort> create() override { return std::make_unique<CannedPort>(clock, reply); }
+    LinkStatus open(const std::string&, std::uint16_t) override { return kLinkOk; }
+    LinkStatus write(const char* bytes, std::size_t count, std::size_t& accepted) override {
+        out.append(bytes, accepted = count);
+        if (out.back() == '\r') out += reply;
+        return kLinkOk;
+    }
+    LinkStatus read(std::size_t max, std::string& bytes) override {
+        if (out.empty()) clock.advance(1000);
+        bytes = out.substr(0, max);
+        out.erase(0, bytes.size());
+        return kLinkOk;
+    }
+    LinkStatus close() override { return kLinkOk; }
     VirtualClock& clock;
     std::string reply, out;
 };
 
-TEST_F(EraseTest, OnlyTheExactSizeLineIsShown) {
+TEST_F(LoggerTest, EraseShowsOnlyTheExactSizeLine) {
     for (const std::string sizeLine : {"EEProm Size = 8192\n", "EEProm Size = 81920\r\n", " EEProm Size = 8192\r\n"}) {
-        CannedPorts canned(clock, "\n" + sizeLine + "EEProm geloescht\r\nRest");
+        CannedPort canned(clock, "\n" + sizeLine + "EEProm geloescht\r\nRest");
         LoggerContext on{canned, clock, message, shell};
         const bool exact = sizeLine == "EEProm Size = 8192\n";
-        EXPECT_EQ(erase(on), exact ? Texts({running, withSize, kErasedText}) : Texts({running, kErasedText}));
+        EXPECT_EQ(erase(on), exact ? Texts({kRunning, kWithSize, kErasedText}) : Texts({kRunning, kErasedText}));
     }
 }
 
-TEST_F(EraseTest, DialogWarnsErasesOnRequestAndStaysUntilLeft) {
+TEST_F(LoggerTest, EraseDialogWarnsErasesOnRequestAndStaysUntilLeft) {
     behaviour().eraseMs = 1000;
     EraseDialog dialog(context);
     FakeView view;

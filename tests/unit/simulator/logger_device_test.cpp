@@ -9,26 +9,8 @@
 namespace wg::sim {
 namespace {
 
-// The device model itself serves every logger test; here only what those
-// do not reach: the pacing of its output and the settings of the program.
-TEST(LoggerDevice, PacesAt480BytesASecond) {
-    Behaviour behaviour;
-    behaviour.paced = true;
-    behaviour.answerDelayMs = 0;
-    DeviceState state;
-    state.events.assign(100, "Generator Ein : 14.06.08 Sa 10:15:00");  // 38 bytes a line
-    LoggerDevice device(state, behaviour);
-    device.receive("I\r", 0);
-    std::size_t total = 0;
-    std::int64_t last = 0;
-    while (auto next = device.nextByteAtMs()) {
-        total += device.take(1, *next).size();
-        last = *next;
-    }
-    EXPECT_EQ(total, 2u + 1u + 3800u + 16u);
-    EXPECT_NEAR(static_cast<double>(last), (total - 1) * 1000.0 / 480.0, 5.0);
-}
-
+// The device model serves every logger test; the settings of the simulator
+// program only the line tests.
 TEST(DeviceConfig, SettingsTextSetsStateAndBehaviourAndNamesWhatIsWrong) {
     DeviceConfig config;
     std::string error;

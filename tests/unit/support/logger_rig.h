@@ -7,8 +7,7 @@
 #include "logger/exchange.h"
 #include "logger_device.h"
 #include "simulated_port.h"
-#include "support/fake_shell.h"
-#include "support/virtual_clock.h"
+#include "support/fakes.h"
 
 namespace wg::test {
 

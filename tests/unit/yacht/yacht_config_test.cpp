@@ -12,6 +12,7 @@ namespace {
 struct YachtConfigTest : LoggerTest {
     YachtConfigTest() {
         regatta.regattaFileName = "Kiel08";
+        logger().loggedIn = true;
         dialog.opened(view);
     }
     RegattaRecord regatta;
@@ -23,76 +24,49 @@ struct YachtConfigTest : LoggerTest {
 };
 
 TEST_F(YachtConfigTest, OpensEmptyAndCutsEveryFieldToItsLimit) {
-    EXPECT_FALSE(view.checked[IDC_YACHT_MODE1] || view.checked[IDC_YACHT_MODE5]);
+    EXPECT_FALSE(view.checked[IDC_YACHT_MODE1] || view.checked[IDC_YACHT_MODE5] || view.disabled[IDC_YACHT_MODE4]);
     EXPECT_TRUE(view.disabled[IDC_YACHT_MODE5]);
-    EXPECT_FALSE(view.disabled[IDC_YACHT_MODE4]);
     view.type(dialog, IDC_YACHT_NAME, std::string(70, 'n'));
     view.type(dialog, IDC_YACHT_ID, "ABCDEFGHIJ");
     view.type(dialog, IDC_YACHT_SEALS, "12345");
     view.type(dialog, IDC_YACHT_PASSWORD, "PASSWORD9");
+    for (int id : {IDC_YACHT_ID, IDC_YACHT_SEALS}) view.type(dialog, id, "");  // emptied fields change nothing
     EXPECT_EQ(yacht.yachtName, std::string(63, 'n'));
-    EXPECT_EQ(yacht.yachtId + view.texts[IDC_YACHT_ID], "ABCDEFGHABCDEFGH");
-    EXPECT_EQ(yacht.sealCount, 1234);
-    EXPECT_EQ(view.texts[IDC_YACHT_SEALS], "1234");
-    EXPECT_EQ(yacht.masterPassword, "PASSWORD");
+    EXPECT_EQ(yacht.yachtId + "|" + std::to_string(yacht.sealCount) + "|" + yacht.masterPassword, "ABCDEFGH|1234|PASSWORD");
     EXPECT_EQ(yacht.masterFileName, "Kiel08-ABCDEFGH.ysd");
     EXPECT_EQ(view.texts[IDC_YACHT_FILE], "Kiel08-ABCDEFGH");
-    view.type(dialog, IDC_YACHT_ID, "");  // emptied fields leave the stored values
-    view.type(dialog, IDC_YACHT_SEALS, "");
-    EXPECT_EQ(yacht.yachtId, "ABCDEFGH");
-    EXPECT_EQ(yacht.sealCount, 1234);
-}
-
-TEST_F(YachtConfigTest, YachtIdThatCannotNameAFileIsRefused) {
-    view.type(dialog, IDC_YACHT_ID, "GER12");
-    for (const char* id : {"GER/12", "A:B", "x*", "..\\x"}) {
-        view.type(dialog, IDC_YACHT_ID, id);
-        EXPECT_EQ(yacht.yachtId + view.texts[IDC_YACHT_ID], "GER12GER12") << id;
-    }
-    EXPECT_EQ(shown(), Texts(4, kUnsafeFileNameMessage));
-    EXPECT_EQ(yacht.masterFileName, "Kiel08-GER12.ysd");
+    for (const char* id : {"GER/12", "A:B", "x*"}) view.type(dialog, IDC_YACHT_ID, id);  // no file name
+    EXPECT_EQ(yacht.yachtId + view.texts[IDC_YACHT_ID], "ABCDEFGHABCDEFGH");
+    EXPECT_EQ(shown(), Texts(3, kUnsafeFileNameMessage));
 }
 
 TEST_F(YachtConfigTest, ReadingShowsTheLoggersIdentityAndSelectsItsMode) {
-    logger().loggedIn = true;
     dialog.clicked(view, IDC_YACHT_MODE1);
     EXPECT_EQ(yacht.operatingMode, 1);
-    struct Case {
-        int loggerMode;
-        std::int32_t mode;
-        int button;  // selected afterwards
-    } cases[] = {{2, 2, IDC_YACHT_MODE2}, {5, 5, IDC_YACHT_MODE5}, {7, 7, IDC_YACHT_MODE5}};
-    for (const Case& c : cases) {
-        logger().operatingMode = c.loggerMode;
+    // 5 selects the disabled button; a mode outside 1 to 5 keeps the button read last.
+    for (auto [mode, button] : {std::pair{2, IDC_YACHT_MODE2}, {5, IDC_YACHT_MODE5}, {7, IDC_YACHT_MODE5}}) {
+        logger().operatingMode = mode;
         dialog.clicked(view, IDC_YACHT_READ);
-        EXPECT_EQ(yacht.operatingMode, c.mode);
-        EXPECT_TRUE(view.checked[c.button]) << c.loggerMode;
-        EXPECT_FALSE(view.checked[IDC_YACHT_MODE1]);
+        EXPECT_EQ(yacht.operatingMode, mode);
+        EXPECT_TRUE(view.checked[button] && !view.checked[IDC_YACHT_MODE1]) << mode;
     }
-    EXPECT_EQ(remembered, IDC_YACHT_MODE5);  // a mode outside 1 to 5 keeps the last button read
-    EXPECT_EQ(view.texts[IDC_YACHT_SERIAL] + " " + view.texts[IDC_YACHT_ID], "100234 GER12");
-    EXPECT_EQ(view.texts[IDC_YACHT_FILE], "Kiel08-GER12");
+    EXPECT_EQ(remembered, IDC_YACHT_MODE5);
+    EXPECT_EQ(view.texts[IDC_YACHT_SERIAL] + " " + view.texts[IDC_YACHT_ID] + " " + view.texts[IDC_YACHT_FILE],
+              "100234 GER12 Kiel08-GER12");
     EXPECT_EQ(wire(), "D\rF\rD\rF\rD\rF\r");
+    logger().loggedIn = false;  // a logger that wants its password is asked nothing more
+    dialog.clicked(view, IDC_YACHT_READ);
+    EXPECT_EQ(wire(), "D\rF\rD\rF\rD\rF\rD\r");
     EXPECT_EQ(message.text(), "");
 }
 
-TEST_F(YachtConfigTest, ReadingWithoutLoginStopsAfterTheIdentification) {
-    dialog.clicked(view, IDC_YACHT_READ);
-    EXPECT_EQ(wire(), "D\r");
-    ASSERT_EQ(shell.boxes.size(), 1u);
-    EXPECT_EQ(shell.boxes[0].caption, "Passwortfehler");
-    EXPECT_EQ(view.texts[IDC_YACHT_SERIAL], "");
-}
-
 TEST(ModeInReply, ReadsOneDigitTwoPlacesAfterTheFirstColonAndNothingOutsideTheReply) {
-    const std::pair<const char*, std::int32_t> cases[] = {{"Betriebsart: 3\r\n", 3}, {"a:b4:c 7", 4},
-                                                          {"Betriebsart:5", 0},      {"Betriebsart: ", 0},
-                                                          {"Betriebsart: x", 0},     {"", 0}};
-    for (const auto& [reply, mode] : cases) EXPECT_EQ(modeInReply(reply), mode) << reply;
+    for (auto [reply, mode] : {std::pair{"Betriebsart: 3\r\n", 3}, {"a:b4:c 7", 4}, {"Betriebsart:5", 0},
+                               {"Betriebsart: ", 0}, {"Betriebsart: x", 0}, {"", 0}})
+        EXPECT_EQ(modeInReply(reply), mode) << reply;
 }
 
-TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFile) {
-    logger().loggedIn = true;
+TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFileOrStopsWhereItMust) {
     view.type(dialog, IDC_YACHT_NAME, "Blue Star");
     view.type(dialog, IDC_YACHT_ID, "GER7");
     view.type(dialog, IDC_YACHT_SEALS, "2");
@@ -101,100 +75,78 @@ TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFile) {
     dialog.clicked(view, IDC_YACHT_MODE1);
     dialog.clicked(view, IDC_YACHT_TRANSFER);
     EXPECT_EQ(wire(), "F0\rD0\rGER7\r" "F1\rD0\rGER7\r");
-    EXPECT_EQ(logger().operatingMode, 1);
-    EXPECT_EQ(logger().yachtId, "GER7");
+    EXPECT_EQ(std::to_string(logger().operatingMode) + logger().yachtId, "1GER7");
     EXPECT_EQ(view.texts[IDC_YACHT_INFO], "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert");
-    EXPECT_EQ(dir.read("Kiel08-GER7.ysd"),
-              "$Dateikennung                           Yachtdaten\r\n"
-              "$Yachtname                              Blue Star\r\n"
-              "$Yacht-ID                               GER7\r\n"
-              "$Betriebsart                            1\r\n"
-              "$Siegel-Anzahl                          2\r\n");
+    EXPECT_EQ(dir.read("Kiel08-GER7.ysd"), "$Dateikennung                           Yachtdaten\r\n"
+                                           "$Yachtname                              Blue Star\r\n"
+                                           "$Yacht-ID                               GER7\r\n"
+                                           "$Betriebsart                            1\r\n"
+                                           "$Siegel-Anzahl                          2\r\n");
     EXPECT_EQ(message.text(), "");
-    EXPECT_LT(clock.nowMs(), 40000);  // three drains and the waits, twice
-}
-
-TEST_F(YachtConfigTest, TransferStopsWithoutYachtIdWithoutLoginAndWithoutAWritableFile) {
-    logger().loggedIn = true;
-    yacht.yachtId = " ";
-    dialog.clicked(view, IDC_YACHT_MODE3);
-    dialog.clicked(view, IDC_YACHT_TRANSFER);
-    EXPECT_EQ(view.texts[IDC_YACHT_INFO], std::string(kModeChangedText) + kNoYachtIdText);
-    yacht.yachtId = "GER7";
-    yacht.masterFileName = "nested\\Kiel08-GER7.ysd";
+    yacht.masterFileName = "nested\\Kiel08-GER7.ysd";  // the file cannot be written
     dialog.clicked(view, IDC_YACHT_TRANSFER);
     EXPECT_EQ(view.texts[IDC_YACHT_INFO], std::string(kModeChangedText) + kYachtIdChangedText);
+    yacht.yachtId = " ";
+    dialog.clicked(view, IDC_YACHT_TRANSFER);
+    EXPECT_EQ(view.texts[IDC_YACHT_INFO], std::string(kModeChangedText) + kNoYachtIdText);
     logger().loggedIn = false;
     view.texts[IDC_YACHT_INFO] = "";
     dialog.clicked(view, IDC_YACHT_TRANSFER);
-    EXPECT_EQ(wire(), "F3\r" "F3\rD0\rGER7\r" "F3\r");
+    EXPECT_EQ(wire().substr(22), "F1\rD0\rGER7\r" "F1\r" "F1\r");
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text,
               "Passwortfehler|Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.");
     EXPECT_EQ(view.texts[IDC_YACHT_INFO], "");
-    EXPECT_EQ(dir.fileCount(), 0u);
+    EXPECT_EQ(dir.fileCount(), 1u);
 }
 
 TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
-    struct Case {
-        sim::Fault fault;
-        std::size_t sendLimit;
-        std::string wire;
-    } cases[] = {
-        {sim::Fault::WrongCommand, 0, "F4\rD0\rT\r"},  // the mode is not changed, D0 is refused
-        {sim::Fault::None, 3 + 28 + 3, "F4\rD0\rT\r"},  // silent after the mode's answer
-        {sim::Fault::Silent, 0, "FFFT\r"},              // no echo of the mode command
-    };
-    for (const Case& c : cases) {
+    const std::pair<sim::Fault, std::size_t> faults[] = {
+        {sim::Fault::WrongCommand, 0},  // the mode is not changed, D0 is refused
+        {sim::Fault::None, 3 + 28 + 3},  // silent after the mode's answer
+        {sim::Fault::Silent, 0}};        // no echo of the mode command
+    for (const auto& [fault, sendLimit] : faults) {
         LoggerRig r;
         r.logger().loggedIn = true;
-        r.behaviour().fault = c.fault;
-        r.behaviour().sendLimit = c.sendLimit;
+        r.behaviour().fault = fault;
+        r.behaviour().sendLimit = sendLimit;
         TempDir dir;
         YachtRecord yacht;
         yacht.yachtId = "GER7";
         yacht.operatingMode = 4;
         yacht.masterFileName = "Kiel08-GER7.ysd";
         const YachtTransferOutcome outcome = yachtTransfer(r.context, yacht, dir.programDir());
-        EXPECT_EQ(r.wire(), c.wire);
-        EXPECT_EQ(outcome.passwordOutput.value_or(""), kCommandFailedText) << c.wire;
-        EXPECT_FALSE(outcome.info) << c.wire;
+        EXPECT_EQ(r.wire(), fault == sim::Fault::Silent ? "FFFT\r" : "F4\rD0\rT\r");
+        EXPECT_EQ(outcome.passwordOutput.value_or(""), kCommandFailedText);
+        EXPECT_FALSE(outcome.info);
         EXPECT_EQ(dir.fileCount(), 0u);
-        EXPECT_NE(r.logger().yachtId, "GER7");
         EXPECT_LT(r.clock.nowMs(), 20000);
     }
 }
 
 TEST(YachtMasterLogin, ShowsTheVerdictInThePasswordOutput) {
-    struct Case {
-        std::string password;
-        sim::Fault fault;
-        std::string wire, output;
-    } cases[] = {
+    const std::tuple<std::string, sim::Fault, const char*, std::string> cases[] = {
         {"MASTER", sim::Fault::None, "X\rMASTER\r", "Passwort OK!"},
         {"WRONG", sim::Fault::None, "X\rWRONG\r", kYachtWrongPasswordText},
         {"MASTER", sim::Fault::WrongCommand, "X\rT\r", kCommandFailedText},
         {"MASTER", sim::Fault::Silent, "XXT\r", kCommandFailedText},
-    };
-    for (const Case& c : cases) {
+        {"", sim::Fault::None, "", ""}};
+    for (const auto& [password, fault, wire, output] : cases) {
         LoggerRig r;
-        r.behaviour().fault = c.fault;
+        r.behaviour().fault = fault;
         YachtRecord yacht;
         RegattaRecord regatta;
         int remembered = 0;
         YachtConfigDialog dialog(r.context, yacht, regatta, remembered, "");
         FakeView view;
-        view.type(dialog, IDC_YACHT_PASSWORD, c.password);
+        view.type(dialog, IDC_YACHT_PASSWORD, password);
         dialog.clicked(view, IDC_YACHT_LOGIN);
-        EXPECT_EQ(r.wire(), c.wire) << c.password;
-        EXPECT_EQ(view.texts[IDC_YACHT_PASSWORD_OUT], c.output) << c.password;
-        EXPECT_EQ(r.logger().loggedIn, c.output == "Passwort OK!") << c.password;
-        EXPECT_LE(r.clock.nowMs(), c.fault == sim::Fault::None ? 5000 : 8000) << c.password;
+        EXPECT_EQ(r.wire(), wire) << password;
+        EXPECT_EQ(view.texts[IDC_YACHT_PASSWORD_OUT], output) << password;
+        EXPECT_EQ(r.logger().loggedIn, output == "Passwort OK!") << password;
+        EXPECT_EQ(r.shown(), password.empty() ? Texts{"kein Paßwort eingegeben, Eingabe wiederholen!"} : Texts{});
+        EXPECT_LE(r.clock.nowMs(), fault == sim::Fault::None ? 5000 : 8000) << password;
     }
-    LoggerRig r;
-    EXPECT_EQ(yachtMasterLogin(r.context, ""), "");
-    EXPECT_EQ(r.wire(), "");
-    EXPECT_EQ(r.shown(), Texts{"kein Paßwort eingegeben, Eingabe wiederholen!"});
 }
 
 } // namespace

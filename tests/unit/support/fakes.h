@@ -1,15 +1,60 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/command_ids.h"
+#include "platform/dialog_logic.h"
+#include "platform/dialog_view.h"
 #include "platform/message_text.h"
 #include "platform/shell.h"
-#include "support/fake_view.h"
 
 namespace wg::test {
+
+// Time passes only when the code under test lets it pass (or a test says so).
+class VirtualClock final : public Clock {
+public:
+    std::int64_t nowMs() override { return now_; }
+    void pauseMs(std::int64_t ms) override { now_ += ms; }
+    void advance(std::int64_t ms) { now_ += ms; }
+
+private:
+    std::int64_t now_ = 0;
+};
+
+// A dialog window as a map of texts; records what the logic did to it and
+// plays the user's part.
+class FakeView final : public DialogView {
+public:
+    std::string fieldText(int id) override {
+        return texts[id].substr(0, texts[id].find_first_of("\r\n")).substr(0, 1024);
+    }
+    void setText(int id, const std::string& text) override { texts[id] = text; }
+    void checkRadio(int first, int last, int id) override {
+        for (int i = first; i <= last; ++i) checked[i] = i == id;
+    }
+    void enable(int id, bool enabled) override { disabled[id] = !enabled; }
+    void setVisible(bool visible) override { visibility.push_back(visible); }
+    void repaintNow() override { ++repaints; }
+    void close(int result) override { closes.push_back(result); }
+
+    // The user types into a field and moves on to the next control.
+    void type(DialogLogic& logic, int id, const std::string& text) {
+        texts[id] = text;
+        logic.fieldLeft(*this, id);
+    }
+    bool closed() const { return !closes.empty(); }
+    int result() const { return closes.empty() ? 0 : closes.back(); }
+
+    std::map<int, std::string> texts;
+    std::map<int, bool> checked, disabled;
+    std::vector<int> closes;
+    std::vector<bool> visibility;
+    int repaints = 0;
+};
 
 // The main window's services as a recorder with scripted answers. A dialog
 // runs with the next queued user action; without one the user closes it at
