@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "evaluation/event_log.h"
@@ -17,26 +18,22 @@ const std::filesystem::path kDir = std::filesystem::temp_directory_path() / "wg-
 
 std::string fileName(long lines) { return "bench-" + std::to_string(lines) + ".yrd"; }
 
-// A file as a readout writes it: header, `lines` event lines of all five
-// kinds spread over a day of racing, end line and finish block.
+// A file as a readout writes it: header, `lines` event lines of all kinds
+// spread over a day of racing from 08:00 on, end line and finish block.
 void writeFile(long lines) {
-    std::string text = "$Dateikennung                           Yachtdaten\r\n"
-                       "$Yacht-ID                               GER12\r\n";
     static const char* const heads[] = {"Generator Ein", "Generator Aus", "Getriebe Ein", "Getriebe Aus",
                                         "Stecker abgezogen", "Stecker angesteckt", "Start"};
+    std::string text = "$Dateikennung Yachtdaten\r\n";
     char line[96];
     for (long i = 0; i < lines; ++i) {
-        const long second = 8 * 3600 + (i * 86400 / 2 / lines) * 2;  // from 08:00 on, in order
+        const long second = 8 * 3600 + (i * 86400 / 2 / lines) * 2;
         std::snprintf(line, sizeof line, "$%s : 03.06.04 Do %02ld:%02ld:%02ld\r\n", heads[i % 7], second / 3600,
                       second / 60 % 60, second % 60);
         text += line;
     }
-    text += "$Ereigniss Ende\r\n$Zielzeit_Stunde 18\r\n$Zielzeit_Minute 0\r\n$Zielzeit_Sekunde 0\r\n"
-            "$Zielzeit_Tag 3\r\n$Zielzeit_Monat 6\r\n$Zielzeit_Jahr 4\r\n";
+    text += "$Ereigniss Ende\r\n$Zielzeit_Stunde 18\r\n$Zielzeit_Tag 3\r\n$Zielzeit_Monat 6\r\n$Zielzeit_Jahr 4\r\n";
     std::filesystem::create_directories(kDir);
-    std::FILE* f = std::fopen((kDir / fileName(lines)).c_str(), "wb");
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
+    std::ofstream(kDir / fileName(lines), std::ios::binary) << text;
 }
 
 void Evaluate(benchmark::State& state) {

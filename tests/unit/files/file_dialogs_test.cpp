@@ -2,7 +2,6 @@
 
 #include "files/file_save_dialog.h"
 #include "files/open_file.h"
-#include "files/regatta_display_dialog.h"
 #include "files/regatta_entry_dialog.h"
 #include "files/regatta_file.h"
 #include "resources/resource_ids.h"
@@ -94,21 +93,6 @@ TEST_F(FileSave, WriterFailureShowsItsMessageOnOkAndClosesSilentlyOnOverwrite) {
     EXPECT_EQ(designationIn("Sommer04.rsd"), "Sommer Cup");
 }
 
-TEST(OpenFile, TheFileTitleDecidesWhereThePathGoes) {
-    const std::tuple<const char*, bool, bool> cases[] = {
-        {"regatta.rsd", true, false}, {"REGATTA.RSD", true, false}, {"a.ysd", false, true}, {"A.YSD", false, true},
-        {"R-GER1.yrd", false, true},  {"R-GER1.YRD", false, true},  {"x.Rsd", false, false},
-        {"x.rsd.ysd", true, true},    {"Kiel.RSD-Kopie", true, false}};
-    for (const auto& [title, toRegatta, toYacht] : cases) {
-        RegattaRecord regatta;
-        YachtRecord yacht;
-        const std::string path = std::string("C:\\daten\\") + title;
-        routeChosenFile(true, path, title, regatta, yacht);
-        routeChosenFile(false, "x.rsd.ysd", "x.rsd.ysd", regatta, yacht);  // a cancelled choice changes nothing
-        EXPECT_EQ(regatta.path + "|" + yacht.masterFileName, (toRegatta ? path : "") + "|" + (toYacht ? path : ""));
-    }
-}
-
 TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     TempDir dir;
     RegattaRecord saved;
@@ -122,16 +106,20 @@ TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     regatta.regattaFileName = "bleibt";
     loadRegattaData(shell, regatta, yacht, clock);  // cancelled, no path: nothing is read
     EXPECT_EQ(regatta.regattaFileName, "bleibt");
-    shell.choices = {{true, dir.programPath("S.rsd"), "S.rsd"}, {false, "", ""},
-                     {true, dir.programPath("R-GER1.yrd"), "R-GER1.yrd"}};
+    // The file title decides where a path goes: ".rsd" or ".RSD" to the regatta, ".ysd" or ".yrd" to the yacht.
+    shell.choices = {{true, dir.programPath("S.rsd"), "S.RSD"}, {false, "", ""},
+                     {true, dir.programPath("R-GER1.yrd"), "R-GER1.yrd"}, {true, "x.Rsd", "x.Rsd"}};
     loadRegattaData(shell, regatta, yacht, clock);
     regatta.starters = 1;
     loadRegattaData(shell, regatta, yacht, clock);
     EXPECT_EQ(std::to_string(regatta.starters) + regatta.regattaFileName, "8S");
     loadYachtData(shell, regatta, yacht, clock);
     EXPECT_EQ(yacht.yachtName + "|" + yacht.yachtId + "|" + yacht.masterFileName, "Blue Star|GER1|R-GER1");
+    loadRegattaData(shell, regatta, yacht, clock);  // another kind changes nothing
+    EXPECT_EQ(regatta.path + "|" + yacht.masterFileName, dir.programPath("S.rsd") + "|R-GER1");
     EXPECT_EQ(shell.chosen, (Texts{"1 Regatta-Stammdaten, Datei öffnen", "1 Regatta-Stammdaten, Datei öffnen",
-                                   "1 Regatta-Stammdaten, Datei öffnen", "2 Yacht-Daten, Datei öffnen"}));
+                                   "1 Regatta-Stammdaten, Datei öffnen", "2 Yacht-Daten, Datei öffnen",
+                                   "1 Regatta-Stammdaten, Datei öffnen"}));
 }
 
 TEST(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
@@ -169,25 +157,6 @@ TEST(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
               std::string(kRegattaSavePrompt) + "|.rsd|R");
     EXPECT_EQ(shell.commandsRun, std::vector<int>{cmd::kFileSave});
     EXPECT_EQ(view.closes.size(), 5u);
-}
-
-TEST(RegattaDisplay, ShowsTheTextsExactlyAndOnlyOkCloses) {
-    RegattaRecord regatta;
-    regatta.designation = "Kieler Woche";
-    regatta.starters = 42;
-    regatta.start = {5, 9, 0, 3, 6, 4};
-    regatta.end = {30, 17, 0, 31, 12, 10};
-    RegattaDisplayDialog dialog(regatta);
-    FakeView view;
-    dialog.opened(view);
-    std::string texts;
-    for (int id : {IDC_START_TIME, IDC_START_DATE, IDC_END_TIME, IDC_END_DATE, IDC_STARTERS_SHOWN, IDC_DESIGNATION})
-        texts += view.texts[id] + " ";
-    EXPECT_EQ(texts, "09:05:00 03:06:4 17:30:00 31:12:10 :42 :Kieler Woche ");
-    dialog.cancelRequested(view);
-    dialog.clicked(view, button::kCancel);
-    dialog.clicked(view, button::kOk);
-    EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
 }
 
 } // namespace

@@ -85,23 +85,5 @@ TEST(EntryScanner, FileKindsDifferInTheirEndTheirIdentificationAndTheirLineEnds)
               kStatusNoEndMarker);
 }
 
-TEST(EntryScanner, TimeLimitCountsSkippedLines) {
-    // Each reading of this clock finds a further 10 s gone.
-    class StepClock final : public Clock {
-    public:
-        std::int64_t nowMs() override { return 10000 * std::int64_t(reads_++); }
-        void pauseMs(std::int64_t) override {}
-
-    private:
-        int reads_ = 0;
-    } clock;
-    std::string bytes;
-    while (bytes.size() < 20000) bytes += "/ a comment line of some length\n";
-    std::int32_t number = -1;
-    EXPECT_EQ(scanBytes(bytes + "$Zahl 1\n", reader::yachtMaster, {integerKey("Zahl", number)}, clock),
-              kStatusNoEndMarker);
-    EXPECT_EQ(number, -1);
-}
-
 } // namespace
 } // namespace wg::test

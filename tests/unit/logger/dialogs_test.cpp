@@ -99,19 +99,13 @@ TEST_F(ClockDialogTest, SendsTheClockOfTheOpeningWithTypedChangesOrThatOfTheClic
     }
     EXPECT_EQ(wire(), "E010307070509" "E010307140509" "E010307140609" "E010307150509");
     EXPECT_EQ(shown(), Texts(4, kClockSetText));
-}
-
-TEST_F(ClockDialogTest, RefusedValueClosesShowsItsMessageAndReopensWithThePcClock) {
+    // A refused value hides the dialog, which comes back showing the PC clock afresh.
     view.type(dialog, IDC_CLOCK_HOUR, "24");
-    EXPECT_TRUE(view.closed());
-    EXPECT_EQ(view.visibility, std::vector<bool>{false});
-    EXPECT_EQ(shown(), Texts{rangeMessage(FieldKind::Hour)});
+    EXPECT_EQ(view.visibility, std::vector<bool>(5, false));
     EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kLoggerClock});
     FakeView again;
     dialog.opened(again);
-    EXPECT_EQ(again.texts[IDC_CLOCK_HOUR], "14");
-    dialog.clicked(again, button::kCancel);
-    EXPECT_EQ(wire(), "");
+    EXPECT_EQ(again.texts[IDC_CLOCK_HOUR], "15");
 }
 
 struct RegattaTimeTest : LoggerTest {
@@ -142,15 +136,12 @@ TEST_F(RegattaTimeTest, StartGoesOutAsGAndEndAsHWithTwelveDigitsOrAsksForTheLogi
 }
 
 TEST_F(RegattaTimeTest, TypedValuesStayInTheRecordRefusedOnesReopenWithTheReplacement) {
-    RegattaTimeDialog start(context, regatta, fileSave, kStartTimeRole);
-    start.opened(view);
+    RegattaTimeDialog start(context, regatta, fileSave, kStartTimeRole), end(context, regatta, fileSave, kEndTimeRole);
     view.type(start, IDC_RTIME_MINUTE, "45");
     view.type(start, IDC_RTIME_HOUR, "");
     view.type(start, IDC_RTIME_DAY, "32");
-    EXPECT_TRUE(view.closed());
-    EXPECT_EQ(shown(), Texts{rangeMessage(FieldKind::Day)});
-    RegattaTimeDialog end(context, regatta, fileSave, kEndTimeRole);
     view.type(end, IDC_RTIME_YEAR, "2008");
+    EXPECT_EQ(shown(), (Texts{rangeMessage(FieldKind::Day), rangeMessage(FieldKind::Year)}));
     EXPECT_EQ(shell.commandsPosted, (std::vector<int>{cmd::kStartTime, cmd::kEndTime}));
     EXPECT_EQ(regatta.start.minute + 100 * regatta.start.hour + 10000 * regatta.start.day, 10945);
     EXPECT_EQ(regatta.end.year, 3);
@@ -190,8 +181,7 @@ TEST_F(LoggerTest, PasswordDialogTakesEightCharactersRefusesNineAndLogsInOnOk) {
     dialog.clicked(view, button::kOk);
     EXPECT_EQ(wire(), "X\nMASTER\r");
     EXPECT_TRUE(logger().loggedIn);
-    std::string user;
-    LoggerPasswordDialog userDialog(context, PasswordKind::User, user);
+    LoggerPasswordDialog userDialog(context, PasswordKind::User, password);
     EXPECT_EQ(userDialog.prompt() + std::to_string(userDialog.reopenCommand()), "ERLG User-Paßwort eingeben1020");
 }
 

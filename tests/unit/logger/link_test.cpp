@@ -73,17 +73,6 @@ TEST_F(LinkTest, CollectionsEndAsTheirLimitsSay) {
     EXPECT_EQ(clock.nowMs(), 8050);
 }
 
-TEST_F(LinkTest, DrainEndsOnceAHundredCharactersCameFromAChattyLogger) {
-    behaviour().paced = true;
-    open();
-    link.write("I\r");  // the event memory, 300 bytes and more at line rate
-    drain(link, clock, &message);
-    EXPECT_GE(message.size(), 100u);
-    EXPECT_LT(message.size(), 110u);
-    EXPECT_LT(clock.nowMs(), 2000);
-    EXPECT_EQ(link.reply(), "");
-}
-
 // Every character but the last goes out and must come back alone.
 TEST(EchoedTransmission, SendsAllButTheLastCharacterEachUntilItsEchoComes) {
     struct Case {
