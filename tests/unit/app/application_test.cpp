@@ -228,6 +228,7 @@ TEST(ShellDialogs, MessageDialogShowsTheMessageTextOfAtMost1023CharactersAndOnly
     EXPECT_EQ(view.texts[1233], std::string(1023, 'x'));
     dialog.cancelRequested(view);
     dialog.clicked(view, button::kCancel);
+    EXPECT_FALSE(view.closed());
     dialog.clicked(view, button::kOk);
     EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
 }
