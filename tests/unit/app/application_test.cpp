@@ -95,17 +95,12 @@ TEST(ProgramLogin, PasswordChangesOnlyOnTwoEqualStorableEntries) {
 
 TEST(Commands, EachOpensItsDialogThoseThatChangeDataOnlyBehindTheLogin) {
     const std::tuple<int, bool, const char*> cases[] = {
-        {cmd::kStartTime, true, "IDD_StartZeitEingabe"},
-        {cmd::kEndTime, true, "IDD_ZielZeitEingabe"},
-        {cmd::kLoggerClock, true, "IDD_AktZeitEingabe"},
-        {cmd::kEnterRegattaData, true, "IDD_StammDaten"},
+        {cmd::kStartTime, true, "IDD_StartZeitEingabe"},   {cmd::kEndTime, true, "IDD_ZielZeitEingabe"},
+        {cmd::kLoggerClock, true, "IDD_AktZeitEingabe"},    {cmd::kEnterRegattaData, true, "IDD_StammDaten"},
         {cmd::kMasterPassword, true, "IDD_MasterPassWortEingabe"},
-        {cmd::kShowRegattaData, false, "IDD_AnzeigeParameter"},
-        {cmd::kScreenConfiguration, false, "IDD_KonfigScreen"},
-        {cmd::kTimeZone, false, "IDD_UhrKonfig"},
-        {cmd::kShowEvaluation, false, "IDD_Berechnen"},
-        {cmd::kShowMessage, false, "IDD_MeldungsDialog1"},
-        {cmd::kFileSave, false, "IDD_DateiSpeichern"},
+        {cmd::kShowRegattaData, false, "IDD_AnzeigeParameter"}, {cmd::kScreenConfiguration, false, "IDD_KonfigScreen"},
+        {cmd::kTimeZone, false, "IDD_UhrKonfig"},           {cmd::kShowEvaluation, false, "IDD_Berechnen"},
+        {cmd::kShowMessage, false, "IDD_MeldungsDialog1"},  {cmd::kFileSave, false, "IDD_DateiSpeichern"},
         {1004, false, nullptr}, {1010, false, nullptr}, {1013, false, nullptr}, {1022, false, nullptr}};
     for (const auto& [command, gated, dialog] : cases) {
         Program closed;  // a login is cancelled

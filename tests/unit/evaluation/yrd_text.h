@@ -6,14 +6,12 @@ namespace wg::test {
 
 // Pieces of a yacht regatta data file as the readout and the finish-time
 // save write them.
-inline std::string yrdHeader() {
-    return "$Dateikennung                           Yachtdaten\r\n"
-           "$Yachtname                              Blue Star\r\n"
-           "$Yacht-ID                               GER12\r\n"
-           "$ERLG-Seriennummer                      4711\r\n"
-           "$Betriebsart                            3\r\n"
-           "$Siegel-Anzahl                          2\r\n";
-}
+inline const std::string kYrdHeader = "$Dateikennung                           Yachtdaten\r\n"
+                                      "$Yachtname                              Blue Star\r\n"
+                                      "$Yacht-ID                               GER12\r\n"
+                                      "$ERLG-Seriennummer                      4711\r\n"
+                                      "$Betriebsart                            3\r\n"
+                                      "$Siegel-Anzahl                          2\r\n";
 
 // One logger line: ev("Generator Ein", "09:50:00") is "$Generator Ein : 03.06.04 Do 09:50:00".
 inline std::string ev(const std::string& head, const std::string& time, const std::string& date = "03.06.04") {
@@ -35,7 +33,7 @@ inline std::string finishBlock(int hour, int minute, int second, int day, int mo
 // A whole file: header, event block, end line, finish at 14:00:00 on 3.6.04.
 inline std::string yrdFile(const std::vector<std::string>& events,
                            const std::string& finish = finishBlock(14, 0, 0, 3, 6, 4)) {
-    std::string file = yrdHeader() + "$ERLG Ereignisspeicher Auslesen\r\n";
+    std::string file = kYrdHeader + "$ERLG Ereignisspeicher Auslesen\r\n";
     for (const std::string& e : events) file += e;
     return file + "$Ereigniss Ende\r\n" + finish;
 }

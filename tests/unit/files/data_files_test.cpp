@@ -69,22 +69,19 @@ TEST(FileNames, EveryWriterRefusesUnsafeNamesAndAFailedWriteLeavesTheOldFile) {
         yacht.masterFileName = yacht.regattaFileName = name;
         EXPECT_EQ(writeRegattaData(RegattaRecord(), name, data), kStatusCannotWrite) << name;
         EXPECT_EQ(writeYachtMasterData(yacht, data), kStatusCannotWrite) << name;
-        EXPECT_EQ(writeYachtRegattaFile(yacht, data, endLine()), kStatusCannotWrite) << name;
         EXPECT_EQ(appendFinishTime(yacht, data), kStatusCannotWrite) << name;
     }
     EXPECT_EQ(dir.fileCount(), 0u);
     YachtRecord yacht;
     yacht.masterFileName = "S.ysd";
-    yacht.regattaFileName = "S.yrd";
-    for (const char* name : {"S.rsd", "S.ysd", "S.yrd", "Wakeguard.ini"}) {
+    for (const char* name : {"S.rsd", "S.ysd", "Wakeguard.ini"}) {
         dir.write(name, "alt");
         dir.makeDirectory(name + std::string(".wg-new"));  // the new file cannot be written beside the old one
     }
     EXPECT_EQ(writeRegattaData(RegattaRecord(), "S.rsd", dir.programDir()), kStatusCannotWrite);
     EXPECT_EQ(writeYachtMasterData(yacht, dir.programDir()), kStatusCannotWrite);
-    EXPECT_EQ(writeYachtRegattaFile(yacht, dir.programDir(), endLine()), kStatusCannotWrite);
     EXPECT_EQ(writeSettings(dir.programDir(), Settings{}), kStatusCannotWrite);
-    for (const char* name : {"S.rsd", "S.ysd", "S.yrd", "Wakeguard.ini"}) EXPECT_EQ(dir.read(name), "alt") << name;
+    for (const char* name : {"S.rsd", "S.ysd", "Wakeguard.ini"}) EXPECT_EQ(dir.read(name), "alt") << name;
 }
 
 RegattaRecord regattaOf(std::string designation, std::int32_t starters, TimeOfRegatta start = {},
@@ -204,34 +201,23 @@ std::string shown(const YachtRecord& y) {
            std::to_string(y.sealCount);
 }
 
-TEST(YachtFiles, MasterDataAndRegattaDataWrittenByteForByte) {
+TEST(YachtFiles, MasterDataWrittenByteForByteAndFinishBlocksAppended) {
     TempDir dir;
     dir.write("S.ysd", std::string(4000, 'x'));
     YachtRecord y = yachtOf("S.ysd", "Blue Star", "GER12", "4711", 3, 2);
     ASSERT_EQ(writeYachtMasterData(y, dir.programDir()), kStatusOk);
     EXPECT_EQ(dir.read("S.ysd"), kBlueStarHeader);
-    y.regattaFileName = "S.yrd";
-    ASSERT_EQ(writeYachtRegattaFile(y, dir.programDir(), eventLine("alt") + endLine()), kStatusOk);
-    ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
-    // A second readout replaces the file, finish block and all.
-    const std::string events = eventLine("Start : 01.06.04 um 09:00:00") + eventLine("Gen\rerator\r Ein") +
-                               eventLine("\r") + endLine();
-    ASSERT_EQ(writeYachtRegattaFile(y, dir.programDir(), events), kStatusOk);
+    y.regattaFileName = "S.yrd";  // appending creates a missing file
     y.finish = FinishTime{14, 5, 9, 3, 6, 4};
     ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
-    EXPECT_EQ(dir.read("S.yrd"), kBlueStarHeader +
-                                     "$Start : 01.06.04 um 09:00:00\r\n$Generator Ein\r\n$\r\n$Ereigniss Ende\r\n"
-                                     "$Zielzeit_Stunde                        14\r\n"
-                                     "$Zielzeit_Minute                        5\r\n"
-                                     "$Zielzeit_Sekunde                       9\r\n"
-                                     "$Zielzeit_Tag                           3\r\n"
-                                     "$Zielzeit_Monat                         6\r\n"
-                                     "$Zielzeit_Jahr                          4\r\n");
-    for (const char* line : {"Ereigniss Ende", "Ereignisspeicher leer"}) EXPECT_TRUE(endsEventBlock(line));
-    for (const char* line : {"Ereignis", " Ereigniss", ""}) EXPECT_FALSE(endsEventBlock(line));
-    y.regattaFileName = "Neu.yrd";  // appending creates a missing file
     ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
-    EXPECT_EQ(dir.read("Neu.yrd").substr(0, 17), "$Zielzeit_Stunde ");
+    const std::string block = "$Zielzeit_Stunde                        14\r\n"
+                              "$Zielzeit_Minute                        5\r\n"
+                              "$Zielzeit_Sekunde                       9\r\n"
+                              "$Zielzeit_Tag                           3\r\n"
+                              "$Zielzeit_Monat                         6\r\n"
+                              "$Zielzeit_Jahr                          4\r\n";
+    EXPECT_EQ(dir.read("S.yrd"), block + block);
 }
 
 TEST(YachtFiles, MasterDataReaderTakesANameInTheDirectoryOrAPathAndLeavesTheBaseName) {

@@ -78,11 +78,6 @@ TEST(EntryScanner, FileKindsDifferInTheirEndTheirIdentificationAndTheirLineEnds)
         EXPECT_EQ(sample.values(), c.values) << c.bytes;
         EXPECT_EQ(clock.nowMs(), c.ms) << c.bytes;
     }
-    Sample sample;
-    VirtualClock clock;
-    EXPECT_EQ(scanFile("no\\such\\file.rsd", reader::regatta, sample.keys(), clock), kStatusCannotOpen);
-    EXPECT_EQ(scanFile("no\\such\\file.yrd", reader::yachtRegattaEvaluation, sample.keys(), clock),
-              kStatusNoEndMarker);
 }
 
 } // namespace

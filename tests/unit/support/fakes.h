@@ -75,33 +75,23 @@ public:
     void postCommand(int id) override { commandsPosted.push_back(id); }
     BoxAnswer messageBox(const BoxRequest& request) override {
         boxes.push_back(request);
-        if (boxAnswers.empty()) return BoxAnswer::No;
-        const BoxAnswer answer = boxAnswers.front();
-        boxAnswers.pop_front();
-        return answer;
+        return next(boxAnswers, BoxAnswer::No);
     }
     int runDialog(DialogLogic& logic) override {
         dialogsRun.push_back(logic.templateName());
         FakeView view;
         logic.opened(view);
-        if (user.empty()) {
-            logic.cancelRequested(view);
-        } else {
-            const UserAction action = user.front();
-            user.pop_front();
-            action(logic, view);
-        }
+        next(user, UserAction([](DialogLogic& l, FakeView& v) { l.cancelRequested(v); }))(logic, view);
         return view.result();
     }
     bool chooseFile(int kind, const std::string& title, std::string& path, std::string& fileTitle) override {
         chosen.push_back(std::to_string(kind) + " " + title);
-        if (choices.empty()) return false;
-        const Choice choice = choices.front();
-        choices.pop_front();
-        if (!choice.confirmed) return false;
-        path = choice.path;
-        fileTitle = choice.fileTitle;
-        return true;
+        const Choice choice = next(choices, Choice{false, "", ""});
+        if (choice.confirmed) {
+            path = choice.path;
+            fileTitle = choice.fileTitle;
+        }
+        return choice.confirmed;
     }
     bool startProcess(const std::string& commandLine) override {
         processes.push_back(commandLine);
@@ -124,6 +114,15 @@ public:
     int endRequests = 0;
     PcTime utc{2026, 12, 0, 6, 20, 15, 3, 0};
     PcTime local{2026, 12, 0, 6, 21, 15, 3, 0};
+
+private:
+    template <class T>
+    static T next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        const T front = queue.front();
+        queue.pop_front();
+        return front;
+    }
 };
 
 } // namespace wg::test

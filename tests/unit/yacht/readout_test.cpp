@@ -9,14 +9,10 @@ namespace {
 
 TEST(CoarseMinutes, TheNumberTwoCharactersAfterTheLastColonLessTheLastFourOfItsPiece) {
     const std::pair<std::string, std::int32_t> cases[] = {
-        {"\nEreignisdauer bis Regatta-Ende: 123 min\r\n", 123},
-        {"Dauer: 7 min\r\n", 7},
+        {"\nEreignisdauer bis Regatta-Ende: 123 min\r\n", 123}, {"Dauer: 7 min\r\n", 7}, {"a: 1 b: 42 min\r\n", 42},
         {"Dauer: 12345 min\r\n", 12345},  // the piece is cut at 9 characters
         {"Dauer: 1234567890", 12345},     // ... and loses its last four
-        {"a: 1 b: 42 min\r\n", 42},
-        {"no colon 123 min\r\n", 0},
-        {"Dauer: 12\n", 0},  // a piece of four characters
-        {"Dauer:", 0},
+        {"no colon 123 min\r\n", 0}, {"Dauer: 12\n", 0} /* a piece of four characters */, {"Dauer:", 0},
         {std::string(250, 'x') + ": 98765 min\r\n", 0},  // only the first 256 characters count
         {std::string(240, 'x') + ": 98765 min\r\n", 98765},
     };
