@@ -97,7 +97,7 @@ RegattaRecord regattaOf(std::string designation, std::int32_t starters, TimeOfRe
 std::string shown(const RegattaRecord& r) {
     std::string text = r.designation + "|" + std::to_string(r.starters);
     for (const TimeOfRegatta& t : {r.start, r.end})
-        for (std::int32_t v : {t.minute, t.hour, t.day, t.month, t.year}) text += " " + std::to_string(v);
+        for (std::int32_t v : {t.minute, t.hour, t.day, t.month, t.year}) text.append(" ").append(std::to_string(v));
     return text;
 }
 
