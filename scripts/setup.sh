@@ -2,8 +2,8 @@
 # Installs what building and testing Wakeguard needs on Debian 12. Quick when
 # everything is already there.
 set -euo pipefail
-packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-          mingw-w64 wine64 xvfb fonts-wine imagemagick zip unzip python3)
+packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev libssl-dev clang libclang-rt-14-dev
+          mingw-w64 wine64 xvfb fonts-wine imagemagick zip unzip python3 chromium)
 missing=()
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

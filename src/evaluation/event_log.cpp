@@ -55,8 +55,9 @@ void splitInto(std::string_view text, char separator, std::int32_t* const* targe
 
 class Pass {
 public:
-    Pass(int number, Shell& shell, YachtRecord& yacht, const RegattaRecord& regatta)
-        : number_(number), shell_(shell), yacht_(yacht), regatta_(regatta) {}
+    Pass(int number, Shell& shell, YachtRecord& yacht, const RegattaRecord& regatta,
+         EvaluationObserver* observer = nullptr)
+        : number_(number), shell_(shell), yacht_(yacht), regatta_(regatta), observer_(observer) {}
 
     Status run(const std::string& bytes, Clock& clock) {
         FinishTime& f = yacht_.finish;
@@ -98,7 +99,7 @@ private:
         yacht_.evaluation.timeText = line.time.substr(0, kEventTokenLimit);
         if (number_ == 2) {
             splitDateAndTime(yacht_, line.kind);
-            if (applyEventRule(yacht_, line.kind) == kEventRuleNotice && line.kind == kEventReset)
+            if (applyEventRule(yacht_, line.kind, observer_, key) == kEventRuleNotice && line.kind == kEventReset)
                 shell_.messageBox(BoxRequest{kResetCaption, kResetText, BoxIcon::Error, BoxButtons::Ok,
                                              true, true});
         }
@@ -109,6 +110,7 @@ private:
     Shell& shell_;
     YachtRecord& yacht_;
     const RegattaRecord& regatta_;
+    EvaluationObserver* observer_;
 };
 
 } // namespace
@@ -134,16 +136,23 @@ void splitDateAndTime(YachtRecord& yacht, EventKind kind) {
     splitInto(yacht.evaluation.timeText, ':', time, 3);
 }
 
-std::uint8_t applyEventRule(YachtRecord& yacht, EventKind kind) {
+std::uint8_t applyEventRule(YachtRecord& yacht, EventKind kind, EvaluationObserver* observer,
+                            std::string_view key) {
     YachtEvaluation& e = yacht.evaluation;
     const double t = secondCount(e.components[kind]);
     e.lineSeconds[kind] = t;
     const double S = e.regattaStart;
     const double F = e.finish;
+    const auto judged = [&](EventEffect effect, double from = 0, double to = 0) {
+        if (observer) observer->judged(EventJudgement{key, kind, e.components[kind], t, effect, from, to});
+    };
 
     switch (kind) {
     case kEventReset:
-        if (t <= S) return 0;
+        if (t <= S) {
+            judged(EventEffect::ResetBeforeStart);
+            return 0;
+        }
         // All time from the start to the reset counts as engine time. An
         // interval still open goes on from the reset, so no second of it is
         // counted twice.
@@ -151,27 +160,43 @@ std::uint8_t applyEventRule(YachtRecord& yacht, EventKind kind) {
         e.eventCount = 1;
         e.powerOnCount = 0;
         if (e.onPending) takePendingOn(e, t);
+        judged(EventEffect::ResetTotal, S, t);
         return kEventRuleNotice;
     case kEventStart:
-        if (t < S || t > F) return 0;
+        if (t < S || t > F) {
+            judged(EventEffect::PowerOnOutside);
+            return 0;
+        }
         ++e.powerOnCount;
+        judged(EventEffect::PowerOnCounted);
         return kEventRuleNotice;
     case kEventOn:
         // While an interval is open a further on signal (another source)
         // leaves its beginning where it was.
-        if (!e.onPending) takePendingOn(e, t);
+        if (e.onPending) {
+            judged(EventEffect::OnWhileRunning);
+        } else {
+            takePendingOn(e, t);
+            judged(e.onPending ? EventEffect::OnKept : EventEffect::OnOutsideWindow);
+        }
         return 0;
     case kEventOff:
         if (t < S) {
             dropPendingOn(e);
+            judged(EventEffect::OffBeforeStart);
         } else if (t <= F) {
-            e.engineTotalSeconds += t - (e.onPending ? e.pendingOn : S);
+            const double from = e.onPending ? e.pendingOn : S;
+            e.engineTotalSeconds += t - from;
             ++e.eventCount;
+            judged(e.onPending ? EventEffect::OffCounted : EventEffect::OffCountedFromStart, from, t);
             dropPendingOn(e);
         } else if (e.onPending) {
             e.engineTotalSeconds += F - e.pendingOn;
             ++e.eventCount;
+            judged(EventEffect::OffCutAtFinish, e.pendingOn, F);
             dropPendingOn(e);
+        } else {
+            judged(EventEffect::OffAfterFinish);
         }
         return 0;
     case kEventKindCount:
@@ -181,12 +206,12 @@ std::uint8_t applyEventRule(YachtRecord& yacht, EventKind kind) {
 }
 
 EvaluationCodes evaluateBytes(Shell& shell, YachtRecord& yacht, const RegattaRecord& regatta,
-                              const std::string* bytes, Clock& clock) {
+                              const std::string* bytes, Clock& clock, EvaluationObserver* observer) {
     clearEvaluationState(yacht.evaluation);
     EvaluationCodes codes;
     if (bytes) {
         codes.firstPass = Pass(1, shell, yacht, regatta).run(*bytes, clock);
-        codes.secondPass = Pass(2, shell, yacht, regatta).run(*bytes, clock);
+        codes.secondPass = Pass(2, shell, yacht, regatta, observer).run(*bytes, clock);
     }
     yacht.evaluation.durationText = durationText(yacht.evaluation.engineTotalSeconds);
     return codes;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "evaluation/evaluation_observer.h"
 #include "files/regatta_record.h"
 #include "files/status.h"
 #include "files/yacht_record.h"
@@ -24,7 +25,9 @@ void splitDateAndTime(YachtRecord& yacht, EventKind kind);
 // Applies the line of `kind` whose components are in the record to the
 // engine total, the event count, the power-on count and the pending on-time.
 // 0, or kEventRuleNotice for a Reset after the start or a Start inside.
-std::uint8_t applyEventRule(YachtRecord& yacht, EventKind kind);
+// `observer`, when given, is told what the line did; `key` names its event.
+std::uint8_t applyEventRule(YachtRecord& yacht, EventKind kind, EvaluationObserver* observer = nullptr,
+                            std::string_view key = {});
 
 // Codes of the two passes: 0 ("#" met), 'n' (end of file, time limit or
 // file not readable), 'p' (not a yacht file) or 'f' (bad character).
@@ -43,8 +46,8 @@ EvaluationCodes evaluate(Shell& shell, YachtRecord& yacht, const RegattaRecord& 
                          const std::string& directory, Clock& clock);
 
 // The same over the file's bytes already in memory; nullptr stands for a
-// file that cannot be opened.
+// file that cannot be opened. `observer` hears how pass 2 judged each line.
 EvaluationCodes evaluateBytes(Shell& shell, YachtRecord& yacht, const RegattaRecord& regatta,
-                              const std::string* bytes, Clock& clock);
+                              const std::string* bytes, Clock& clock, EvaluationObserver* observer = nullptr);
 
 } // namespace wg

@@ -2,6 +2,7 @@
 
 #include "evaluation/event_log.h"
 #include "files/file_names.h"
+#include "files/fingerprint.h"
 #include "files/text.h"
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
@@ -120,7 +121,13 @@ void ReadoutDialog::saveFinishTime(DialogView& view) {
         errorBox("Bedienungsfehler", "Datenspeicherung nicht möglich,\nZuerst ERLG auslesen!");
         return;
     }
+    // Only a fingerprint that vouched for the file before is renewed: one
+    // edited since its readout, or read out before fingerprints were
+    // written, must not come out looking untouched.
+    const bool vouched = checkFingerprint(dataDirectory_, yacht_.regattaFileName) == FingerprintCheck::Matches;
     if (appendFinishTime(yacht_, dataDirectory_) != kStatusOk) return;
+    if (vouched && writeFingerprint(dataDirectory_, yacht_.regattaFileName) != kStatusOk)
+        report(logger_, fingerprintFailureText(yacht_.regattaFileName));
     view.setText(IDC_EV_STATUS,
                  format("Zieldurchgangszeit in Datei %s gespeichert.", yacht_.regattaFileName.c_str()));
     run_.finishSaved = true;

@@ -4,6 +4,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <dirent.h>
+#include <sys/stat.h>
 #endif
 
 namespace wg {
@@ -65,6 +68,38 @@ bool fileExists(const std::string& programPath) {
     if (!f) return false;
     std::fclose(f);
     return true;
+}
+
+bool listDirectory(const std::string& programDir, std::vector<DirectoryEntry>& entries) {
+    entries.clear();
+    const std::string dir = programDir.empty() ? "." : programDir;
+#ifdef _WIN32
+    const bool separated = dir.back() == '\\' || dir.back() == '/';
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((dir + (separated ? "*" : "\\*")).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        const bool isFile = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+        entries.push_back({name, (std::uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow, isFile});
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return true;
+#else
+    const std::string native = nativePath(dir);
+    DIR* d = opendir(native.c_str());
+    if (!d) return false;
+    while (const dirent* e = readdir(d)) {
+        const std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        struct stat st {};
+        const bool known = stat((native + "/" + name).c_str(), &st) == 0;
+        entries.push_back({name, known ? std::uint64_t(st.st_size) : 0, known && S_ISREG(st.st_mode)});
+    }
+    closedir(d);
+    return true;
+#endif
 }
 
 } // namespace wg

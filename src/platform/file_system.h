@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace wg {
 
@@ -21,5 +22,17 @@ bool replaceFile(const std::string& programPath, const std::string& bytes);
 bool appendToFile(const std::string& programPath, const std::string& bytes);
 
 bool fileExists(const std::string& programPath);
+
+// One entry of a directory: a plain file with its size, or something else.
+struct DirectoryEntry {
+    std::string name;
+    std::uint64_t size = 0;
+    bool isFile = false;
+};
+
+// The entries of a directory ("..\Daten\" or "..\Daten"; "" is the working
+// directory), without "." and "..", in no particular order. False when the
+// directory does not exist or cannot be read.
+bool listDirectory(const std::string& programDir, std::vector<DirectoryEntry>& entries);
 
 } // namespace wg

@@ -1,6 +1,7 @@
 #include "yacht/readout.h"
 
 #include "files/file_names.h"
+#include "files/fingerprint.h"
 #include "files/yacht_header.h"
 #include "logger/collection.h"
 #include "logger/echo.h"
@@ -95,7 +96,13 @@ Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::stri
     link.close();
 
     if (ended) {
-        if (file.commit()) return kReadoutDone;
+        if (file.commit()) {
+            // The readout stands even without its fingerprint; the user is
+            // told, and no older sidecar is left to contradict the new file.
+            if (writeFingerprint(directory, yacht.regattaFileName) != kStatusOk)
+                report(context, fingerprintFailureText(yacht.regattaFileName));
+            return kReadoutDone;
+        }
         // Full disk, or the old file held by another program: say so rather
         // than end without a word after a long readout.
         report(context, "Die ausgelesenen Daten konnten nicht in der Datei " + yacht.regattaFileName +

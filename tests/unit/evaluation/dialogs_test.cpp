@@ -1,6 +1,8 @@
 #include "evaluation/evaluation_dialog.h"
 #include "evaluation/readout_dialog.h"
 #include "evaluation/yrd_text.h"
+#include "files/fingerprint.h"
+#include "platform/file_system.h"
 #include "files/yacht_header.h"
 #include "logger/date_time_check.h"
 #include "resources/resource_ids.h"
@@ -130,6 +132,22 @@ TEST_F(ReadoutDialogTest, BrokenReadoutLeavesTheFlagAndTheEarlierFile) {
     run = EvaluationRun{true, false, ""};  // an earlier yacht's readout of this run lets the save go
     dialog.clicked(view, IDC_EV_SAVE);
     EXPECT_TRUE(run.finishSaved);
+}
+
+TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
+    // After the readout the file is left as it is, edited, or loses its fingerprint.
+    const std::tuple<const char*, const char*, FingerprintCheck> cases[] = {
+        {nullptr, nullptr, FingerprintCheck::Matches},
+        {"S-GER12.yrd", "bearbeitet\r\n", FingerprintCheck::Changed},
+        {"S-GER12.yrd.sha256", nullptr, FingerprintCheck::Missing}};
+    for (const auto& [file, bytes, afterSave] : cases) {
+        dialog.clicked(view, IDC_EV_READ);
+        if (file && bytes) dir.write(file, bytes);
+        if (file && !bytes) std::filesystem::remove(nativePath(dir.programPath(file)));
+        typeFinish({"17", "0", "0", "14", "6", "8"});
+        dialog.clicked(view, IDC_EV_SAVE);
+        EXPECT_EQ(checkFingerprint(dir.programDir(), "S-GER12.yrd"), afterSave) << (file ? file : "-");
+    }
 }
 
 TEST_F(ReadoutDialogTest, FinishFieldsReopenTheDialogOnARefusal) {

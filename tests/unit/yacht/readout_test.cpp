@@ -1,3 +1,4 @@
+#include "files/fingerprint.h"
 #include "files/yacht_header.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
@@ -65,9 +66,15 @@ TEST_F(ReadoutTest, StoresEveryLoggerLineBehindADollarUpToTheEreignissLine) {
         logger().events = events;
         ASSERT_EQ(run(), kReadoutDone) << block;
         EXPECT_EQ(file(), header + block);
+        EXPECT_EQ(checkFingerprint(dir.programDir(), "Sommer04-GER12.yrd"), FingerprintCheck::Matches);
     }
-    EXPECT_EQ(dir.fileCount(), 1u);
+    EXPECT_EQ(dir.fileCount(), 2u);  // the file and its fingerprint
     EXPECT_EQ(shown(), Texts{});
+    // A fingerprint that cannot be written is reported; the readout stands and no older one is left.
+    dir.makeDirectory("Sommer04-GER12.yrd.sha256.wg-new");
+    ASSERT_EQ(run(), kReadoutDone);
+    EXPECT_EQ(shown(), Texts{fingerprintFailureText("Sommer04-GER12.yrd")});
+    EXPECT_FALSE(dir.exists("Sommer04-GER12.yrd.sha256"));
 }
 
 TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothing) {

@@ -1,0 +1,79 @@
+#include "overview/command_line.h"
+
+#include "overview/output_text.h"
+
+namespace wg {
+namespace {
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A folder always ends in "\", so a name appended to it gives a path whose
+// base name the program's rules find.
+std::string asFolder(std::string dir) {
+    if (dir.empty()) return dir;
+    if (isSeparator(dir.back())) dir.back() = '\\';
+    else if (dir.back() != ':') dir += '\\';
+    return dir;
+}
+
+bool endsWithRsd(const std::string& name) {
+    return name.size() > 4 && foldCase(name.substr(name.size() - 4)) == ".RSD";
+}
+
+} // namespace
+
+const char* helpText() {
+    return "Uebersicht: die Motorlaufzeiten aller Yachten einer Regatta in einer Tabelle.\n"
+           "\n"
+           "Aufruf:\n"
+           "  Uebersicht                       alle Regatten (*.rsd) in ..\\Daten\\\n"
+           "  Uebersicht REGATTA.rsd ...       nur diese Regatten\n"
+           "  Uebersicht --daten VERZEICHNIS   alle Regatten in diesem Datenverzeichnis\n"
+           "  Uebersicht --help                diese Hilfe\n"
+           "\n"
+           "Eine Regattadatei ohne Verzeichnis wird im Datenverzeichnis gesucht; eine mit\n"
+           "Verzeichnis bringt ihr eigenes mit. Je Regatta entstehen im Datenverzeichnis\n"
+           "<Regatta>-Uebersicht.csv (für die Tabellenkalkulation) und\n"
+           "<Regatta>-Uebersicht.html (Tabelle, Zeitleiste und Ereigniszeilen je Yacht).\n"
+           "Die Zeitbasis steht in ..\\init\\Wakeguard.ini.\n"
+           "\n"
+           "Rückgabewert: 0 fertig, 1 eine Regatta konnte nicht gelesen oder ihre\n"
+           "Übersicht nicht geschrieben werden, 2 falscher Aufruf.";
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cmd;
+    bool dataDirGiven = false;
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < args.size() && cmd.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h" || arg == "/?") {
+            cmd.help = true;
+        } else if (arg == "--daten") {
+            if (dataDirGiven) cmd.error = "--daten ist doppelt angegeben.";
+            else if (i + 1 == args.size() || args[i + 1].empty()) cmd.error = "Nach --daten fehlt das Verzeichnis.";
+            else cmd.dataDir = asFolder(args[++i]);
+            dataDirGiven = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            cmd.error = "Unbekannte Option: " + arg;
+        } else if (!endsWithRsd(arg)) {
+            cmd.error = "Keine Regattadatei (.rsd): " + arg;
+        } else {
+            names.push_back(arg);
+        }
+    }
+    if (!dataDirGiven) cmd.dataDir = kDefaultDataDir;
+    for (const std::string& name : names) {
+        const std::size_t cut = name.find_last_of("\\/:");
+        if (cut == std::string::npos) {
+            cmd.regattaFiles.push_back({cmd.dataDir, name});
+        } else if (dataDirGiven) {
+            cmd.error = "Die Regattadatei " + name + " nennt ein eigenes Verzeichnis; --daten passt nicht dazu.";
+        } else {
+            cmd.regattaFiles.push_back({asFolder(name.substr(0, cut + 1)), name.substr(cut + 1)});
+        }
+    }
+    return cmd;
+}
+
+} // namespace wg

@@ -1,0 +1,135 @@
+#include "overview/output_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "files/text.h"
+
+namespace wg {
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F; 0 where the code page has none.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+bool inRange(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= low && v <= high; }
+
+} // namespace
+
+std::string utf8FromCp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (const char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            out += ch;
+            continue;
+        }
+        char16_t code = c >= 0xA0 ? c : kHighControls[c - 0x80];
+        if (code == 0) code = 0xFFFD;
+        if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+        } else {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        }
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+std::string htmlText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&#39;"; break;
+        default: out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+        }
+    }
+    return out;
+}
+
+std::string urlOfFileName(std::string_view name) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char ch : utf8FromCp1252(name)) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+            c == '_' || c == '~') {
+            out += ch;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+std::string csvText(std::string_view text) {
+    std::string field(text);
+    const bool number = field.size() > 1 && field[0] == '-' &&
+                        field.find_first_not_of("0123456789,", 1) == std::string::npos;
+    if (!field.empty() && !number && (field[0] == '=' || field[0] == '+' || field[0] == '-' || field[0] == '@'))
+        field.insert(0, 1, '\'');
+    const bool quote = field.find_first_of(";\"\r\n") != std::string::npos ||
+                       (!field.empty() && (field.front() == ' ' || field.back() == ' '));
+    if (!quote) return field;
+    std::string out = "\"";
+    for (const char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string dateTimeText(const FinishTime& t) {
+    if (!inRange(t.hour, 0, 23) || !inRange(t.minute, 0, 59) || !inRange(t.second, 0, 59) || !inRange(t.day, 1, 31) ||
+        !inRange(t.month, 1, 12) || !inRange(t.year, 0, 99))
+        return "";
+    // Written digit by digit: the detail of a large regatta holds thousands.
+    char text[] = "dd.mm.20yy hh:mm:ss";
+    const auto put = [&text](int at, std::int32_t value) {
+        text[at] = static_cast<char>('0' + value / 10);
+        text[at + 1] = static_cast<char>('0' + value % 10);
+    };
+    put(0, t.day);
+    put(3, t.month);
+    put(8, t.year);
+    put(11, t.hour);
+    put(14, t.minute);
+    put(17, t.second);
+    return text;
+}
+
+std::string regattaTimeText(const TimeOfRegatta& t) {
+    const std::string full = dateTimeText(FinishTime{t.hour, t.minute, 0, t.day, t.month, t.year});
+    return full.empty() ? full : full.substr(0, full.size() - 3);
+}
+
+std::string shortDuration(double seconds) {
+    // Whole seconds, as every duration of the evaluation is: minutes and the
+    // seconds left over, both with the sign of the duration.
+    const long long whole = std::llround(seconds);
+    return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " sek";
+}
+
+std::string foldCase(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) ch = static_cast<char>(c - 0x20);
+        else if (c == 0x9A || c == 0x9C || c == 0x9E) ch = static_cast<char>(c - 0x10);
+        else if (c == 0xFF) ch = static_cast<char>(0x9F);
+    }
+    return out;
+}
+
+} // namespace wg

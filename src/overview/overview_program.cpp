@@ -1,0 +1,179 @@
+#include "overview/overview_program.h"
+
+#include <algorithm>
+
+#include "files/file_names.h"
+#include "files/regatta_file.h"
+#include "files/settings.h"
+#include "files/text.h"
+#include "overview/command_line.h"
+#include "overview/output_text.h"
+#include "overview/regatta_overview.h"
+#include "platform/file_system.h"
+
+namespace wg {
+namespace {
+
+// The readers wait out their time limit at a missing end marker, as the
+// dialog program does; a console program that has nothing to wait for
+// only lets the time pass on paper.
+class NoWaitClock final : public Clock {
+public:
+    explicit NoWaitClock(Clock& inner) : inner_(inner) {}
+    std::int64_t nowMs() override { return inner_.nowMs() + skipped_; }
+    void pauseMs(std::int64_t ms) override { skipped_ += std::max<std::int64_t>(ms, 0); }
+
+private:
+    Clock& inner_;
+    std::int64_t skipped_ = 0;
+};
+
+// The detail of every yacht together stays within about 18 000 lines, and
+// each yacht gets at least 60 and at most 400.
+std::size_t detailLimit(std::size_t yachts) {
+    return std::clamp<std::size_t>(18000 / std::max<std::size_t>(yachts, 1), 60, 400);
+}
+
+std::string timeBaseText(Clock& clock) {
+    Settings settings;
+    if (readSettings(kSettingsDirectory, settings, clock) != kStatusOk) return "unbekannt";
+    return settings.timeZone == 0 ? "UTC" : settings.timeZone == 1 ? "Lokalzeit" : "unbekannt";
+}
+
+const char* regattaProblem(Status status) {
+    switch (status) {
+    case kStatusOk: return nullptr;
+    case kStatusCannotOpen: return "Datei kann nicht geöffnet werden";
+    case kStatusWrongFileKind: return "keine Regatta-Stammdatei";
+    case kStatusBadCharacter: return "unzulässiges Zeichen";
+    default: return "Dateiende-Zeichen # fehlt";
+    }
+}
+
+bool validStart(const TimeOfRegatta& t) {
+    return t.minute >= 0 && t.minute <= 59 && t.hour >= 0 && t.hour <= 23 && t.day >= 1 && t.day <= 31 &&
+           t.month >= 1 && t.month <= 12 && t.year >= 0 && t.year <= 99;
+}
+
+std::string plural(std::size_t n, const char* one, const char* many) {
+    return format("%zu %s", n, n == 1 ? one : many);
+}
+
+struct Totals {
+    std::size_t regattas = 0, yachts = 0, withFindings = 0, unreadable = 0, unwritten = 0;
+};
+
+class Run {
+public:
+    Run(const std::string& madeAt, Console& console, Clock& clock) : madeAt_(madeAt), out_(console), clock_(clock) {}
+
+    void regatta(const std::string& dataDir, const std::string& fileName, OverviewResult& result) {
+        RegattaOverview ov;
+        ov.regattaFile = fileName;
+        ov.timeBase = timeBase();
+        ov.madeAt = madeAt_;
+        const std::string name = dropExtension(fileName);
+        const std::string csvName = name + "-Uebersicht.csv";
+        const std::string htmlName = name + "-Uebersicht.html";
+        ov.regatta.path = dataDir + fileName;
+        const char* problem = regattaProblem(readRegattaData(ov.regatta, clock_));
+        if (!problem && !validStart(ov.regatta.start)) problem = "Regattastart fehlt oder ist ungültig";
+        if (!problem && (name.empty() || !isSafeFileName(htmlName))) problem = "Dateiname unzulässig";
+        std::vector<DirectoryEntry> listing;
+        if (!problem && !listDirectory(dataDir, listing)) problem = "Datenverzeichnis nicht lesbar";
+        if (problem) {
+            out_.line("Regattadatei " + dataDir + fileName + " kann nicht gelesen werden: " + problem + ".");
+            ++totals.unreadable;
+            result.exitCode = kExitNotRead;
+            return;
+        }
+
+        const std::vector<YachtFiles> yachts = findYachts(name, listing);
+        out_.line("Regatta " + fileName + ": " + plural(yachts.size(), "Yacht", "Yachten"));
+        for (std::size_t i = 0; i < yachts.size(); ++i) {
+            ov.rows.push_back(evaluateYacht(dataDir, yachts[i], ov.regatta, clock_, detailLimit(yachts.size())));
+            const YachtRow& row = ov.rows.back();
+            out_.line(format("Yacht %zu von %zu: ", i + 1, yachts.size()) + yachts[i].yachtId + " \x85 " +
+                      (row.hasEngineTime ? shortDuration(row.engineSeconds) + ", " : "") + statusText(row));
+            if (!row.findings.empty()) ++totals.withFindings;
+        }
+        sortRows(ov.rows);
+        ++totals.regattas;
+        totals.yachts += yachts.size();
+
+        if (replaceFile(dataDir + csvName, overviewCsv(ov)) && replaceFile(dataDir + htmlName, overviewHtml(ov))) {
+            out_.line("Geschrieben: " + dataDir + csvName + " und " + htmlName);
+            result.pagesWritten.push_back(dataDir + htmlName);
+        } else {
+            out_.line("Die Übersicht kann nicht nach " + dataDir + " geschrieben werden; "
+                      "eine frühere Übersicht bleibt unverändert.");
+            ++totals.unwritten;
+            result.exitCode = kExitNotRead;
+        }
+    }
+
+    std::string summary() const {
+        std::string text = "Fertig: " + plural(totals.regattas, "Regatta", "Regatten") + " mit " +
+                           plural(totals.yachts, "Yacht", "Yachten") + ", davon " +
+                           format("%zu", totals.withFindings) + " mit Hinweis im Status";
+        if (totals.unreadable) text += "; " + plural(totals.unreadable, "Regattadatei", "Regattadateien") + " nicht lesbar";
+        if (totals.unwritten) text += "; " + plural(totals.unwritten, "Übersicht", "Übersichten") + " nicht geschrieben";
+        return text + ".";
+    }
+
+    Totals totals;
+
+private:
+    // Read once, and only when a regatta is read at all.
+    const std::string& timeBase() {
+        if (timeBase_.empty()) timeBase_ = timeBaseText(clock_);
+        return timeBase_;
+    }
+
+    std::string madeAt_;
+    Console& out_;
+    Clock& clock_;
+    std::string timeBase_;
+};
+
+} // namespace
+
+OverviewResult runOverview(const std::vector<std::string>& args, const PcTime& madeAt, Console& console,
+                           Clock& clock) {
+    OverviewResult result;
+    const CommandLine cmd = parseCommandLine(args);
+    if (!cmd.error.empty()) {
+        console.line(cmd.error);
+        console.line("Hilfe: Uebersicht --help");
+        result.exitCode = kExitWrongArguments;
+        return result;
+    }
+    if (cmd.help) {
+        console.line(helpText());
+        return result;
+    }
+
+    NoWaitClock noWait(clock);
+    Run run(format("%02d.%02d.%04d %02d:%02d", madeAt.day, madeAt.month, madeAt.year, madeAt.hour, madeAt.minute),
+            console, noWait);
+    std::vector<RegattaFileArgument> regattas = cmd.regattaFiles;
+    if (regattas.empty()) {
+        std::vector<DirectoryEntry> listing;
+        if (!listDirectory(cmd.dataDir, listing)) {
+            console.line("Das Datenverzeichnis " + cmd.dataDir + " gibt es nicht oder es ist nicht lesbar.");
+            result.exitCode = kExitNotRead;
+            return result;
+        }
+        for (const std::string& name : regattaFileNames(listing)) regattas.push_back({cmd.dataDir, name});
+        if (regattas.empty()) {
+            console.line("Im Datenverzeichnis " + cmd.dataDir + " liegt keine Regattadatei (*.rsd).");
+            result.exitCode = kExitNotRead;
+            return result;
+        }
+    }
+    for (const RegattaFileArgument& r : regattas) run.regatta(r.dataDir, r.fileName, result);
+    console.line(run.summary());
+    return result;
+}
+
+} // namespace wg

@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "files/regatta_record.h"
+#include "overview/yacht_row.h"
+
+namespace wg {
+
+// Everything the two pages of one regatta show.
+struct RegattaOverview {
+    std::string regattaFile;  // "Kiel.rsd" as found
+    RegattaRecord regatta;
+    std::string timeBase;     // "UTC", "Lokalzeit" or "unbekannt"
+    std::string madeAt;       // "15.06.2008 10:12", PC local time
+    std::vector<YachtRow> rows;  // in the order of the table
+};
+
+// The head both pages carry: label and value, in this order.
+std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview& overview);
+
+// The table both pages carry: the column titles and a row's cells, from
+// the program's own texts (code page 1252, not yet escaped).
+const std::vector<std::string>& columnTitles();
+std::vector<std::string> rowCells(const YachtRow& row);
+// Columns that hold numbers, set right-aligned on the page.
+bool isNumberColumn(std::size_t column);
+
+// The CSV file: UTF-8 with byte order mark, ";" between fields, CR LF.
+std::string overviewCsv(const RegattaOverview& overview);
+// The HTML page: head, table, timeline picture, a detail section per yacht.
+std::string overviewHtml(const RegattaOverview& overview);
+// The timeline picture as inline SVG (code page 1252 text).
+std::string timelineSvg(const RegattaOverview& overview);
+
+} // namespace wg

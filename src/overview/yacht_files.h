@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace wg {
+
+// The files of one yacht of a regatta, as the data folder holds them.
+struct YachtFiles {
+    std::string yachtId;        // as the file names carry it
+    std::string masterName;     // "<regatta>-<yacht ID>.ysd" as found, or empty
+    std::string regattaName;    // the .yrd as found, or empty
+    std::uint64_t regattaSize = 0;
+    bool incomplete = false;    // a readout broke off: "<name>.yrd.unvollstaendig"
+    bool nameRefused = false;   // no yacht ID the program could have named a file with
+};
+
+// The regatta files (".rsd" in any case) of a folder, sorted by name.
+std::vector<std::string> regattaFileNames(const std::vector<DirectoryEntry>& listing);
+
+// The yachts of the regatta whose base name is `regatta`, by the program's
+// file-name rule "<regatta>-<yacht ID>.ysd" / ".yrd", names compared without
+// regard to case. A name that begins with another regatta of the folder
+// whose name is this one's plus "-" and more belongs to that regatta.
+// Sorted by yacht ID, numbers by their value ("GER2" before "GER10").
+std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector<DirectoryEntry>& listing);
+
+} // namespace wg

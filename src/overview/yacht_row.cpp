@@ -1,0 +1,147 @@
+#include "overview/yacht_row.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "evaluation/event_log.h"
+#include "evaluation/time_arithmetic.h"
+#include "files/fingerprint.h"
+#include "files/yacht_master_file.h"
+#include "overview/counting_shell.h"
+#include "overview/output_text.h"
+#include "platform/file_system.h"
+
+namespace wg {
+namespace {
+
+const char* damageOf(Status status) {
+    switch (status) {
+    case kStatusCannotOpen: return "nicht lesbar";
+    case kStatusWrongFileKind: return "keine Yacht-Datei";
+    case kStatusBadCharacter: return "unzulässiges Zeichen";
+    default: return nullptr;
+    }
+}
+
+void markDamaged(YachtRow& row, const char* reason) {
+    if (!reason) return;
+    if (row.damage.empty()) row.findings.push_back(Finding::Damaged);
+    else row.damage += ", ";
+    row.damage += reason;
+}
+
+void takeHeader(YachtRow& row, const YachtRecord& yacht) {
+    row.yachtName = yacht.yachtName;
+    row.serialNumber = yacht.serialNumber;
+    row.sealCount = yacht.sealCount;
+    row.operatingMode = yacht.operatingMode;
+    row.headerRead = true;
+}
+
+void readMasterFile(YachtRow& row, const std::string& dataDir, Clock& clock) {
+    YachtRecord yacht;
+    yacht.masterFileName = row.files.masterName;
+    const Status status = readYachtMasterData(yacht, dataDir, clock);
+    markDamaged(row, damageOf(status));
+    if (status != kStatusCannotOpen && status != kStatusWrongFileKind) takeHeader(row, yacht);
+}
+
+void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const RegattaRecord& regatta, Clock& clock) {
+    if (row.files.regattaSize > kYachtFileByteLimit) return markDamaged(row, "zu groß");
+    YachtRecord yacht;
+    clearYachtRecord(yacht);
+    yacht.regattaFileName = dataDir + row.files.regattaName;
+    std::string bytes;
+    if (!readWholeFile(yacht.regattaFileName, bytes)) return markDamaged(row, damageOf(kStatusCannotOpen));
+
+    CountingShell shell;
+    const EvaluationCodes codes = evaluateBytes(shell, yacht, regatta, &bytes, clock, &row.timeline);
+    const YachtEvaluation& e = yacht.evaluation;
+    if (codes.secondPass == kStatusWrongFileKind || codes.firstPass == kStatusWrongFileKind)
+        return markDamaged(row, damageOf(kStatusWrongFileKind));
+    markDamaged(row, damageOf(codes.secondPass));
+    // The readout ends every complete file with its end line; only finish
+    // blocks follow it, so it is looked for from the end.
+    if (bytes.rfind("\n$Ereigniss") == std::string::npos) markDamaged(row, "Endezeile fehlt");
+
+    switch (checkFingerprint(bytes, dataDir, row.files.regattaName)) {
+    case FingerprintCheck::Matches: break;
+    case FingerprintCheck::Changed: row.findings.push_back(Finding::Changed); break;
+    case FingerprintCheck::Missing: row.findings.push_back(Finding::NoChecksum); break;
+    case FingerprintCheck::Unreadable: markDamaged(row, "Prüfsumme nicht berechenbar"); break;
+    }
+    takeHeader(row, yacht);
+    // Pass 1 fixes the finish when it meets the finish year, the last line
+    // of a finish block; without one the finish stays 0.
+    row.hasFinish = e.finish != 0;
+    row.finish = yacht.finish;
+    row.finishSeconds = e.finish;
+    // An engine on at the end of the file ran at least up to the readout.
+    row.timeline.close(std::numeric_limits<double>::infinity());
+    if (!row.hasFinish) return row.findings.push_back(Finding::FinishMissing);
+    if (dateTimeText(yacht.finish).empty()) markDamaged(row, "Zieldurchgang ungültig");
+    else if (e.finish < e.regattaStart) row.findings.push_back(Finding::FinishBeforeStart);
+
+    row.hasEngineTime = true;
+    row.engineSeconds = e.engineTotalSeconds;
+    row.durationText = e.durationText;
+    row.eventCount = e.eventCount;
+    row.powerOnCount = e.powerOnCount;
+    row.resetsAfterStart = shell.boxes;
+}
+
+const char* findingText(Finding f) {
+    switch (f) {
+    case Finding::NameRefused: return "Dateiname unzulässig";
+    case Finding::Damaged: return "Datei beschädigt: ";
+    case Finding::Changed: return "nach dem Auslesen verändert";
+    case Finding::Incomplete: return "Auslesen abgebrochen";
+    case Finding::NotReadOut: return "nicht ausgelesen";
+    case Finding::FinishMissing: return "Zieldurchgang fehlt";
+    case Finding::FinishBeforeStart: return "Zieldurchgang vor dem Regattastart";
+    case Finding::NoChecksum: return "ohne Prüfsumme";
+    }
+    return "";
+}
+
+} // namespace
+
+YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, const RegattaRecord& regatta,
+                       Clock& clock, std::size_t detailLimit) {
+    YachtRow row;
+    row.files = files;
+    row.timeline = YachtTimeline(detailLimit);
+    if (files.nameRefused) {
+        row.findings.push_back(Finding::NameRefused);
+        return row;
+    }
+    if (!files.regattaName.empty()) {
+        evaluateRegattaFile(row, dataDir, regatta, clock);
+    } else if (!files.masterName.empty()) {
+        readMasterFile(row, dataDir, clock);
+    }
+    if (files.incomplete) row.findings.push_back(Finding::Incomplete);
+    else if (files.regattaName.empty()) row.findings.push_back(Finding::NotReadOut);
+    std::stable_sort(row.findings.begin(), row.findings.end());
+    return row;
+}
+
+std::string statusText(const YachtRow& row) {
+    if (row.findings.empty()) return "ausgewertet";
+    std::string text;
+    for (const Finding f : row.findings) {
+        if (!text.empty()) text += "; ";
+        text += findingText(f);
+        if (f == Finding::Damaged) text += row.damage;
+    }
+    return text;
+}
+
+void sortRows(std::vector<YachtRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(), [](const YachtRow& a, const YachtRow& b) {
+        if (a.hasEngineTime != b.hasEngineTime) return a.hasEngineTime;
+        return a.hasEngineTime && a.engineSeconds > b.engineSeconds;
+    });
+}
+
+} // namespace wg

@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "files/regatta_record.h"
+#include "overview/yacht_files.h"
+#include "overview/yacht_timeline.h"
+#include "platform/clock.h"
+
+namespace wg {
+
+// What the overview says about a yacht besides its numbers, most serious
+// first; a row shows every one that applies.
+enum class Finding {
+    NameRefused,        // "Dateiname unzulässig": not read at all
+    Damaged,            // "Datei beschädigt: <reason>"
+    Changed,            // "nach dem Auslesen verändert"
+    Incomplete,         // "Auslesen abgebrochen"
+    NotReadOut,         // "nicht ausgelesen"
+    FinishMissing,      // "Zieldurchgang fehlt"
+    FinishBeforeStart,  // "Zieldurchgang vor dem Regattastart"
+    NoChecksum,         // "ohne Prüfsumme"
+};
+
+// A yacht regatta data file larger than this is not read: a readout stores
+// at most about a megabyte.
+inline constexpr std::uint64_t kYachtFileByteLimit = 8u << 20;
+
+// One yacht of the overview.
+struct YachtRow {
+    YachtFiles files;
+    std::string yachtName;
+    std::string serialNumber;
+    std::int32_t sealCount = 0;
+    std::int32_t operatingMode = 0;
+    bool headerRead = false;     // the values above come from a file
+    bool hasFinish = false;      // a finish block was read
+    FinishTime finish;
+    double finishSeconds = 0;
+    bool hasEngineTime = false;  // evaluated up to a finish crossing
+    double engineSeconds = 0;
+    std::string durationText;    // as "Auswertung anzeigen" shows it
+    std::int32_t eventCount = 0;
+    std::int32_t powerOnCount = 0;
+    std::int32_t resetsAfterStart = 0;
+    std::vector<Finding> findings;
+    std::string damage;          // the reason behind Finding::Damaged
+    YachtTimeline timeline;
+};
+
+// Reads and evaluates one yacht's files from `dataDir` as "Berechnen" in
+// "Auswertung anzeigen" does: the record cleared, the .yrd evaluated over
+// its full path against the regatta, every Reset box counted.
+YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, const RegattaRecord& regatta,
+                       Clock& clock, std::size_t detailLimit);
+
+// "ausgewertet", or the findings joined by "; ".
+std::string statusText(const YachtRow& row);
+
+// Longest engine time first; rows without one after them; equal times and
+// the rows without one keep their order (by yacht ID, as found).
+void sortRows(std::vector<YachtRow>& rows);
+
+} // namespace wg

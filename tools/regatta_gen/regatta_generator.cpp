@@ -1,0 +1,168 @@
+#include "regatta_generator.h"
+
+#include <algorithm>
+
+#include "files/file_names.h"
+#include "files/fingerprint.h"
+#include "files/regatta_file.h"
+#include "files/text.h"
+#include "files/yacht_header.h"
+#include "files/yacht_master_file.h"
+#include "files/yacht_regatta_file.h"
+#include "platform/file_system.h"
+#include "yacht/readout.h"
+
+namespace wg::gen {
+namespace {
+
+// splitmix64: the same numbers on every platform and compiler.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t next() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // A whole number from `low` to `high`.
+    long between(long low, long high) { return low + static_cast<long>(next() % std::uint64_t(high - low + 1)); }
+
+private:
+    std::uint64_t state_;
+};
+
+constexpr long kStart = 10 * 3600;  // 10:00 on 14.06.08
+constexpr long kEnd = 18 * 3600;
+const char* const kNations[] = {"GER", "DEN", "SWE", "NED", "POL", "FRA", "GBR", "NOR"};
+const char* const kNames[] = {"Blue Star", "Seeadler", "Wind Rose", "Kormoran", "Nordlicht",
+                              "Möwe", "Albatros", "Sturmvogel", "Levante", "Passat"};
+
+YachtKind kindOf(int i) {
+    if (i % 10 == 7) return YachtKind::NotReadOut;
+    if (i % 10 == 9) return YachtKind::NoFinish;
+    if (i % 20 == 11) return YachtKind::BrokenOff;
+    if (i % 10 == 3) return YachtKind::Changed;
+    if (i % 10 == 5) return YachtKind::NoFingerprint;
+    return YachtKind::Evaluated;
+}
+
+std::string clockText(long second) {
+    return format("%02ld:%02ld:%02ld", second / 3600, second / 60 % 60, second % 60);
+}
+
+std::string loggerLine(const char* what, long second) { return format("%s : 14.06.08 Sa ", what) + clockText(second); }
+
+// `lines` logger lines from 08:30 to half an hour after the finish: engine
+// runs of about a fifth of the time from one of three sources (now and then
+// a second source on top), power-ons, and a reset after the start.
+std::vector<std::string> eventLines(Random& random, int lines, long finish, bool reset) {
+    static const char* const kOn[] = {"Generator Ein", "Getriebe Ein", "Stecker abgezogen"};
+    static const char* const kOff[] = {"Generator Aus", "Getriebe Aus", "Stecker angesteckt"};
+    const long first = kStart - 5400;
+    const double pairSeconds = 2.0 * double(finish + 1800 - first) / std::max(lines, 1);
+    std::vector<std::string> out;
+    long t = first;
+    int source = -1;
+    bool resetDone = !reset;
+    out.push_back(loggerLine("Start", t));
+    while (static_cast<int>(out.size()) < lines) {
+        const double share = source < 0 ? 0.8 : 0.2;
+        t += std::max(1L, static_cast<long>(pairSeconds * share * random.between(50, 150) / 100));
+        if (t >= 86400) t = 86399;
+        if (!resetDone && t > kStart + 3600) {
+            out.push_back(loggerLine("Reset", t));
+            resetDone = true;
+        } else if (source < 0 && random.between(0, 19) == 0) {
+            out.push_back(loggerLine("Start", t));
+        } else if (source < 0) {
+            source = static_cast<int>(random.between(0, 2));
+            out.push_back(loggerLine(kOn[source], t));
+        } else if (random.between(0, 9) == 0 && static_cast<int>(out.size()) + 2 < lines) {
+            out.push_back(loggerLine(kOn[(source + 1) % 3], t));  // a second source while running
+        } else {
+            out.push_back(loggerLine(kOff[source], t));
+            source = -1;
+        }
+    }
+    // The engine is off when the logger is read out.
+    if (source >= 0) out.back() = loggerLine(kOff[source], t);
+    return out;
+}
+
+// An edit after the readout: the first line that ends an engine run is gone.
+bool dropFirstOffLine(const std::string& path) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) return false;
+    const std::size_t at = std::min({bytes.find("\n$Generator Aus"), bytes.find("\n$Getriebe Aus"),
+                                     bytes.find("\n$Stecker angesteckt")});
+    if (at == std::string::npos) return false;
+    bytes.erase(at + 1, bytes.find('\n', at + 1) - at);
+    return replaceFile(path, bytes);
+}
+
+} // namespace
+
+const char* kindName(YachtKind kind) {
+    switch (kind) {
+    case YachtKind::Evaluated: return "evaluated";
+    case YachtKind::Changed: return "changed";
+    case YachtKind::NoFingerprint: return "no-fingerprint";
+    case YachtKind::NoFinish: return "no-finish";
+    case YachtKind::NotReadOut: return "not-read-out";
+    case YachtKind::BrokenOff: return "broken-off";
+    }
+    return "";
+}
+
+std::string generateRegatta(const std::string& dir, const RegattaOptions& options, std::vector<GeneratedYacht>* yachts) {
+    RegattaRecord regatta;
+    regatta.designation = "Testregatta " + options.name;
+    regatta.starters = options.yachts;
+    regatta.start = {0, kStart / 3600, 0, 14, 6, 8};
+    regatta.end = {0, kEnd / 3600, 0, 14, 6, 8};
+    if (writeRegattaData(regatta, options.name + ".rsd", dir) != kStatusOk) return "cannot write " + options.name + ".rsd";
+
+    Random random(options.seed);
+    for (int i = 0; i < options.yachts; ++i) {
+        const YachtKind kind = kindOf(i);
+        const bool reset = i % 8 == 6 && kind != YachtKind::NotReadOut;
+        YachtRecord yacht;
+        yacht.yachtId = format("%s%d", kNations[i % 8], i + 1);
+        yacht.yachtName = format("%s %d", kNames[i % 10], i / 10 + 1);
+        yacht.serialNumber = format("%lu", 100000ul + static_cast<unsigned long>(random.between(0, 899999)));
+        yacht.operatingMode = static_cast<std::int32_t>(1 + i % 5);
+        yacht.sealCount = static_cast<std::int32_t>(random.between(1, 6));
+        yacht.masterFileName = yachtMasterFileName(options.name, yacht.yachtId);
+        yacht.regattaFileName = yachtRegattaFileName(options.name, yacht.yachtId);
+        if (yachts) yachts->push_back({yacht.yachtId, kind, reset});
+        if (writeYachtMasterData(yacht, dir) != kStatusOk) return "cannot write " + yacht.masterFileName;
+        if (kind == YachtKind::NotReadOut) continue;
+
+        const long finish = kEnd - random.between(1800, 3 * 3600);
+        std::string block = eventLine("");
+        for (const std::string& line : eventLines(random, options.lines, finish, reset)) block += eventLine(line);
+        if (kind == YachtKind::BrokenOff) {
+            // What a readout keeps of a logger that fell silent midway.
+            const std::string part = yachtHeaderBytes(yacht) + block.substr(0, block.size() / 2);
+            if (!replaceFile(dir + yacht.regattaFileName + kIncompleteSuffix, part))
+                return "cannot write " + yacht.regattaFileName + kIncompleteSuffix;
+            continue;
+        }
+        if (writeYachtRegattaFile(yacht, dir, block + endLine()) != kStatusOk)
+            return "cannot write " + yacht.regattaFileName;
+        if (kind != YachtKind::NoFinish) {
+            yacht.finish = {static_cast<std::int32_t>(finish / 3600), static_cast<std::int32_t>(finish / 60 % 60),
+                            static_cast<std::int32_t>(finish % 60), 14, 6, 8};
+            if (appendFinishTime(yacht, dir) != kStatusOk) return "cannot append to " + yacht.regattaFileName;
+        }
+        // As the readout and the finish-time save leave it.
+        if (kind != YachtKind::NoFingerprint && writeFingerprint(dir, yacht.regattaFileName) != kStatusOk)
+            return "cannot write the fingerprint of " + yacht.regattaFileName;
+        if (kind == YachtKind::Changed && !dropFirstOffLine(dir + yacht.regattaFileName))
+            return "cannot edit " + yacht.regattaFileName;
+    }
+    return "";
+}
+
+} // namespace wg::gen
