@@ -11,9 +11,8 @@
 #include "overview/output_text.h"
 #include "overview/overview_program.h"
 #include "overview/regatta_overview.h"
-#include "support/fake_shell.h"
+#include "support/fakes.h"
 #include "support/temp_dir.h"
-#include "support/virtual_clock.h"
 
 // Rows are written with the fields a case needs; the others keep their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -21,7 +20,7 @@
 namespace wg {
 namespace {
 
-using test::eventLine;
+using test::ev;
 using test::yrdFile;
 
 // The regatta of the yrd_text.h files: start 10:00 on 3 June 2004 (their finish is 14:00).
@@ -35,7 +34,7 @@ RegattaRecord regattaAtTen() {
 
 const std::string kRsd = "$Datei-Kennung Regattastammdaten\r\n$Startzeit-Minuten 0\r\n$Startzeit-Stunden 10\r\n"
                          "$Startzeit-Tag 3\r\n$Startzeit-Monat 6\r\n$Startzeit-Jahr 4\r\n$Regattabezeichnung Kiel\r\n#";
-const std::string kHalfHour = yrdFile({eventLine("Generator Ein", "11:00:00"), eventLine("Generator Aus", "11:30:00")});
+const std::string kHalfHour = yrdFile({ev("Generator Ein", "11:00:00"), ev("Generator Aus", "11:30:00")});
 
 TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
     std::vector<DirectoryEntry> listing;
@@ -68,14 +67,14 @@ struct RowCase {
 };
 
 TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
-    const std::string ysd = test::yrdHeader();
+    const std::string ysd = test::kYrdHeader;
     const RowCase cases[] = {
         {"evaluated", kHalfHour, ysd, false, true, "ausgewertet", 1800},
         {"read out before fingerprints", kHalfHour, "", false, false, "ohne Prüfsumme", 1800},
         {"edited after the readout", kHalfHour, "", false, true, "nach dem Auslesen verändert", 1800, 0, "\r\n"},
-        {"reset and power-on", yrdFile({eventLine("Start", "10:30:00"), eventLine("Reset", "11:00:00")}), "", false,
+        {"reset and power-on", yrdFile({ev("Start", "10:30:00"), ev("Reset", "11:00:00")}), "", false,
          true, "ausgewertet", 3600},
-        {"no finish", yrdFile({eventLine("Getriebe Aus", "11:00:00")}, ""), "", false, true, "Zieldurchgang fehlt", -1},
+        {"no finish", yrdFile({ev("Getriebe Aus", "11:00:00")}, ""), "", false, true, "Zieldurchgang fehlt", -1},
         {"finish before start", yrdFile({}, test::finishBlock(9, 0, 0, 3, 6, 4)), "", false, true,
          "Zieldurchgang vor dem Regattastart", 0},
         {"finish out of range", yrdFile({}, test::finishBlock(25, 0, 0, 3, 6, 4)), "", false, true,
@@ -83,7 +82,7 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
         {"not read out", "", ysd, false, false, "nicht ausgelesen", -1},
         {"readout broke off", "", ysd, true, false, "Auslesen abgebrochen", -1},
         {"readout broke off, earlier file kept", kHalfHour, ysd, true, true, "Auslesen abgebrochen", 1800},
-        {"no end line", test::yrdHeader() + test::finishBlock(14, 0, 0, 3, 6, 4), "", false, true,
+        {"no end line", test::kYrdHeader + test::finishBlock(14, 0, 0, 3, 6, 4), "", false, true,
          "Datei beschädigt: Endezeile fehlt", 0},
         {"binary garbage", std::string("\x01\xff\0garbage", 10), "", false, true,
          "Datei beschädigt: unzulässiges Zeichen, Endezeile fehlt; Zieldurchgang fehlt", -1},
@@ -127,12 +126,12 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
 TEST(OverviewRows, EveryRuleTellsWhatItDidAndTheDetailCollapsesLinesWithoutEffect) {
     using E = EventEffect;
     const std::string file = yrdFile({
-        eventLine("Reset", "09:00:00"), eventLine("Generator Ein", "09:50:00"), eventLine("Getriebe Aus", "09:55:00"),
-        eventLine("Generator Aus", "10:20:00"), eventLine("Getriebe Ein", "11:00:00"),
-        eventLine("Generator Ein", "11:10:00"), eventLine("Getriebe Aus", "11:30:00"), eventLine("Start", "12:00:00"),
-        eventLine("Reset", "12:30:00"), eventLine("Stecker abgezogen", "13:40:00"),
-        eventLine("Stecker angesteckt", "14:10:00"), eventLine("Generator Aus", "14:20:00"),
-        eventLine("Start", "15:00:00")});
+        ev("Reset", "09:00:00"), ev("Generator Ein", "09:50:00"), ev("Getriebe Aus", "09:55:00"),
+        ev("Generator Aus", "10:20:00"), ev("Getriebe Ein", "11:00:00"),
+        ev("Generator Ein", "11:10:00"), ev("Getriebe Aus", "11:30:00"), ev("Start", "12:00:00"),
+        ev("Reset", "12:30:00"), ev("Stecker abgezogen", "13:40:00"),
+        ev("Stecker angesteckt", "14:10:00"), ev("Generator Aus", "14:20:00"),
+        ev("Start", "15:00:00")});
     struct Recorder final : EvaluationObserver {
         void judged(const EventJudgement& j) override { heard.push_back(j); }
         std::vector<EventJudgement> heard;
@@ -312,7 +311,7 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
         {"no data folder", kRsd, {"--daten", "fehlt"}, 1,
          "Das Datenverzeichnis fehlt\\ gibt es nicht oder es ist nicht lesbar.", ""},
         {"no regatta", "", {}, 1, "Im Datenverzeichnis ..\\Daten\\ liegt keine Regattadatei (*.rsd).", ""},
-        {"not a regatta file", test::yrdHeader(), {"Kiel.rsd"}, 1, notRead, ""},
+        {"not a regatta file", test::kYrdHeader, {"Kiel.rsd"}, 1, notRead, ""},
         {"no start time", "$Datei-Kennung Regattastammdaten\r\n#", {}, 1, notRead, ""},
     };
     for (const Case& c : cases) {
@@ -321,7 +320,7 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
         dir.write("init/Wakeguard.ini", "$Zeitzone 1\r\n#");
         if (!c.rsd.empty()) dir.write("Daten/Kiel.rsd", c.rsd);
         dir.write("Daten/Kiel-GER1.yrd", kHalfHour);
-        dir.write("Daten/Kiel-GER2.ysd", test::yrdHeader());
+        dir.write("Daten/Kiel-GER2.ysd", test::kYrdHeader);
         dir.write("Daten/Kiel-Uebersicht.csv", "earlier");
         const auto [exitCode, lines] = runIn(dir, c.args);
         EXPECT_EQ(exitCode, c.exitCode) << c.what;
