@@ -7,24 +7,20 @@
 #include "logger/exchange.h"
 #include "logger_device.h"
 #include "simulated_port.h"
-#include "support/fake_shell.h"
-#include "support/virtual_clock.h"
+#include "support/fakes.h"
 
 namespace wg::test {
 
-// A logger exchange against the simulated logger on the virtual clock.
-class LoggerTest : public ::testing::Test {
-protected:
-    LoggerTest() {
-        shell.onCommand = [this](int id) {
-            if (id == cmd::kShowMessage) shown.push_back(message.text());
-        };
-    }
-    // The device's state and behaviour before the exchange runs.
+using Texts = std::vector<std::string>;
+
+// The simulated logger on the virtual clock, with everything a logger
+// exchange works with; `shell.shown` collects the messages shown.
+struct LoggerRig {
+    LoggerRig() { shell.shows = &message; }
     sim::DeviceState& logger() { return device.state(); }
     sim::Behaviour& behaviour() { return device.behaviour(); }
     const std::string& wire() const { return device.received(); }
-    std::vector<std::string> shownOnly(const std::string& text) const { return {text}; }
+    const Texts& shown() const { return shell.shown; }
 
     VirtualClock clock;
     sim::LoggerDevice device;
@@ -32,7 +28,8 @@ protected:
     MessageText message;
     FakeShell shell;
     LoggerContext context{ports, clock, message, shell};
-    std::vector<std::string> shown;  // message text each time the dialog showed it
 };
+
+struct LoggerTest : ::testing::Test, LoggerRig {};
 
 } // namespace wg::test
