@@ -19,7 +19,7 @@ for t in "${targets[@]}"; do
     win32)
       cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
         -DWG_WERROR=$werror -DWG_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-      cmake --build build/win32 -j2 --target Wakeguard ;;
+      cmake --build build/win32 -j2 --target Wakeguard Uebersicht ;;
     *) echo "unknown build $t" >&2; exit 2 ;;
   esac
 done

@@ -33,6 +33,7 @@ if [ -n "$tree_src" ]; then
 else
   mkdir -p "$work/Wakeguard/bin" "$work/Wakeguard/init" "$work/Wakeguard/Daten"
   cp "$exe" "$work/Wakeguard/bin/Wakeguard.exe"
+  cp "$(dirname "$exe")/Uebersicht.exe" "$work/Wakeguard/bin/"
 fi
 mkdir -p "$work/Wakeguard/init" "$work/Wakeguard/Daten"
 
@@ -69,4 +70,14 @@ if [ -n "$shots" ] && command -v convert >/dev/null; then
     convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
   done
 fi
-tail -n 1 "$work/result.txt" | grep -Eq '^[0-9]+ passed, 0 failed$'
+tail -n 1 "$work/result.txt" | grep -Eq '^[0-9]+ passed, 0 failed$' || exit 1
+
+# The overview's page is checked in a browser, which runs on this side of Wine.
+page_check="overview: the demo regatta's page in Chromium"
+wanted=$([ -z "$filter" ] && echo yes || true)
+IFS='|' read -ra parts <<<"$filter"
+for p in "${parts[@]}"; do [ -n "$p" ] && [[ "$page_check" == *"$p"* ]] && wanted=yes; done
+if [ -n "$wanted" ]; then
+  "$here/tests/e2e/overview_page.sh" "$work/Wakeguard" ${shots:+"$shots/overview.png"} || exit 1
+  echo "PASS  $page_check"
+fi

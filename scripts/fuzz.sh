@@ -3,14 +3,14 @@
 # a bounded time from the seed corpus in tests/fuzz/corpus/<target>/.
 # Fails on any crash, sanitizer report or hang.
 #   FUZZ_SECONDS   time per target (default 30)
-#   FUZZ_TARGETS   targets to run (default "scanner evaluation")
+#   FUZZ_TARGETS   targets to run (default "scanner evaluation overview")
 #   FUZZ_JOBS      build jobs (default 2)
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/fuzz"
 seconds="${FUZZ_SECONDS:-30}"
-targets="${FUZZ_TARGETS:-scanner evaluation}"
+targets="${FUZZ_TARGETS:-scanner evaluation overview}"
 
 mkdir -p "$build"
 if ! { CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DWG_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo &&

@@ -12,7 +12,7 @@ commit=$(git rev-parse --short HEAD 2>/dev/null || echo unknown)
 build="$version+$commit"
 stage=build/package/Wakeguard
 rm -rf build/package && mkdir -p "$stage/bin" "$stage/init" "$stage/Daten" dist
-cp build/win32/Wakeguard.exe "$stage/bin/"
+cp build/win32/Wakeguard.exe build/win32/Uebersicht.exe "$stage/bin/"
 cp packaging/Wakeguard.ini "$stage/init/"
 { echo "Wakeguard $build"; echo; cat CHANGELOG; } >"$stage/CHANGELOG"
 [ -d docs ] && cp -r docs "$stage/Kurzanleitung"

@@ -11,12 +11,9 @@ wg_wine_prefix_ready
 
 tree="$here/build/run/Wakeguard"
 mkdir -p "$tree/bin" "$tree/init" "$tree/Daten"
-cp build/win64/Wakeguard.exe "$tree/bin/"
+cp build/win64/Wakeguard.exe build/win64/Uebersicht.exe "$tree/bin/"
 [ -f "$tree/init/Wakeguard.ini" ] || cp packaging/Wakeguard.ini "$tree/init/"
-# The demo regatta and yacht that go with the simulated logger's race.
-for f in tools/simulator/demo/*; do
-  [ -f "$tree/Daten/$(basename "$f")" ] || cp "$f" "$tree/Daten/"
-done
+scripts/demo-data.sh "$tree/Daten"
 
 wg_start_display
 # A simulated logger on COM1 (master password MASTER); edit

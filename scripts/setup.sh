@@ -3,7 +3,7 @@
 # everything is already there.
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev libssl-dev clang libclang-rt-14-dev
-          mingw-w64 wine64 xvfb fonts-wine imagemagick zip unzip python3)
+          mingw-w64 wine64 xvfb fonts-wine imagemagick zip unzip python3 chromium)
 missing=()
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -28,18 +28,19 @@ tier "unit tests (Windows build under Wine)" "$WG_WINE64" build/win64/tests/wg_u
 tier "end to end (Wine)" scripts/e2e.sh --shots build/shots --filter "${WG_E2E_SCENARIOS:-}"
 
 # The Windows package as shipped: its folder layout, its own settings file
-# and program password, and its 32-bit Wakeguard.exe on the main road.
+# and program password, its 32-bit Wakeguard.exe on the main road and its
+# Uebersicht.exe on a generated regatta and on the demo regatta.
 release_package() {
   scripts/package.sh >/dev/null || return 1
   rm -rf build/release && mkdir -p build/release
   unzip -q dist/Wakeguard-*.zip -d build/release || return 1
   if ! scripts/can-run-32bit.sh; then
     echo "This machine's kernel cannot run 32-bit programs, so 32-bit Wine cannot either:"
-    echo "the package is tested with the 64-bit build of the same sources in place of its exe."
-    cp build/win64/Wakeguard.exe build/release/Wakeguard/bin/Wakeguard.exe
+    echo "the package is tested with the 64-bit builds of the same sources in place of its exes."
+    cp build/win64/Wakeguard.exe build/win64/Uebersicht.exe build/release/Wakeguard/bin/
   fi
   scripts/e2e.sh --tree build/release/Wakeguard --password regatta --shots build/shots-release \
-    --filter "${WG_RELEASE_SCENARIOS:-logger exchanges: ohne Stoerung|readout: logger read out}"
+    --filter "${WG_RELEASE_SCENARIOS:-logger exchanges: ohne Stoerung|readout: logger read out|overview}"
 }
 tier "release package (as shipped)" release_package
 

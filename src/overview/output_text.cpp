@@ -1,15 +1,15 @@
 #include "overview/output_text.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "evaluation/time_arithmetic.h"
 #include "files/text.h"
 
 namespace wg {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; 0 where the code page has none.
-constexpr char16_t kHighControls[32] = {
+constexpr char16_t kHighControls[] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
@@ -94,8 +94,19 @@ std::string dateTimeText(const FinishTime& t) {
     if (!inRange(t.hour, 0, 23) || !inRange(t.minute, 0, 59) || !inRange(t.second, 0, 59) || !inRange(t.day, 1, 31) ||
         !inRange(t.month, 1, 12) || !inRange(t.year, 0, 99))
         return "";
-    return format("%02d.%02d.%04d %02d:%02d:%02d", int(t.day), int(t.month), 2000 + int(t.year), int(t.hour),
-                  int(t.minute), int(t.second));
+    // Written digit by digit: the detail of a large regatta holds thousands.
+    char text[] = "dd.mm.20yy hh:mm:ss";
+    const auto put = [&text](int at, std::int32_t value) {
+        text[at] = static_cast<char>('0' + value / 10);
+        text[at + 1] = static_cast<char>('0' + value % 10);
+    };
+    put(0, t.day);
+    put(3, t.month);
+    put(8, t.year);
+    put(11, t.hour);
+    put(14, t.minute);
+    put(17, t.second);
+    return text;
 }
 
 std::string regattaTimeText(const TimeOfRegatta& t) {
@@ -104,8 +115,10 @@ std::string regattaTimeText(const TimeOfRegatta& t) {
 }
 
 std::string shortDuration(double seconds) {
-    const std::string text = durationText(seconds);
-    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+    // Whole seconds, as every duration of the evaluation is: minutes and the
+    // seconds left over, both with the sign of the duration.
+    const long long whole = std::llround(seconds);
+    return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " sek";
 }
 
 std::string foldCase(std::string_view text) {

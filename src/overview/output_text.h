@@ -32,7 +32,7 @@ std::string dateTimeText(const FinishTime& time);
 // "14.06.2008 09:30" for a regatta start or end.
 std::string regattaTimeText(const TimeOfRegatta& time);
 
-// The duration text of the evaluation without its leading blanks.
+// "54 min 40 sek": the evaluation's duration text without its padding.
 std::string shortDuration(double seconds);
 
 // Lower-case letters of the code page as capitals, for comparing file

@@ -13,7 +13,8 @@ const char* const kStyle =
     "-webkit-print-color-adjust:exact;print-color-adjust:exact}"
     "h1{font-size:20px;margin:0 0 4px}h2{font-size:16px;margin:20px 0 6px}h3{font-size:14px;margin:16px 0 4px}"
     "table{border-collapse:collapse}th,td{border:1px solid #bbb;padding:2px 6px;text-align:left;vertical-align:top}"
-    "th{background:#eee}td{white-space:nowrap}td.n{text-align:right;white-space:pre}td.w{white-space:normal}tr.b td{background:#fff3cd}tr.x td{background:#f8d7da}"
+    "th{background:#eee}td{white-space:nowrap}td.n{text-align:right;white-space:pre}"
+    "tr.b td{background:#fff3cd}tr.x td{background:#f8d7da}"
     "tr.o td{color:#666}.kopf span{margin-right:18px}.hinweis{color:#555}"
     ".zeitleiste{width:100%;height:auto;font:11px Arial,Helvetica,sans-serif}"
     ".g{stroke:#b5b5b5;stroke-width:8}.c{stroke:#c0392b;stroke-width:8}.p{stroke:#1a5fb4;stroke-width:5}"
@@ -74,17 +75,19 @@ void appendDetail(std::string& html, const YachtRow& row, std::size_t number) {
     if (!row.yachtName.empty()) html += " &middot; " + htmlText(row.yachtName);
     html += "</h3><p>Status: " + htmlText(statusText(row));
     if (row.hasEngineTime) html += " &middot; Motorlaufzeit bis Zieldurchgang " + shortDuration(row.engineSeconds);
-    if (!file.empty()) html += " &middot; Datei <a href=\"" + urlOfFileName(row.files.regattaName) + "\">" + file + "</a>";
+    if (!file.empty())
+        html += " &middot; Datei <a href=\"" + urlOfFileName(row.files.regattaName) + "\">" + file + "</a>";
     html += "</p>\n";
     if (!t.detail.empty()) {
         html += "<table><tr><th>Zeit<th>Ereigniszeile<th>Bewertung\n";
         for (const DetailEntry& e : t.detail) {
             if (e.runLength == 1) {
-                html += format("<tr%s><td>", withoutEffect(e.line.effect) ? " class=\"o\"" : "") +
-                        timeCell(e.line.time) + "<td>" + lineText(e.line) + "<td>" + judgementText(e.line) + "\n";
+                html += withoutEffect(e.line.effect) ? "<tr class=\"o\"><td>" : "<tr><td>";
+                html += timeCell(e.line.time) + "<td>" + lineText(e.line) + "<td>" + judgementText(e.line) + "\n";
             } else {
                 html += "<tr class=\"o\"><td>" + timeCell(e.line.time) + " bis " + timeCell(e.lastTime) +
-                        format("<td colspan=\"2\">%zu Zeilen ohne Wirkung auf die Motorlaufzeit\n", e.runLength);
+                        "<td colspan=\"2\">" + std::to_string(e.runLength) +
+                        " Zeilen ohne Wirkung auf die Motorlaufzeit\n";
             }
         }
         html += "</table>\n";
@@ -104,8 +107,10 @@ std::string overviewHtml(const RegattaOverview& ov) {
     const std::string title = "Regatta-Übersicht " + htmlText(ov.regatta.designation.empty()
                                                                    ? ov.regattaFile : ov.regatta.designation);
     std::string html = "<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\"><title>" + title +
-                       "</title>\n<style>" + kStyle + "</style></head><body>\n<h1>" + title + "</h1>\n<p class=\"kopf\">";
-    for (const auto& [label, value] : headItems(ov)) html += "<span>" + label + ": <b>" + htmlText(value) + "</b></span>";
+                       "</title>\n<style>" + kStyle + "</style></head><body>\n<h1>" + title + "</h1>\n";
+    html += "<p class=\"kopf\">";
+    for (const auto& [label, value] : headItems(ov))
+        html += "<span>" + label + ": <b>" + htmlText(value) + "</b></span>";
     html += "</p>\n<table class=\"liste\"><thead><tr>";
     for (const std::string& t : columnTitles()) html += "<th>" + t;
     html += "</thead><tbody>\n";
@@ -120,7 +125,8 @@ std::string overviewHtml(const RegattaOverview& ov) {
         html += "\n";
     }
     html += "</tbody></table>\n<p class=\"hinweis\">Grobminuten: Der ERLG meldet sie nur beim Auslesen; "
-            "die Yacht-Regattadatei enthält sie nicht.</p>\n<h2 id=\"zeitleiste\">Zeitleiste</h2>\n<p class=\"legende\">"
+            "die Yacht-Regattadatei enthält sie nicht.</p>\n"
+            "<h2 id=\"zeitleiste\">Zeitleiste</h2>\n<p class=\"legende\">"
             "<span style=\"background:#c0392b\"></span>gezählte Motorlaufzeit"
             "<span style=\"background:#b5b5b5\"></span>Motor an, nicht gezählt"
             "<span style=\"background:#1a5fb4;height:5px;width:6px\"></span>Power-On"

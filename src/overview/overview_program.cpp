@@ -50,11 +50,6 @@ const char* regattaProblem(Status status) {
     }
 }
 
-bool validStart(const TimeOfRegatta& t) {
-    return t.minute >= 0 && t.minute <= 59 && t.hour >= 0 && t.hour <= 23 && t.day >= 1 && t.day <= 31 &&
-           t.month >= 1 && t.month <= 12 && t.year >= 0 && t.year <= 99;
-}
-
 std::string plural(std::size_t n, const char* one, const char* many) {
     return format("%zu %s", n, n == 1 ? one : many);
 }
@@ -77,7 +72,7 @@ public:
         const std::string htmlName = name + "-Uebersicht.html";
         ov.regatta.path = dataDir + fileName;
         const char* problem = regattaProblem(readRegattaData(ov.regatta, clock_));
-        if (!problem && !validStart(ov.regatta.start)) problem = "Regattastart fehlt oder ist ungültig";
+        if (!problem && regattaTimeText(ov.regatta.start).empty()) problem = "Regattastart fehlt oder ist ungültig";
         if (!problem && (name.empty() || !isSafeFileName(htmlName))) problem = "Dateiname unzulässig";
         std::vector<DirectoryEntry> listing;
         if (!problem && !listDirectory(dataDir, listing)) problem = "Datenverzeichnis nicht lesbar";
@@ -116,8 +111,10 @@ public:
         std::string text = "Fertig: " + plural(totals.regattas, "Regatta", "Regatten") + " mit " +
                            plural(totals.yachts, "Yacht", "Yachten") + ", davon " +
                            format("%zu", totals.withFindings) + " mit Hinweis im Status";
-        if (totals.unreadable) text += "; " + plural(totals.unreadable, "Regattadatei", "Regattadateien") + " nicht lesbar";
-        if (totals.unwritten) text += "; " + plural(totals.unwritten, "Übersicht", "Übersichten") + " nicht geschrieben";
+        if (totals.unreadable)
+            text += "; " + plural(totals.unreadable, "Regattadatei", "Regattadateien") + " nicht lesbar";
+        if (totals.unwritten)
+            text += "; " + plural(totals.unwritten, "Übersicht", "Übersichten") + " nicht geschrieben";
         return text + ".";
     }
 

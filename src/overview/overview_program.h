@@ -20,6 +20,13 @@ public:
     virtual void line(const std::string& text) = 0;
 };
 
+// A console that Explorer opened for the program closes with it, so then the
+// program waits for a key; and it opens the pages in the default browser.
+inline constexpr const char* kPressAnyKeyText = "Zum Schließen eine beliebige Taste drücken \x85";
+inline std::string pageNotOpenedText(const std::string& page) {
+    return "Die Seite " + page + " lässt sich nicht im Browser öffnen; bitte von Hand öffnen.";
+}
+
 struct OverviewResult {
     int exitCode = kExitDone;
     std::vector<std::string> pagesWritten;  // HTML pages, program paths

@@ -34,7 +34,7 @@ struct Axis {
     int cell(double t) const { return std::clamp(static_cast<int>(std::floor(column(t))), 0, kCells - 1); }
     // The last cell an interval ending at `t` reaches into.
     int lastCell(double t) const { return std::clamp(static_cast<int>(std::ceil(column(t))) - 1, 0, kCells - 1); }
-    int x(double t) const { return kLeft + static_cast<int>(std::lround((t - start) / (end - start) * kCells * kCellWidth)); }
+    int x(double t) const { return kLeft + static_cast<int>(std::lround(column(t) * kCellWidth)); }
     bool covers(double t) const { return t >= start && t <= end; }
 };
 
@@ -78,23 +78,17 @@ void appendRuns(std::string& svg, const char* cls, int y, const Cells& cells) {
         }
         int end = c;
         while (end < kCells && cells[end]) ++end;
-        d += format("M%d %dh%d", kLeft + c * kCellWidth, y, (end - c) * kCellWidth);
+        d += 'M' + std::to_string(kLeft + c * kCellWidth) + ' ' + std::to_string(y) + 'h' +
+             std::to_string((end - c) * kCellWidth);
         c = end;
     }
     if (!d.empty()) svg += format("<path class=\"%s\" d=\"%s\"/>", cls, d.c_str());
 }
 
-// "10:00", or with its date "15.06. 00:00" when the axis spans days.
-std::string tickLabel(double t, bool withDate) {
-    const long long s = static_cast<long long>(std::floor(t));
-    const long long inDay = ((s % 86400) + 86400) % 86400;
-    std::string label = format("%02lld:%02lld", inDay / 3600, inDay / 60 % 60);
-    if (!withDate) return label;
-    const long long dayOfYear = ((s / 86400) % 365 + 365) % 365;
-    int month = 12;
-    while (month > 1 && monthOffsetSeconds(month) / 86400 > dayOfYear) --month;
-    return format("%02lld.%02d. ", dayOfYear - static_cast<long long>(monthOffsetSeconds(month) / 86400) + 1, month) +
-           label;
+// "10:00": the time of day a tick stands for.
+std::string tickLabel(double t) {
+    const long long inDay = (static_cast<long long>(std::floor(t)) % 86400 + 86400) % 86400;
+    return format("%02lld:%02lld", inDay / 3600, inDay / 60 % 60);
 }
 
 void appendAxis(std::string& svg, const Axis& axis, int height) {
@@ -103,13 +97,12 @@ void appendAxis(std::string& svg, const Axis& axis, int height) {
     double step = kSteps[0];
     for (const double s : kSteps)
         if (span / (step = s) <= 12) break;
-    const bool withDate = span > 86400;
     std::string grid;
     for (double t = std::ceil(axis.start / step) * step; t <= axis.end; t += step) {
         const int x = axis.x(t);
         grid += format("M%d %dV%d", x, kTop - 6, height);
         svg += format("<text x=\"%d\" y=\"%d\" text-anchor=\"middle\">%s</text>", x, kTop - 10,
-                      tickLabel(t, withDate).c_str());
+                      tickLabel(t).c_str());
     }
     if (!grid.empty()) svg += "<path class=\"t\" d=\"" + grid + "\"/>";
 }

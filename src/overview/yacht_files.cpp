@@ -36,28 +36,17 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 bool startsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// "GER2" before "GER10": runs of digits compare by their value.
-bool idBefore(const std::string& a, const std::string& b) {
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (isDigit(a[i]) && isDigit(b[j])) {
-            const std::size_t ia = i, jb = j;
-            while (i < a.size() && isDigit(a[i])) ++i;
-            while (j < b.size() && isDigit(b[j])) ++j;
-            const std::string x = a.substr(ia, i - ia), y = b.substr(jb, j - jb);
-            const std::string xs = x.substr(std::min(x.find_first_not_of('0'), x.size()));
-            const std::string ys = y.substr(std::min(y.find_first_not_of('0'), y.size()));
-            if (xs.size() != ys.size()) return xs.size() < ys.size();
-            if (xs != ys) return xs < ys;
-        } else {
-            if (a[i] != b[j]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]);
-            ++i;
-            ++j;
-        }
+// The key yacht IDs are sorted by: folded, every run of digits padded to
+// one width, so "GER2" comes before "GER10".
+std::string sortKey(const std::string& id) {
+    std::string key;
+    for (std::size_t i = 0; i < id.size();) {
+        const std::size_t digits = std::min(id.find_first_not_of("0123456789", i), id.size()) - i;
+        if (digits == 0) key += id[i++];
+        else key += std::string(kYachtIdLimit - std::min(digits, kYachtIdLimit), '0') + id.substr(i, digits);
+        i += digits;
     }
-    return a.size() - i < b.size() - j;
+    return foldCase(key);
 }
 
 } // namespace
@@ -98,12 +87,9 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
         // same kind (only a case-sensitive file system can hold one) is a
         // yacht of its own.
         const auto slotTaken = [&](const YachtFiles& y) {
-            switch (suffix->kind) {
-            case Kind::Master: return !y.masterName.empty();
-            case Kind::Regatta: return !y.regattaName.empty();
-            case Kind::Incomplete: return y.incomplete;
-            }
-            return true;
+            return suffix->kind == Kind::Master    ? !y.masterName.empty()
+                   : suffix->kind == Kind::Regatta ? !y.regattaName.empty()
+                                                   : y.incomplete;
         };
         std::size_t at = 0;
         while (at < yachts.size() && (foldedIds[at] != foldedId || slotTaken(yachts[at]))) ++at;
@@ -123,9 +109,8 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
         }
         yacht->nameRefused = yacht->nameRefused || id.empty() || id.size() > kYachtIdLimit || !isSafeFileName(e.name);
     }
-    std::stable_sort(yachts.begin(), yachts.end(), [](const YachtFiles& a, const YachtFiles& b) {
-        return idBefore(foldCase(a.yachtId), foldCase(b.yachtId));
-    });
+    std::stable_sort(yachts.begin(), yachts.end(),
+                     [](const YachtFiles& a, const YachtFiles& b) { return sortKey(a.yachtId) < sortKey(b.yachtId); });
     return yachts;
 }
 

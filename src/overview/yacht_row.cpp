@@ -43,7 +43,7 @@ void readMasterFile(YachtRow& row, const std::string& dataDir, Clock& clock) {
     yacht.masterFileName = row.files.masterName;
     const Status status = readYachtMasterData(yacht, dataDir, clock);
     markDamaged(row, damageOf(status));
-    if (status != kStatusCannotOpen && status != kStatusWrongFileKind) takeHeader(row, yacht);
+    if (status != kStatusCannotOpen) takeHeader(row, yacht);
 }
 
 void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const RegattaRecord& regatta, Clock& clock) {
@@ -57,11 +57,11 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     CountingShell shell;
     const EvaluationCodes codes = evaluateBytes(shell, yacht, regatta, &bytes, clock, &row.timeline);
     const YachtEvaluation& e = yacht.evaluation;
-    if (codes.secondPass == kStatusWrongFileKind || codes.firstPass == kStatusWrongFileKind)
-        return markDamaged(row, damageOf(kStatusWrongFileKind));
+    if (codes.firstPass == kStatusWrongFileKind) return markDamaged(row, damageOf(kStatusWrongFileKind));
     markDamaged(row, damageOf(codes.secondPass));
-    // The readout ends every complete file with its end line.
-    if (bytes.find("\n$Ereigniss") == std::string::npos) markDamaged(row, "Endezeile fehlt");
+    // The readout ends every complete file with its end line; only finish
+    // blocks follow it, so it is looked for from the end.
+    if (bytes.rfind("\n$Ereigniss") == std::string::npos) markDamaged(row, "Endezeile fehlt");
 
     switch (checkFingerprint(bytes, dataDir, row.files.regattaName)) {
     case FingerprintCheck::Matches: break;

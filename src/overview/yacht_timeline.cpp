@@ -50,17 +50,24 @@ void YachtTimeline::judged(const EventJudgement& j) {
         j.effect == EventEffect::OffCutAtFinish || j.effect == EventEffect::ResetTotal)
         counted.push_back({j.from, j.to});
 
-    DetailEntry entry{j, 1, j.time};
-    entry.line.key = fixedKey(j.key);
-    if (!withoutEffect(j.effect)) {
-        flushRun();
-        add(entry);
-    } else if (inRun_) {
+    const bool quiet = withoutEffect(j.effect);
+    if (quiet && inRun_) {
         ++run_.runLength;
         run_.lastTime = j.time;
-    } else {
+        return;
+    }
+    if (!quiet) flushRun();
+    if (detail.size() >= detailLimit_) {
+        ++linesNotShown;
+        return;
+    }
+    DetailEntry entry{j, 1, j.time};
+    entry.line.key = fixedKey(j.key);
+    if (quiet) {
         run_ = entry;
         inRun_ = true;
+    } else {
+        detail.push_back(entry);
     }
 }
 

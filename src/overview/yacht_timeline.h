@@ -27,7 +27,8 @@ bool withoutEffect(EventEffect effect);
 // two or more lines without effect become one entry.
 class YachtTimeline final : public EvaluationObserver {
 public:
-    explicit YachtTimeline(std::size_t detailLimit = 60) : detailLimit_(detailLimit) {}
+    YachtTimeline() = default;
+    explicit YachtTimeline(std::size_t detailLimit) : detailLimit_(detailLimit) {}
     void judged(const EventJudgement& judgement) override;
     // Closes the detail after the last line. An engine still on at the end of
     // the file runs on to `openEnd` in the picture.
@@ -47,7 +48,7 @@ private:
     void add(const DetailEntry& entry);
     void flushRun();
 
-    std::size_t detailLimit_;
+    std::size_t detailLimit_ = 60;
     DetailEntry run_{};
     bool inRun_ = false;
 };

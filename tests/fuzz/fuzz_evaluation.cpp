@@ -5,35 +5,13 @@
 #include <string>
 
 #include "evaluation/event_log.h"
-#include "fuzz_clock.h"
-
-namespace {
-
-// Answers every box; counts them so a box is never lost unseen.
-class QuietShell final : public wg::Shell {
-public:
-    void runCommand(int) override {}
-    void postCommand(int) override {}
-    wg::BoxAnswer messageBox(const wg::BoxRequest&) override {
-        ++boxes;
-        return wg::BoxAnswer::Ok;
-    }
-    int runDialog(wg::DialogLogic&) override { return 0; }
-    bool chooseFile(int, const std::string&, std::string&, std::string&) override { return false; }
-    bool startProcess(const std::string&) override { return false; }
-    void endProgram() override {}
-    wg::PcTime systemTime() override { return {}; }
-    wg::PcTime localTime() override { return {}; }
-    int boxes = 0;
-};
-
-} // namespace
+#include "support/fakes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace wg;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    QuietShell shell;
-    fuzz::StillClock clock;
+    test::FakeShell shell;  // answers every box
+    test::VirtualClock clock;  // a reader that waits out its limit returns at once
     RegattaRecord regatta;
     regatta.start = {0, 10, 0, 3, 6, 4};
     YachtRecord yacht;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "files/kv_scanner.h"
-#include "fuzz_clock.h"
+#include "support/fakes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace wg;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return true;
     };
 
-    fuzz::StillClock clock;
+    test::VirtualClock clock;  // a reader that waits out its limit returns at once
     const Status status = scanBytes(bytes, params, keys, clock, (data[0] & 4) ? OtherKeyHandler(otherKey) : nullptr);
     if (status != kStatusOk && status != kStatusBadCharacter && status != kStatusNoEndMarker &&
         status != kStatusWrongFileKind)

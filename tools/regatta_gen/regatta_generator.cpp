@@ -115,13 +115,15 @@ const char* kindName(YachtKind kind) {
     return "";
 }
 
-std::string generateRegatta(const std::string& dir, const RegattaOptions& options, std::vector<GeneratedYacht>* yachts) {
+std::string generateRegatta(const std::string& dir, const RegattaOptions& options,
+                            std::vector<GeneratedYacht>* yachts) {
     RegattaRecord regatta;
     regatta.designation = "Testregatta " + options.name;
     regatta.starters = options.yachts;
     regatta.start = {0, kStart / 3600, 0, 14, 6, 8};
     regatta.end = {0, kEnd / 3600, 0, 14, 6, 8};
-    if (writeRegattaData(regatta, options.name + ".rsd", dir) != kStatusOk) return "cannot write " + options.name + ".rsd";
+    if (writeRegattaData(regatta, options.name + ".rsd", dir) != kStatusOk)
+        return "cannot write " + options.name + ".rsd";
 
     Random random(options.seed);
     for (int i = 0; i < options.yachts; ++i) {

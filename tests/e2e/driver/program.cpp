@@ -38,7 +38,8 @@ Program::~Program() { kill(); }
 bool Program::start() {
     std::string line = "\"";  // appended: GCC 12 misjudges the string operator here
     line += tree_.bin();
-    line += "Wakeguard.exe\"";
+    line += exe_;
+    line += "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, tree_.bin().c_str(), &startup,

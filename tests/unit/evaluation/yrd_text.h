@@ -6,34 +6,34 @@ namespace wg::test {
 
 // Pieces of a yacht regatta data file as the readout and the finish-time
 // save write them.
-inline std::string yrdHeader() {
-    return "$Dateikennung                           Yachtdaten\r\n"
-           "$Yachtname                              Blue Star\r\n"
-           "$Yacht-ID                               GER12\r\n"
-           "$ERLG-Seriennummer                      4711\r\n"
-           "$Betriebsart                            3\r\n"
-           "$Siegel-Anzahl                          2\r\n";
-}
+inline const std::string kYrdHeader = "$Dateikennung                           Yachtdaten\r\n"
+                                      "$Yachtname                              Blue Star\r\n"
+                                      "$Yacht-ID                               GER12\r\n"
+                                      "$ERLG-Seriennummer                      4711\r\n"
+                                      "$Betriebsart                            3\r\n"
+                                      "$Siegel-Anzahl                          2\r\n";
 
-// One logger line: "$Generator Ein : 03.06.04 Do 09:50:00".
-inline std::string eventLine(const std::string& head, const std::string& time,
-                             const std::string& date = "03.06.04") {
+// One logger line: ev("Generator Ein", "09:50:00") is "$Generator Ein : 03.06.04 Do 09:50:00".
+inline std::string ev(const std::string& head, const std::string& time, const std::string& date = "03.06.04") {
     return "$" + head + " : " + date + " Do " + time + "\r\n";
 }
 
 inline std::string finishBlock(int hour, int minute, int second, int day, int month, int year) {
-    return "$Zielzeit_Stunde                        " + std::to_string(hour) + "\r\n" +
-           "$Zielzeit_Minute                        " + std::to_string(minute) + "\r\n" +
-           "$Zielzeit_Sekunde                       " + std::to_string(second) + "\r\n" +
-           "$Zielzeit_Tag                           " + std::to_string(day) + "\r\n" +
-           "$Zielzeit_Monat                         " + std::to_string(month) + "\r\n" +
-           "$Zielzeit_Jahr                          " + std::to_string(year) + "\r\n";
+    std::string block;
+    const std::pair<const char*, int> entries[] = {{"Stunde", hour}, {"Minute", minute}, {"Sekunde", second},
+                                                   {"Tag", day},     {"Monat", month},   {"Jahr", year}};
+    for (const auto& [name, value] : entries) {
+        std::string key = std::string("$Zielzeit_") + name;
+        key.resize(40, ' ');  // the value column of yacht files
+        block += key + std::to_string(value) + "\r\n";
+    }
+    return block;
 }
 
 // A whole file: header, event block, end line, finish at 14:00:00 on 3.6.04.
 inline std::string yrdFile(const std::vector<std::string>& events,
                            const std::string& finish = finishBlock(14, 0, 0, 3, 6, 4)) {
-    std::string file = yrdHeader() + "$ERLG Ereignisspeicher Auslesen\r\n";
+    std::string file = kYrdHeader + "$ERLG Ereignisspeicher Auslesen\r\n";
     for (const std::string& e : events) file += e;
     return file + "$Ereigniss Ende\r\n" + finish;
 }

@@ -1,68 +1,55 @@
 #include "logger/collection.h"
+#include "logger/echo.h"
 #include "logger/link.h"
-#include "logger_fixture.h"
+#include "support/logger_rig.h"
 
-namespace wg {
+namespace wg::test {
 namespace {
 
-using LinkTest = test::LoggerTest;
+struct LinkTest : LoggerTest {
+    SerialLink link{ports};
+    void open() { ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk); }
+};
 
-TEST_F(LinkTest, PortThatDoesNotExistFailsAndItsCloseFailsToo) {
-    SerialLink link(ports);
+TEST_F(LinkTest, PortThatDoesNotExistFailsEveryCallAtOnce) {
     EXPECT_EQ(link.open("COM7", kLoggerBaud), kLinkFailed);
     EXPECT_EQ(link.read(10), kLinkFailed);
     EXPECT_EQ(link.write("X"), kLinkFailed);
+    EXPECT_FALSE(echoedTransmission(link, clock, "D\r\r", 1));
     EXPECT_EQ(link.close(), kLinkFailed);
     EXPECT_EQ(clock.nowMs(), 0);
     EXPECT_EQ(wire(), "");
 }
 
-TEST_F(LinkTest, SecondOpenSucceedsWithoutASecondPort) {
-    SerialLink link(ports);
-    ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
+TEST_F(LinkTest, OneExclusivePortPerLinkOpenedOnceOnComOneAt4800) {
+    open();
     EXPECT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
     EXPECT_EQ(ports.created, 1);
-    ASSERT_EQ(ports.opens.size(), 1u);
-    EXPECT_EQ(ports.opens[0].name, "COM1");
-    EXPECT_EQ(ports.opens[0].baud, 4800);
+    EXPECT_EQ(ports.opens.at(0).name + std::to_string(ports.opens.size()) + std::to_string(ports.opens[0].baud),
+              "COM114800");
+    EXPECT_EQ(SerialLink(ports).open(kLoggerPort, kLoggerBaud), kLinkFailed);
     EXPECT_EQ(link.close(), kLinkOk);
-}
-
-TEST_F(LinkTest, PortIsHeldExclusivelyUntilClosedOrDestroyed) {
-    {
-        SerialLink first(ports);
-        ASSERT_EQ(first.open(kLoggerPort, kLoggerBaud), kLinkOk);
-        SerialLink second(ports);
-        EXPECT_EQ(second.open(kLoggerPort, kLoggerBaud), kLinkFailed);
-    }
     SerialLink third(ports);
     EXPECT_EQ(third.open(kLoggerPort, kLoggerBaud), kLinkOk);
 }
 
 TEST_F(LinkTest, ReadTakesWhatIsWaitingAtMostAsAskedAndWaitsOnlyForTheFirstByte) {
-    SerialLink link(ports);
-    ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
+    open();
     link.write("F\r");  // two echoes at once, the answer a moment later
     EXPECT_EQ(link.read(1), kLinkOk);
     EXPECT_EQ(link.reply(), "F");
     link.read(100);
-    EXPECT_EQ(link.reply(), "\r");
-    EXPECT_EQ(clock.nowMs(), 0);
+    EXPECT_EQ(link.reply() + std::to_string(clock.nowMs()), "\r0");
     link.read(100);
-    EXPECT_EQ(link.reply(), "\nBetriebsart: 3\r\n");
-    EXPECT_EQ(link.bytesRead(), 17u);
-    EXPECT_EQ(clock.nowMs(), 50);
-
+    EXPECT_EQ(link.reply() + std::to_string(clock.nowMs()), "\nBetriebsart: 3\r\n50");
     EXPECT_EQ(link.read(100), kLinkOk);
-    EXPECT_EQ(link.reply(), "");
-    EXPECT_EQ(clock.nowMs(), 1050);
+    EXPECT_EQ(link.reply() + std::to_string(clock.nowMs()), "1050");
 }
 
 TEST_F(LinkTest, ZeroByteEndsTheReplyText) {
     logger().loggedIn = true;
     logger().serialNumber = std::string("12\0" "456", 6);
-    SerialLink link(ports);
-    ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
+    open();
     link.write("D\r");
     link.read(2);
     link.read(100);
@@ -70,42 +57,44 @@ TEST_F(LinkTest, ZeroByteEndsTheReplyText) {
     EXPECT_EQ(link.bytesRead(), 29u);
 }
 
-TEST_F(LinkTest, DrainEndsAfterTwoSecondsOfSilence) {
-    SerialLink link(ports);
-    ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
-    drain(link, clock, &message);
+TEST_F(LinkTest, CollectionsEndAsTheirLimitsSay) {
+    open();
+    drain(link, clock, &message);  // a silent logger: two seconds
     EXPECT_EQ(clock.nowMs(), 2000);
-    EXPECT_EQ(message.text(), "");
-}
-
-TEST_F(LinkTest, DrainEndsOnceAHundredCharactersCameFromAChattyLogger) {
-    behaviour().paced = true;
-    SerialLink link(ports);
-    ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
-    link.write("I\r");  // the event memory, 300 bytes and more at line rate
-    drain(link, clock, &message);
-    EXPECT_GE(message.size(), 100u);
-    EXPECT_LT(message.size(), 110u);
-    EXPECT_LT(clock.nowMs(), 2000);
-    EXPECT_EQ(link.reply(), "");
-}
-
-TEST_F(LinkTest, TimedCollectionRunsTwoSecondsAfterItsFirstRead) {
-    SerialLink link(ports);
-    ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
-    timedCollection(link, clock, message);
-    EXPECT_EQ(clock.nowMs(), 3000);
-}
-
-TEST_F(LinkTest, CollectingAtLeastGivesUpAfterThreeSecondsWithoutGrowth) {
+    timedCollection(link, clock, message);  // one read, then two seconds
+    EXPECT_EQ(clock.nowMs(), 5000);
     behaviour().sendLimit = 5;
-    SerialLink link(ports);
-    ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
     link.write("T\r");
-    EXPECT_FALSE(collectAtLeast(link, clock, message, 10));
+    EXPECT_FALSE(collectAtLeast(link, clock, message, 10));  // three seconds without growth
     EXPECT_EQ(message.text(), "T\r\nEr");
-    EXPECT_LE(clock.nowMs(), 3050);
+    EXPECT_EQ(clock.nowMs(), 8050);
+}
+
+// Every character but the last goes out and must come back alone.
+TEST(EchoedTransmission, SendsAllButTheLastCharacterEachUntilItsEchoComes) {
+    struct Case { const char* command; std::size_t readSize; sim::Fault fault; int faultCount; bool sent;
+                  const char* wire; std::int64_t ms; } cases[] = {
+        {"E010307140509\n", 3, sim::Fault::None, 0, true, "E010307140509", 0},
+        {"D\r\r", 1, sim::Fault::None, 0, true, "D\r", 0},
+        {"T\r", 1, sim::Fault::None, 0, true, "T", 0},
+        {"D\r\r", 3, sim::Fault::EchoExtraByte, 1, true, "DD\r", 0},
+        {"D\r\r", 1, sim::Fault::GarbledEcho, 2, true, "DDD\r", 0},
+        // No echo: three seconds after the first write. Always wrong: five writes.
+        {"D\r\r", 1, sim::Fault::DropEcho, 0, false, "DDD", 3000},
+        {"D\r\r", 2, sim::Fault::EchoExtraByte, 0, false, "DDDDD", 0},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.logger().loggedIn = true;
+        r.behaviour().fault = c.fault;
+        r.behaviour().faultCount = c.faultCount;
+        SerialLink link(r.ports);
+        ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);
+        EXPECT_EQ(echoedTransmission(link, r.clock, c.command, c.readSize), c.sent) << c.wire;
+        EXPECT_EQ(r.wire(), c.wire);
+        EXPECT_EQ(r.clock.nowMs(), c.ms) << c.wire;
+    }
 }
 
 } // namespace
-} // namespace wg
+} // namespace wg::test

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "app/shell_dialogs.h"
+#include "app/startup.h"
+#include "app/text_viewer.h"
+#include "logger/pc_clock.h"
+#include "resources/resource_ids.h"
+#include "support/logger_rig.h"
+
+namespace wg::test {
+namespace {
+
+using Actions = std::vector<FakeShell::UserAction>;
+
+FakeShell::UserAction enter(const std::string& password) {
+    return [password](DialogLogic& logic, FakeView& view) {
+        view.type(logic, 1232, password);
+        logic.clicked(view, button::kOk);
+    };
+}
+const FakeShell::UserAction cancel = [](DialogLogic& logic, FakeView& view) { logic.clicked(view, button::kCancel); };
+const FakeShell::UserAction closeBox = [](DialogLogic& logic, FakeView& view) { logic.cancelRequested(view); };
+const FakeShell::UserAction okEmpty = [](DialogLogic& logic, FakeView& view) { logic.clicked(view, button::kOk); };
+
+const char* const kWrong = "Falsches Paßwort eingeben. Eingabe bitte wiederholen.";
+const char* const kNoPassword = "Kein Paßwort eingeben. Sie haben keine Berechtigung Werte im Programm zu ändern!";
+
+// The program with a program password, its user scripted per test, and a
+// simulated logger on COM1.
+struct Program : LoggerRig {
+    explicit Program(const std::string& password = "geheim", const Actions& actions = {}) {
+        state.settings.password = password;
+        shell.shows = &state.message;
+        shell.user.assign(actions.begin(), actions.end());
+    }
+    AppState state;
+    Application app{state, shell, clock, ports};
+};
+
+TEST(ProgramLogin, AtTheFirstPaintAsksUntilTheEntryMatchesOrIsCancelled) {
+    struct Case { std::string password; Actions user; bool loggedIn; Texts messages; } cases[] = {
+        {"geheim", {enter("geheim")}, true, {}},
+        {"geheim", {enter("falsch"), enter("GEHEIM"), enter("geheim")}, true, {kWrong, kWrong}},
+        {"geheim", {enter("a"), cancel}, false, {kWrong, kNoPassword}},
+        {"geheim", {closeBox}, false, {kNoPassword}},
+        {"geheim12", {enter("geheim123"), enter("geheim12")}, true, {kWrong}},  // no match by its start
+        {"", {okEmpty, cancel}, false, {kWrong, kNoPassword}},                  // an empty password never matches
+    };
+    for (const Case& c : cases) {
+        Program p(c.password, c.user);
+        p.app.painted();
+        p.app.painted();  // later paints do not ask again
+        EXPECT_EQ(p.state.login.loggedIn, c.loggedIn) << c.password;
+        EXPECT_EQ(p.shell.shown, c.messages) << c.password;
+        EXPECT_EQ(p.shell.dialogsRun.size(), c.user.size()) << c.password;
+        std::string boxes;
+        for (const BoxRequest& box : p.shell.boxes) boxes += box.caption + "|" + box.text;
+        EXPECT_EQ(boxes, c.loggedIn ? "Information|Benutzerpaßwort wurde korrekt eingegeben!" : "");
+    }
+}
+
+TEST(ProgramLogin, PasswordChangesOnlyOnTwoEqualStorableEntries) {
+    Texts prompts;
+    const auto seen = [&prompts](const std::string& entry) -> FakeShell::UserAction {
+        return [&prompts, entry](DialogLogic& logic, FakeView& view) {
+            prompts.push_back(view.texts[1234]);
+            enter(entry)(logic, view);
+        };
+    };
+    struct Case { Actions user; std::string password; Texts messages; bool loggedIn; } cases[] = {
+        {{seen("alt"), seen("neu"), seen("neu")}, "neu", {}, true},  // a login first
+        {{enter("neu"), enter("nue"), enter("neu"), enter("neu")}, "neu", {kWrong}, true},
+        {{okEmpty, okEmpty}, "alt", {}, true},  // empty prompts keep the current password
+        // "Abbrechen" in either prompt keeps the old password and logs out.
+        {{enter("neu"), cancel}, "alt", {}, false},
+        {{cancel, enter("neu")}, "alt", {}, false},
+        // Entries longer than 8 characters or with a blank cannot be stored.
+        {{enter("neunzehn9"), enter("neunzehn9"), enter("alt"), enter("kurz"), enter("kurz")}, "kurz", {kWrong}, true},
+        {{enter("neunzehn9"), enter("neunzehn"), cancel}, "alt", {kWrong, kNoPassword}, false},
+        {{enter("a b"), enter("a b"), enter("ab"), enter("ab")}, "ab", {kWrong}, true},
+    };
+    for (const Case& c : cases) {
+        Program p("alt", c.user);
+        p.state.login.loggedIn = &c != &cases[0];
+        p.state.login.entered = "alt";
+        p.app.command(cmd::kChangeProgramPassword);
+        EXPECT_EQ(p.state.settings.password, c.password) << c.user.size();
+        EXPECT_EQ(p.shell.shown, c.messages) << c.user.size();
+        EXPECT_EQ(p.state.login.loggedIn, c.loggedIn) << c.user.size();
+        EXPECT_TRUE(p.shell.user.empty()) << c.user.size();
+    }
+    EXPECT_EQ(prompts, (Texts{"", "Neues Paßwort eingeben", "Neues Paßwort nochmals zur Kontrolle eingeben"}));
+}
+
+TEST(Commands, EachOpensItsDialogThoseThatChangeDataOnlyBehindTheLogin) {
+    const std::tuple<int, bool, const char*> cases[] = {
+        {cmd::kStartTime, true, "IDD_StartZeitEingabe"},   {cmd::kEndTime, true, "IDD_ZielZeitEingabe"},
+        {cmd::kLoggerClock, true, "IDD_AktZeitEingabe"},    {cmd::kEnterRegattaData, true, "IDD_StammDaten"},
+        {cmd::kMasterPassword, true, "IDD_MasterPassWortEingabe"},
+        {cmd::kShowRegattaData, false, "IDD_AnzeigeParameter"}, {cmd::kScreenConfiguration, false, "IDD_KonfigScreen"},
+        {cmd::kTimeZone, false, "IDD_UhrKonfig"},           {cmd::kShowEvaluation, false, "IDD_Berechnen"},
+        {cmd::kShowMessage, false, "IDD_MeldungsDialog1"},  {cmd::kFileSave, false, "IDD_DateiSpeichern"},
+        {1004, false, nullptr}, {1010, false, nullptr}, {1013, false, nullptr}, {1022, false, nullptr}};
+    for (const auto& [command, gated, dialog] : cases) {
+        Program closed;  // a login is cancelled
+        EXPECT_TRUE(closed.app.command(command));
+        EXPECT_EQ(closed.shell.dialogsRun, gated ? Texts{"IDD_PassWortEingabe"} : dialog ? Texts{dialog} : Texts{});
+        EXPECT_TRUE(closed.shell.boxes.empty());
+        if (!gated) continue;
+        Program open("geheim", {enter("geheim")});
+        open.app.command(command);
+        open.app.command(command);  // asked once, not again
+        EXPECT_EQ(open.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", dialog, dialog}));
+    }
+    Program p;
+    EXPECT_FALSE(p.app.command(999) || p.app.command(1024));
+}
+
+TEST(Commands, ExitAndEraseAskFirstAndOnlyYesGoesOn) {
+    Program p;
+    p.shell.boxAnswers = {BoxAnswer::No, BoxAnswer::No, BoxAnswer::Yes, BoxAnswer::Yes};
+    for (int id : {cmd::kExit, cmd::kEraseLogger, cmd::kExit, cmd::kEraseLogger}) p.app.command(id);
+    EXPECT_EQ(p.shell.endRequests, 1);
+    EXPECT_EQ(p.shell.dialogsRun, Texts{"IDD_ErlgLoeschen"});
+    ASSERT_EQ(p.shell.boxes.size(), 4u);
+    EXPECT_EQ(p.shell.boxes[0].text + "|" + p.shell.boxes[1].text,
+              "Programm wirklich beenden?\nAlle nicht gespeicherte Daten gehen verloren!|"
+              "Wirklich alle Daten im ERLG löschen?\n Sind Sie sich sicher?");
+    for (const BoxRequest& box : p.shell.boxes) EXPECT_TRUE(box.caption == "Warnung" && box.buttons == BoxButtons::YesNo);
+}
+
+TEST(Commands, YachtConfigurationAndReadoutOfferTheRegattaFileWithoutMasterData) {
+    Program loaded("geheim", {enter("geheim")}), cancelled, empty, readout;
+    loaded.state.regatta.designation = "Kieler Woche";
+    empty.state.login.loggedIn = true;
+    for (Program* p : {&loaded, &cancelled, &empty}) p->app.command(cmd::kConfigureYacht);
+    readout.app.command(cmd::kReadOutAndEvaluate);
+    // Without a login the yacht configuration opens all the same.
+    EXPECT_EQ(loaded.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}));
+    EXPECT_EQ(cancelled.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}));
+    EXPECT_TRUE(empty.shell.dialogsRun.empty());
+    EXPECT_EQ(readout.shell.dialogsRun, Texts{"IDD_ErlgLesen"});  // also after a cancelled choice
+    for (Program* p : {&empty, &readout}) {
+        ASSERT_EQ(p->shell.boxes.size(), 1u);
+        EXPECT_EQ(p->shell.boxes[0].caption, "Bedienungsfehl");
+        EXPECT_EQ(p->shell.chosen, Texts{"1 Regatta-Stammdaten, Datei öffnen"});
+    }
+    readout.state.regatta.path = "..\\Daten\\Kiel.rsd";
+    readout.app.command(cmd::kReadOutAndEvaluate);
+    EXPECT_EQ(readout.shell.boxes.size() + readout.shell.chosen.size(), 2u);
+}
+
+TEST(Commands, EvaluationViewsItsFileInTheTextEditorOrSaysWhyNot) {
+    Program p;
+    p.state.evaluationRun.chosenPath = "C:\\Daten\\Kiel-GER1.YRD";
+    p.shell.user = {[](DialogLogic& logic, FakeView& view) { logic.clicked(view, IDC_EV_VIEW); }};
+    p.app.command(cmd::kShowEvaluation);
+    EXPECT_EQ(p.shell.processes, Texts{"notepad.exe C:\\Daten\\Kiel-GER1.YRD"});
+    for (auto [path, starts, box] : {std::tuple{"Kiel-GER1.yrd", false, "Fehler|Notepad.exe kann nicht geöffnet werden"},
+                                     {"Kiel-GER1.ysd", true, "Warnung|Keine Yacht-Regattadatendatei gewählt!"}}) {
+        FakeShell shell;
+        shell.processStarts = starts;
+        viewEventFile(shell, path);
+        ASSERT_EQ(shell.boxes.size(), 1u);
+        EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text, box);
+        EXPECT_TRUE(shell.boxes[0].topmost && !shell.boxes[0].ownedByMainWindow);
+        EXPECT_EQ(shell.processes.size(), starts ? 0u : 1u);
+    }
+}
+
+TEST(ShellDialogs, TimeZoneIsTakenAtOnceAndTheClockSampledAndShownByIt) {
+    Settings settings{0, 0, "", 2};
+    TimeZoneDialog dialog(settings);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_FALSE(view.checked[1308] || view.checked[1309]);
+    dialog.clicked(view, 1309);
+    EXPECT_EQ(settings.timeZone, 1);
+    dialog.clicked(view, 1308);
+    dialog.cancelRequested(view);  // there is no way back
+    EXPECT_TRUE(settings.timeZone == 0 && view.checked[1308] && !view.checked[1309] && !view.closed());
+    dialog.clicked(view, button::kOk);
+    EXPECT_TRUE(view.closed());
+    Program p;
+    for (int zone : {0, 1, 2}) {  // a setting that is neither keeps the last sample
+        p.state.settings.timeZone = zone;
+        p.app.timerTick();
+        EXPECT_EQ(p.state.pcTime.hour, zone == 0 ? 20 : 21) << zone;
+    }
+    p.state.pcTime = PcTime{2026, 12, 1, 7, 9, 5, 3, 0};
+    EXPECT_NE(p.app.clientText().find("weder UTC noch Lokalzeit"), std::string::npos);
+    EXPECT_EQ(pcClockLine(1, p.state.pcTime), "PC-Uhr (Lokalzeit): Mo. 07.12.26 09:05:03");
+    EXPECT_EQ(pcClockLine(0, PcTime{}), "PC-Uhr (UTC): --");
+}
+
+TEST(ShellDialogs, ScreenSizeIsKeptOnOkRestoredOnAbbrechenAndNeverHidesTheMenu) {
+    for (int id : {button::kOk, button::kCancel, 0}) {  // 0: the close box
+        Settings settings{1024, 768, "", 0};
+        ScreenDialog dialog(settings);
+        FakeView view;
+        dialog.opened(view);
+        EXPECT_EQ(view.texts[1206] + "x" + view.texts[1207], "1024x768");
+        view.type(dialog, 1206, "800");
+        view.type(dialog, 1207, "");  // empty changes nothing
+        id ? dialog.clicked(view, id) : dialog.cancelRequested(view);
+        EXPECT_TRUE(view.closed());
+        EXPECT_EQ(settings.windowWidth * 10000 + settings.windowHeight, id == button::kOk ? 8000768 : 10240768);
+    }
+    for (auto [width, height, shown] : {std::tuple{0, 0, 3200200}, {-5, 1000, 3201000}, {800, 600, 8000600}}) {
+        const WindowSize size = mainWindowSize(width, height);
+        EXPECT_EQ(size.width * 10000 + size.height, shown);
+    }
+}
+
+TEST(ShellDialogs, MessageDialogShowsTheMessageTextOfAtMost1023CharactersAndOnlyOkCloses) {
+    AppState state;
+    state.setMessageText(std::string(5000, 'x'));
+    state.message.append("y");
+    MessageDialog dialog(state);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_EQ(view.texts[1233], std::string(1023, 'x'));
+    dialog.cancelRequested(view);
+    dialog.clicked(view, button::kCancel);
+    EXPECT_FALSE(view.closed());
+    dialog.clicked(view, button::kOk);
+    EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
+}
+
+} // namespace
+} // namespace wg::test

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "files/file_save_dialog.h"
+#include "files/open_file.h"
+#include "files/regatta_entry_dialog.h"
+#include "files/regatta_file.h"
+#include "resources/resource_ids.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+
+namespace wg::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct FileSave : ::testing::Test {
+    FileSave() {
+        regatta.designation = "Sommer Cup";
+        shell.shows = &messageText;
+    }
+    void type(const std::string& text) { view.type(dialog, IDC_SAVE_NAME, text); }
+    std::string designationIn(const std::string& name) {
+        RegattaRecord back;
+        back.path = dir.programPath(name);
+        VirtualClock clock;
+        return readRegattaData(back, clock) == kStatusOk ? back.designation : "unreadable";
+    }
+    TempDir dir;
+    RegattaRecord regatta;
+    FileSaveRequest request{kRegattaSavePrompt, ".rsd", kSaveRegattaData};
+    MessageText messageText;
+    FakeShell shell;
+    FakeView view;
+    FileSaveDialog dialog{regatta, request, messageText, shell, dir.programDir()};
+};
+
+TEST_F(FileSave, ProposesTheNameOfTheFileLoadedAndAddsTheExtensionAlways) {
+    for (auto [path, proposal] : {std::pair{"", ""}, {"..\\Daten\\.rsd", ""}, {"C:\\a\\Kiel 2004.rsd", "Kiel 2004"}}) {
+        regatta.path = path;
+        dialog.opened(view);
+        EXPECT_EQ(view.texts[IDC_SAVE_PROMPT] + "|" + view.texts[IDC_SAVE_NAME] + "|" + dialog.fileName(),
+                  std::string(kRegattaSavePrompt) + "|" + proposal + "|" + (*proposal ? proposal + std::string(".rsd") : ""));
+    }
+    type("");  // an emptied field keeps the proposal
+    dialog.clicked(view, button::kOk);
+    EXPECT_EQ(designationIn("Kiel 2004.rsd"), "Sommer Cup");
+    dir.write("Alt.rsd.rsd", "alter Inhalt");  // replaced without asking
+    type("Alt.rsd");
+    type(std::string(241, 'm'));
+    dialog.clicked(view, button::kOk);
+    EXPECT_EQ(designationIn("Alt.rsd.rsd"), "Sommer Cup");
+    EXPECT_EQ(shell.shown, Texts{kSaveNameTooLongMessage});
+    type(std::string(240, 'n'));
+    EXPECT_EQ(dialog.fileName(), std::string(240, 'n') + ".rsd");
+    EXPECT_EQ(view.closes, (std::vector<int>{button::kOk, button::kOk}));
+}
+
+TEST_F(FileSave, UnsafeOrMissingNamesWriteNothing) {
+    regatta.path = "..\\Daten\\Sommer04.rsd";
+    dialog.opened(view);
+    for (const char* name : {"..\\Weg", "a/b", "C:Weg", "W*", "<W>", "W|W", "CON", "com1", "W\x01"}) type(name);
+    EXPECT_EQ(dialog.fileName(), "");
+    dialog.clicked(view, button::kOk);  // nothing is then written under the proposal either
+    EXPECT_FALSE(view.closed());
+    dialog.clicked(view, IDC_OVERWRITE);
+    EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
+    Texts expected(9, kUnsafeFileNameMessage);
+    expected.push_back(kNoSaveNameMessage);
+    EXPECT_EQ(shell.shown, expected);
+    regatta.path = "D:Weg.rsd";  // no "\": the proposal is "D:Weg"
+    FakeView again;
+    dialog.opened(again);
+    dialog.clicked(again, button::kOk);
+    dialog.clicked(again, IDC_OVERWRITE);
+    EXPECT_EQ(Texts(shell.shown.begin() + 10, shell.shown.end()), Texts(2, kUnsafeFileNameMessage));
+    dialog.clicked(again, button::kCancel);
+    dialog.cancelRequested(again);
+    EXPECT_EQ(again.closes, (std::vector<int>{button::kCancel, button::kCancel}));
+    EXPECT_EQ(dir.fileCount(), 0u);
+}
+
+TEST_F(FileSave, WriterFailureShowsItsMessageOnOkAndClosesSilentlyOnOverwrite) {
+    FileSaveDialog nowhere{regatta, request, messageText, shell, dir.programDir() + "fehlt\\"};
+    view.type(nowhere, IDC_SAVE_NAME, "Sommer04");
+    nowhere.clicked(view, button::kOk);
+    EXPECT_FALSE(view.closed());
+    nowhere.clicked(view, IDC_OVERWRITE);
+    EXPECT_EQ(shell.shown, Texts{kSaveFailedMessage});
+    EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
+    dir.write("Sommer04.rsd", "alt");
+    type("Sommer04");
+    dialog.clicked(view, IDC_OVERWRITE);
+    EXPECT_EQ(designationIn("Sommer04.rsd"), "Sommer Cup");
+}
+
+TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
+    TempDir dir;
+    RegattaRecord saved;
+    saved.starters = 8;
+    ASSERT_EQ(writeRegattaData(saved, "S.rsd", dir.programDir()), kStatusOk);
+    dir.write("R-GER1.yrd", "$Dateikennung Yachtdaten\r\n$Yachtname Blue Star\r\n$Yacht-ID GER1\r\n$Start : x\r\n");
+    FakeShell shell;
+    VirtualClock clock;
+    RegattaRecord regatta;
+    YachtRecord yacht;
+    regatta.regattaFileName = "bleibt";
+    loadRegattaData(shell, regatta, yacht, clock);  // cancelled, no path: nothing is read
+    EXPECT_EQ(regatta.regattaFileName, "bleibt");
+    // The file title decides where a path goes: ".rsd" or ".RSD" to the regatta, ".ysd" or ".yrd" to the yacht.
+    shell.choices = {{true, dir.programPath("S.rsd"), "S.RSD"}, {false, "", ""},
+                     {true, dir.programPath("R-GER1.yrd"), "R-GER1.yrd"}, {true, "x.Rsd", "x.Rsd"}};
+    loadRegattaData(shell, regatta, yacht, clock);
+    regatta.starters = 1;
+    loadRegattaData(shell, regatta, yacht, clock);
+    EXPECT_EQ(std::to_string(regatta.starters) + regatta.regattaFileName, "8S");
+    loadYachtData(shell, regatta, yacht, clock);
+    EXPECT_EQ(yacht.yachtName + "|" + yacht.yachtId + "|" + yacht.masterFileName, "Blue Star|GER1|R-GER1");
+    loadRegattaData(shell, regatta, yacht, clock);  // another kind changes nothing
+    EXPECT_EQ(regatta.path + "|" + yacht.masterFileName, dir.programPath("S.rsd") + "|R-GER1");
+    EXPECT_EQ(shell.chosen, (Texts{"1 Regatta-Stammdaten, Datei öffnen", "1 Regatta-Stammdaten, Datei öffnen",
+                                   "1 Regatta-Stammdaten, Datei öffnen", "2 Yacht-Daten, Datei öffnen",
+                                   "1 Regatta-Stammdaten, Datei öffnen"}));
+}
+
+TEST(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
+    RegattaRecord regatta;
+    regatta.designation = "Kieler Woche";
+    regatta.starters = 42;
+    MessageText messageText;
+    FileSaveRequest fileSave;
+    FakeShell shell;
+    FakeView view;
+    RegattaEntryDialog dialog{regatta, messageText, fileSave, shell};
+    dialog.opened(view);
+    EXPECT_EQ(view.texts[IDC_DESIGNATION] + "|" + view.texts[IDC_STARTERS], "Kieler Woche|42");
+    view.type(dialog, IDC_DESIGNATION, "  Rund um \t Fehmarn ");
+    view.type(dialog, IDC_STARTERS, "17");
+    EXPECT_EQ(regatta.designation + "|" + std::to_string(regatta.starters), "Rund um Fehmarn|17");
+    for (const char* text : {"   ", ""}) view.type(dialog, IDC_DESIGNATION, text);  // not taken
+    view.type(dialog, IDC_STARTERS, "");
+    view.type(dialog, IDC_DESIGNATION, std::string(255, 'a'));
+    EXPECT_EQ(regatta.designation + "|" + std::to_string(regatta.starters), std::string(255, 'a') + "|17");
+    dialog.clicked(view, button::kCancel);  // does not undo what was taken
+    dialog.clicked(view, button::kOk);
+    dialog.cancelRequested(view);
+    EXPECT_EQ(view.closes, (std::vector<int>{button::kCancel, button::kOk, button::kCancel}));
+    EXPECT_TRUE(shell.commandsPosted.empty());
+    // Too long: closes, shows its message at once and only then posts the reopening, the dialog
+    // never opening inside itself (a posted message would wait behind the reopened dialog).
+    shell.shows = &messageText;
+    view.type(dialog, IDC_DESIGNATION, std::string(256, 'b'));
+    EXPECT_EQ(regatta.designation, std::string(255, 'a'));
+    EXPECT_EQ(shell.shown, Texts{kDesignationTooLongMessage});
+    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kEnterRegattaData});
+    // "Speichern" asks for the file-save dialog, then closes.
+    shell.onCommand = [&](int) { EXPECT_EQ(view.closes.size(), 4u); };
+    dialog.clicked(view, IDC_SAVE);
+    EXPECT_EQ(fileSave.prompt + "|" + fileSave.extension + "|" + fileSave.kind,
+              std::string(kRegattaSavePrompt) + "|.rsd|R");
+    EXPECT_EQ(shell.commandsRun, (std::vector<int>{cmd::kShowMessage, cmd::kFileSave}));
+    EXPECT_EQ(view.closes.size(), 5u);
+}
+
+} // namespace
+} // namespace wg::test

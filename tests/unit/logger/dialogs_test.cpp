@@ -1,0 +1,190 @@
+#include "logger/clock_dialog.h"
+#include "logger/date_time_check.h"
+#include "logger/login.h"
+#include "logger/password_dialog.h"
+#include "logger/regatta_time_dialog.h"
+#include "logger/typed_field.h"
+#include "resources/resource_ids.h"
+#include "support/logger_rig.h"
+
+namespace wg::test {
+namespace {
+
+TEST(DateTimeRecord, EachKindHasItsRangeMessageAndReplacement) {
+    const std::tuple<FieldKind, std::int32_t, std::int32_t, std::int32_t, const char*> cases[] = {
+        {FieldKind::Hour, 0, 23, 0, "Stundeneingabe muß zwischen 0 und 23 liegen, bitte neu eingeben!"},
+        {FieldKind::Minute, 0, 59, 0, "Minuteneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!"},
+        {FieldKind::Second, 0, 59, 0, "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!"},
+        {FieldKind::Day, 1, 31, 1, "Datumseingabe für Tag muß zwischen 1 und 31 liegen, bitte neu eingeben!"},
+        {FieldKind::Month, 1, 12, 1, "Datumseingabe für Monat muß zwischen 1 und 12 liegen, bitte neu eingeben!"},
+        {FieldKind::Year, 3, 99, 3, "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!"},
+    };
+    for (const auto& [kind, low, high, replacement, message] : cases) {
+        RegattaRecord regatta;
+        regatta.scratch = {99, 99, 99, 99, 99, 99};  // only the kind's own field counts
+        for (std::int32_t value : {low - 1, low, high, high + 1, replacement}) {
+            *scratchField(regatta.scratch, kind) = value;
+            EXPECT_EQ(rangeCheck(regatta, kind), value >= low && value <= high ? 0 : kRangeError) << value;
+        }
+        EXPECT_STREQ(rangeMessage(kind), message);
+        EXPECT_EQ(replacementValue(kind), replacement);
+    }
+    RegattaRecord regatta;
+    regatta.scratch = {-1, -1, -1, -1, -1, -1};
+    for (int kind : {-1, 6}) {
+        EXPECT_EQ(rangeCheck(regatta, FieldKind(kind)), 0) << kind;
+        EXPECT_EQ(scratchField(regatta.scratch, FieldKind(kind)), nullptr) << kind;
+        EXPECT_STREQ(rangeMessage(FieldKind(kind)), "") << kind;
+    }
+}
+
+// A refused value closes the dialog before its message shows, stores the
+// kind's replacement value and reopens the dialog through its command.
+TEST(TypedField, StoresTheLeadingNumberOrRefusesAndReopens) {
+    using Outcome = TypedFieldOutcome;
+    const std::tuple<const char*, FieldKind, Outcome, std::int32_t> cases[] = {
+        {"23", FieldKind::Hour, Outcome::Accepted, 23},      {"24", FieldKind::Hour, Outcome::Refused, 0},
+        {"  -5", FieldKind::Minute, Outcome::Refused, 0},    {"abc", FieldKind::Minute, Outcome::Accepted, 0},
+        {"abc", FieldKind::Day, Outcome::Refused, 1},        {"12xyz", FieldKind::Month, Outcome::Accepted, 12},
+        {"2007", FieldKind::Year, Outcome::Refused, 3},      {"99999999999", FieldKind::Year, Outcome::Refused, 3},
+        {"", FieldKind::Hour, Outcome::Empty, -1}};
+    for (const auto& [typed, kind, outcome, stored] : cases) {
+        FakeView view;
+        FakeShell shell;
+        RegattaRecord regatta;
+        MessageText message;
+        shell.shows = &message;
+        // Shown at once by a dialog closed and hidden: a posted message would wait behind the reopened dialog.
+        shell.onCommand = [&](int) {
+            EXPECT_TRUE(view.closed() && !view.visibility.at(0) && shell.commandsPosted.empty());
+        };
+        TypedFieldContext context{view, shell, regatta, message, cmd::kLoggerClock};
+        view.texts[1] = typed;
+        std::int32_t got = -1;
+        EXPECT_EQ(typedFieldLeft(context, 1, kind, [&](std::int32_t v) { got = v; }), outcome) << typed;
+        EXPECT_EQ(got, stored) << typed;
+        const bool refused = outcome == Outcome::Refused;
+        EXPECT_EQ(shell.shown, refused ? Texts{rangeMessage(kind)} : Texts{}) << typed;
+        EXPECT_EQ(shell.commandsPosted, refused ? std::vector<int>{cmd::kLoggerClock} : std::vector<int>{});
+        EXPECT_EQ(view.closed(), refused) << typed;
+    }
+}
+
+struct ClockDialogTest : LoggerTest {
+    ClockDialogTest() {
+        shell.utc = PcTime{2007, 3, 4, 1, 14, 5, 9, 0};
+        shell.local = PcTime{2007, 3, 4, 1, 15, 5, 9, 0};
+        logger().loggedIn = true;
+        dialog.opened(view);
+    }
+    RegattaRecord regatta;
+    int timeZone = 0;
+    PcTime sample;
+    LoggerClockDialog dialog{context, regatta, timeZone, sample};
+    FakeView view;
+};
+
+TEST_F(ClockDialogTest, SendsTheClockOfTheOpeningWithTypedChangesOrThatOfTheClickByTheTimeZone) {
+    EXPECT_EQ(view.texts[IDC_CLOCK_DAY] + view.texts[IDC_CLOCK_MONTH] + view.texts[IDC_CLOCK_YEAR] +
+                  view.texts[IDC_CLOCK_HOUR] + view.texts[IDC_CLOCK_MINUTE] + view.texts[IDC_CLOCK_SECOND],
+              "010307140509");
+    shell.utc.minute = 6;  // a minute later
+    view.type(dialog, IDC_CLOCK_HOUR, "7");
+    view.type(dialog, IDC_CLOCK_SECOND, "");
+    dialog.clicked(view, IDC_CLOCK_SEND_TYPED);
+    EXPECT_EQ(logger().clock, "010307070509");
+    EXPECT_TRUE(view.closed());
+    for (int zone : {7, 0, 1}) {  // neither UTC nor local time: the last sample
+        timeZone = zone;
+        dialog.clicked(view, IDC_CLOCK_SEND_PC);
+    }
+    EXPECT_EQ(wire(), "E010307070509" "E010307140509" "E010307140609" "E010307150509");
+    EXPECT_EQ(shown(), Texts(4, kClockSetText));
+    // A refused value hides the dialog, which comes back showing the PC clock afresh.
+    view.type(dialog, IDC_CLOCK_HOUR, "24");
+    EXPECT_EQ(view.visibility, std::vector<bool>(5, false));
+    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kLoggerClock});
+    FakeView again;
+    dialog.opened(again);
+    EXPECT_EQ(again.texts[IDC_CLOCK_HOUR], "15");
+}
+
+struct RegattaTimeTest : LoggerTest {
+    RegattaTimeTest() {
+        regatta.start = TimeOfRegatta{30, 9, 0, 14, 6, 8};
+        regatta.end = TimeOfRegatta{5, 17, 0, 15, 6, 8};
+        logger().loggedIn = true;
+    }
+    RegattaRecord regatta;
+    FileSaveRequest fileSave;
+    FakeView view;
+};
+
+TEST_F(RegattaTimeTest, StartGoesOutAsGAndEndAsHWithTwelveDigitsOrAsksForTheLogin) {
+    for (const RegattaTimeRole* role : {&kStartTimeRole, &kEndTimeRole}) {
+        RegattaTimeDialog dialog(context, regatta, fileSave, *role);
+        dialog.opened(view);
+        dialog.clicked(view, IDC_RTIME_SEND);
+    }
+    EXPECT_EQ(view.texts[IDC_RTIME_HOUR] + view.texts[IDC_RTIME_MINUTE] + view.texts[IDC_RTIME_YEAR], "170508");
+    EXPECT_EQ(wire(), "G140608093000" "H150608170500");
+    EXPECT_EQ(logger().regattaStart + logger().regattaEnd, "140608093000" "150608170500");
+    logger().loggedIn = false;
+    RegattaTimeDialog(context, regatta, fileSave, kStartTimeRole).clicked(view, IDC_RTIME_SEND);
+    EXPECT_EQ(shown(), (Texts{"Regatta-Startzeit geaendert", "Regatta-Endezeit geaendert", kPasswordRequiredText}));
+    regatta.start = {100, 0, 0, 1, 1, 2007};  // a damaged file's values keep to their two characters
+    EXPECT_EQ(regattaTimeCommand(regatta, kStartTimeRole), "G010120001000\n");
+}
+
+TEST_F(RegattaTimeTest, TypedValuesStayInTheRecordRefusedOnesReopenWithTheReplacement) {
+    RegattaTimeDialog start(context, regatta, fileSave, kStartTimeRole), end(context, regatta, fileSave, kEndTimeRole);
+    view.type(start, IDC_RTIME_MINUTE, "45");
+    view.type(start, IDC_RTIME_HOUR, "");
+    view.type(start, IDC_RTIME_DAY, "32");
+    view.type(end, IDC_RTIME_YEAR, "2008");
+    EXPECT_EQ(shown(), (Texts{rangeMessage(FieldKind::Day), rangeMessage(FieldKind::Year)}));
+    EXPECT_EQ(shell.commandsPosted, (std::vector<int>{cmd::kStartTime, cmd::kEndTime}));
+    EXPECT_EQ(regatta.start.minute + 100 * regatta.start.hour + 10000 * regatta.start.day, 10945);
+    EXPECT_EQ(regatta.end.year, 3);
+    EXPECT_EQ(wire(), "");
+}
+
+TEST_F(RegattaTimeTest, SaveAsksForTheFileSaveDialogWithTheRolesPromptThenCloses) {
+    for (auto [role, prompt] : {std::pair{&kStartTimeRole, kRegattaSavePromptStartTime},
+                                std::pair{&kEndTimeRole, kRegattaSavePrompt}}) {
+        FakeView saveView;
+        shell.onCommand = [&](int) { EXPECT_FALSE(saveView.closed()); };
+        RegattaTimeDialog(context, regatta, fileSave, *role).clicked(saveView, IDC_SAVE);
+        EXPECT_EQ(fileSave.prompt + fileSave.extension + fileSave.kind, std::string(prompt) + ".rsdR");
+        EXPECT_TRUE(saveView.closed());
+    }
+    EXPECT_EQ(shell.commandsRun, (std::vector<int>{cmd::kFileSave, cmd::kFileSave}));
+    EXPECT_EQ(wire(), "");
+}
+
+TEST_F(LoggerTest, PasswordDialogTakesEightCharactersRefusesNineAndLogsInOnOk) {
+    std::string password = "MASTER";
+    LoggerPasswordDialog dialog(context, PasswordKind::Master, password);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_EQ(view.texts[IDC_LOGGER_PASSWORD_PROMPT], "ERLG Master-Paßwort eingeben");
+    view.type(dialog, IDC_LOGGER_PASSWORD_FIELD, "123456789");
+    EXPECT_EQ(password, "MASTER");
+    EXPECT_TRUE(view.closed());
+    EXPECT_EQ(shown(), Texts{kPasswordTooLongText});
+    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kMasterPassword});
+    view.type(dialog, IDC_LOGGER_PASSWORD_FIELD, "12345678");
+    EXPECT_EQ(password, "12345678");
+    password = "MASTER";
+    view.type(dialog, IDC_LOGGER_PASSWORD_FIELD, "");
+    dialog.clicked(view, button::kCancel);
+    EXPECT_EQ(ports.created, 0);
+    dialog.clicked(view, button::kOk);
+    EXPECT_EQ(wire(), "X\nMASTER\r");
+    EXPECT_TRUE(logger().loggedIn);
+    LoggerPasswordDialog userDialog(context, PasswordKind::User, password);
+    EXPECT_EQ(userDialog.prompt() + std::to_string(userDialog.reopenCommand()), "ERLG User-Paßwort eingeben1020");
+}
+
+} // namespace
+} // namespace wg::test

@@ -1,0 +1,222 @@
+#include "logger/erase.h"
+#include "logger/identification.h"
+#include "logger/login.h"
+#include "resources/resource_ids.h"
+#include "support/logger_rig.h"
+
+namespace wg::test {
+namespace {
+
+// Every way a login can go; each failure of the logger ends in the recovery
+// command and the failure message within a few seconds of silence.
+TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
+    const auto master = PasswordKind::Master;
+    struct Case { PasswordKind kind; std::string password; sim::Fault fault; std::size_t sendLimit; const char* wire;
+                  std::string shown; } cases[] = {
+        {master, "MASTER", sim::Fault::None, 0, "X\nMASTER\r", kPasswordOkText},
+        {PasswordKind::User, "USER", sim::Fault::None, 0, "A\nUSER\r", kPasswordOkText},
+        {master, "USER", sim::Fault::None, 0, "X\nUSER\r", kWrongPasswordText},
+        {master, "", sim::Fault::None, 0, "", kNoPasswordText},
+        {master, "COM7", sim::Fault::None, 0, "", portFailureText("COM1")},  // no port
+        {master, "MASTER", sim::Fault::Silent, 0, "XXT\r", kCommandFailedText},
+        {master, "MASTER", sim::Fault::GarbledEcho, 0, "XXT\r", kCommandFailedText},
+        {master, "MASTER", sim::Fault::WrongCommand, 0, "X\nT\r", kCommandFailedText},
+        // The verdict stops after "Pas"; the logger stops amid the echoes.
+        {master, "ABC", sim::Fault::None, 22, "X\nABC\rT\r", kCommandFailedText},
+        {master, "ABC", sim::Fault::None, 16, "X\nABCCCT\r", kCommandFailedText},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.logger().masterPassword = "MASTER";
+        r.logger().userPassword = "USER";
+        r.behaviour().fault = c.fault;
+        r.behaviour().sendLimit = c.sendLimit;
+        if (c.password == "COM7") r.ports.portNames.clear();
+        loginExchange(r.context, c.kind, c.password);
+        EXPECT_EQ(r.wire(), c.wire) << c.wire;
+        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.wire;
+        EXPECT_EQ(r.logger().loggedIn, c.shown == kPasswordOkText) << c.wire;
+        EXPECT_TRUE(r.message.text().empty() && !r.ports.held && r.clock.nowMs() <= 15000) << c.wire;
+    }
+}
+
+TEST(ConfigurationVerdict, JudgesTheCollectedReply) {
+    struct Case { std::string reply, shown, wire; } cases[] = {
+        {"Passwort erforderlich\r\n", kPasswordRequiredText, ""}, {"Passwort erforderlich\r", "ERLG Uhr gestellt", ""},
+        {"Uhr gestellt\r\n", "ERLG Uhr gestellt", ""},          {"abc", "ERLG Uhr gestellt", ""},
+        // Two characters or fewer, or a refusal: the exchange failed.
+        {"\r\n", kCommandFailedText, "T\r"},                   {"Falsches Kommando", kCommandFailedText, "T\r"},
+        {"\nFalsches Kommando\r\n", kCommandFailedText, "T\r"}, {"", kCommandFailedText, "T\r"},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.message.set(c.reply);
+        configurationVerdict(r.context, "ERLG Uhr gestellt");
+        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.reply;
+        EXPECT_EQ(r.wire(), c.wire) << c.reply;
+        EXPECT_EQ(r.message.text(), "") << c.reply;
+    }
+}
+
+// The clock and regatta time commands go out whole, with echo reads of up
+// to 3 bytes; a logger that answers too soon makes the last digit go again.
+TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
+    struct Case {
+        const char* command; sim::Fault fault; bool portExists; const char* wire; std::string shown; std::int64_t ms;
+    } cases[] = {
+        {"E010307140509\n", sim::Fault::None, true, "E010307140509", "ERLG Uhr gestellt", 3050},
+        {"H140608170000\n", sim::Fault::Silent, true, "HHHT\r", kCommandFailedText, 5000},
+        {"E010307140509\n", sim::Fault::GluedAnswer, true, "E01030714050" "99999" "T\r", kCommandFailedText, 1000},
+        {"E010307140509\n", sim::Fault::None, false, "", portFailureText("COM1"), 0},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.logger().loggedIn = true;
+        r.behaviour().fault = c.fault;
+        if (!c.portExists) r.ports.portNames.clear();
+        configurationExchange(r.context, c.command, "ERLG Uhr gestellt");
+        EXPECT_EQ(r.wire(), c.wire) << c.command;
+        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.wire;
+        EXPECT_EQ(r.clock.nowMs(), c.ms) << c.wire;
+    }
+}
+
+TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
+    // Drain, a read before the command, the answer's delay, two seconds of collection; a demanded
+    // password shows its box.
+    struct Case { bool loggedIn; sim::Fault fault; int result; const char* wire; std::string shown; } cases[] = {
+        {true, sim::Fault::None, kIdentified, "D\r5050", ""},
+        {false, sim::Fault::None, kIdentificationPasswordRequired, "D\r5050",
+         "Passwortfehler|Master-Passwort fehlt!\nzuerst Master - Passwort eingeben."},
+        {true, sim::Fault::Silent, kIdentificationFailed, "DDDT\r7000", kCommandFailedText},
+        {true, sim::Fault::WrongCommand, kIdentificationFailed, "D\rT\r5050", kCommandFailedText},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.logger().loggedIn = c.loggedIn;
+        r.behaviour().fault = c.fault;
+        YachtRecord yacht;
+        yacht.serialNumber = yacht.yachtId = "old";
+        EXPECT_EQ(identificationQuery(r.context, yacht), c.result) << c.wire;
+        EXPECT_EQ(r.wire() + std::to_string(r.clock.nowMs()), c.wire);
+        EXPECT_EQ(yacht.serialNumber + " " + yacht.yachtId, c.result == kIdentified ? "100234 GER12" : "old old");
+        for (const BoxRequest& box : r.shell.boxes) r.shell.shown.push_back(box.caption + "|" + box.text);
+        EXPECT_EQ(r.shown(), c.shown.empty() ? Texts{} : Texts{c.shown}) << c.wire;
+    }
+}
+
+TEST(IdentificationReply, SerialNumberAndYachtIdComeFromTheFirstAndLastColon) {
+    struct Case { std::string reply, serial, yachtId; } cases[] = {
+        {"ERLG: 123456\r\nYacht: ABC\r\n", "123456", "ABC"},
+        {"SN: 1234567890\r\nID: ABCDEFGHI\r\n", "123456", "ABCDEF"},
+        {"Nr: 42AB\r", "42AB", "42AB"},  // one colon fills both
+        {"no colon at all", "", ""},
+        {"x: ", "", ""},
+        // The serial number comes from the first 20 characters, the yacht ID from the first 50.
+        {"Seriennummern: 123456 Yacht: Q\r", "12345", "Q"},
+        {"ERLG01 Seriennummer: 123456\r\n", "", "123456"},
+        {std::string(44, '.') + ": ABCDEFGH", "", "ABCD"},
+        {std::string("A: 1\0" "2: Z", 9), "1", "1"},  // a zero byte ends the text
+    };
+    for (const Case& c : cases) {
+        const Identification id = extractIdentification(c.reply);
+        EXPECT_EQ(id.serialNumber + "|" + id.yachtId, c.serial + "|" + c.yachtId) << c.reply;
+    }
+}
+
+const std::string kRunning = std::string(kEraseWarningText) + kEraseRunningText;
+const std::string kWithSize = std::string(kEraseRunningText) + "  EEProm Size = 8192";
+
+// Every text the erase showed in the text area, in order.
+Texts erase(LoggerContext& on, bool* erased = nullptr, int* repaints = nullptr) {
+    Texts texts;
+    int count = 0;
+    const bool done = eraseLogger(on, {[&](const std::string& text) { texts.push_back(text); }, [&] { ++count; }});
+    if (erased) *erased = done;
+    if (repaints) *repaints = count;
+    return texts;
+}
+
+// The size line shows after the running text; the confirmation ends the erase. The watch's end
+// without it, or a refusal, ends in the recovery and a message; without echoes nothing is claimed.
+TEST(Erase, ShowsTheSizeLineEndsOnTheConfirmationOrAfterItsWatch) {
+    struct Case {
+        std::size_t sendLimit;
+        sim::Fault fault;
+        const char* wire;
+        Texts texts;
+        const char* message;  // nullptr: erased
+        std::int64_t ms;
+    } cases[] = {
+        // Drain, one read before the command, the logger's seven seconds, one second for the rest.
+        {0, sim::Fault::None, "C\r", {kRunning, kWithSize, kErasedText}, nullptr, 2000 + 1000 + 7050 + 1000},
+        // Only the echoes: drain, the reads around the command, the watch, the recovery.
+        {2, sim::Fault::None, "C\rT\r", {kRunning, kEraseWarningText}, kEraseUnconfirmedText,
+         2000 + 1000 + 1000 + kEraseWatchSeconds * 1000 + 1000},
+        // "Falsches Kommando", with no line feed before it, ends the watch at once: drain, a read, its delay.
+        {0, sim::Fault::WrongCommand, "C\rT\r", {kRunning, kEraseWarningText}, kEraseUnconfirmedText, 3050},
+        // No echo: drain, a read, the echo's three seconds, the recovery.
+        {0, sim::Fault::Silent, "CCCT\r", {kRunning, kEraseWarningText}, kCommandFailedText, 7000},
+    };
+    for (const Case& c : cases) {
+        LoggerRig r;
+        r.behaviour().eraseMs = 7000;
+        r.behaviour().sendLimit = c.sendLimit;
+        r.behaviour().fault = c.fault;
+        bool erased = false;
+        int repaints = 0;
+        EXPECT_EQ(erase(r.context, &erased, &repaints), c.texts) << c.wire;
+        EXPECT_EQ(r.wire(), c.wire);
+        EXPECT_EQ(erased, c.message == nullptr);
+        EXPECT_EQ(r.shown(), c.message ? Texts{c.message} : Texts{});
+        EXPECT_EQ(r.clock.nowMs(), c.ms);
+        EXPECT_GE(repaints, c.sendLimit ? kEraseWatchSeconds : 1);  // the window repaints through the silence
+    }
+}
+
+// A logger that echoes every byte at once and answers each CR with `reply`.
+struct CannedPort final : SerialPort, SerialPortFactory {
+    CannedPort(VirtualClock& clock, std::string reply) : clock(clock), reply(std::move(reply)) {}
+    std::unique_ptr<SerialPort> create() override { return std::make_unique<CannedPort>(clock, reply); }
+    LinkStatus open(const std::string&, std::uint16_t) override { return kLinkOk; }
+    LinkStatus write(const char* bytes, std::size_t count, std::size_t& accepted) override {
+        out.append(bytes, accepted = count);
+        if (out.back() == '\r') out += reply;
+        return kLinkOk;
+    }
+    LinkStatus read(std::size_t max, std::string& bytes) override {
+        if (out.empty()) clock.advance(1000);
+        bytes = out.substr(0, max);
+        out.erase(0, bytes.size());
+        return kLinkOk;
+    }
+    LinkStatus close() override { return kLinkOk; }
+    VirtualClock& clock;
+    std::string reply, out;
+};
+
+TEST_F(LoggerTest, EraseShowsOnlyTheExactSizeLine) {
+    for (const std::string sizeLine : {"EEProm Size = 8192\n", "EEProm Size = 81920\r\n", " EEProm Size = 8192\r\n"}) {
+        CannedPort canned(clock, "\n" + sizeLine + "EEProm geloescht\r\nRest");
+        LoggerContext on{canned, clock, message, shell};
+        const bool exact = sizeLine == "EEProm Size = 8192\n";
+        EXPECT_EQ(erase(on), exact ? Texts({kRunning, kWithSize, kErasedText}) : Texts({kRunning, kErasedText}));
+    }
+}
+
+TEST_F(LoggerTest, EraseDialogWarnsErasesOnRequestAndStaysUntilLeft) {
+    behaviour().eraseMs = 1000;
+    EraseDialog dialog(context);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_EQ(view.texts[IDC_ERASE_TEXT], kEraseWarningText);
+    for (int id : {IDC_ERASE_RUN, IDC_ERASE_RUN, button::kOk}) dialog.clicked(view, id);
+    EXPECT_EQ(wire(), "C\rC\r");
+    EXPECT_EQ(view.texts[IDC_ERASE_TEXT], kErasedText);
+    EXPECT_TRUE(view.repaints > 0 && !view.closed());
+    dialog.clicked(view, button::kCancel);
+    EXPECT_EQ(view.closes, std::vector<int>{button::kCancel});
+}
+
+} // namespace
+} // namespace wg::test
