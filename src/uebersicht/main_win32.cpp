@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "overview/overview_program.h"
+#include "win32/pc_time.h"
 
 namespace {
 
@@ -76,19 +77,6 @@ void anchorWorkingDirectory(std::vector<std::string>& args) {
     if (isDirectory(folder + "..\\Daten") || isDirectory(folder + "..\\init")) SetCurrentDirectoryA(folder.c_str());
 }
 
-wg::PcTime localTime() {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    wg::PcTime time;
-    time.year = t.wYear;
-    time.month = t.wMonth;
-    time.day = t.wDay;
-    time.hour = t.wHour;
-    time.minute = t.wMinute;
-    time.second = t.wSecond;
-    return time;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -96,7 +84,7 @@ int main(int argc, char** argv) {
     const bool explorer = startedFromExplorer();
     anchorWorkingDirectory(args);
     WindowsConsole console;
-    const wg::OverviewResult result = wg::runOverview(args, localTime(), console, wg::systemClock());
+    const wg::OverviewResult result = wg::runOverview(args, wg::localPcTime(), console, wg::systemClock());
     if (explorer) {
         // Shell extensions may take part in opening a file; they want COM.
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);

@@ -6,6 +6,7 @@
 
 #include "win32/box.h"
 #include "win32/dialog_adapter.h"
+#include "win32/pc_time.h"
 
 namespace wg {
 
@@ -66,29 +67,8 @@ bool Win32Shell::startProcess(const std::string& commandLine) {
 
 void Win32Shell::endProgram() { DestroyWindow(main_); }
 
-static PcTime fromSystemTime(const SYSTEMTIME& t) {
-    PcTime pc;
-    pc.year = t.wYear;
-    pc.month = t.wMonth;
-    pc.dayOfWeek = t.wDayOfWeek;
-    pc.day = t.wDay;
-    pc.hour = t.wHour;
-    pc.minute = t.wMinute;
-    pc.second = t.wSecond;
-    pc.millisecond = t.wMilliseconds;
-    return pc;
-}
+PcTime Win32Shell::systemTime() { return systemPcTime(); }
 
-PcTime Win32Shell::systemTime() {
-    SYSTEMTIME t;
-    GetSystemTime(&t);
-    return fromSystemTime(t);
-}
-
-PcTime Win32Shell::localTime() {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    return fromSystemTime(t);
-}
+PcTime Win32Shell::localTime() { return localPcTime(); }
 
 } // namespace wg

@@ -15,12 +15,9 @@ rows=$(tail -n +9 "$tree/Daten/Demo08-Uebersicht.csv" | cut -d';' -f1,8,10,14 | 
 [ "$rows" = $'NED3;1050;2;ausgewertet\nSWE5;300;1;nach dem Auslesen verändert\nFRA7;;;Zieldurchgang fehlt\nGER12;;;nicht ausgelesen' ] ||
   fail "rows: $rows"
 
-profile="$here/build/chromium-profile"
-rm -rf "$profile"
-chrome() {
-  timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-background-networking --no-first-run \
-    --disable-component-update --disable-sync --user-data-dir="$profile" "$@" 2>/dev/null
-}
+profile="$tree/chromium-profile"; rm -rf "$profile"
+chrome() { timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-background-networking --no-first-run \
+  --disable-component-update --disable-sync --user-data-dir="$profile" "$@" 2>/dev/null; }
 page="file://$tree/Daten/Demo08-Uebersicht.html"
 dom=$(chrome --dump-dom "$page")
 count() { perl -0ne "$1" <<<"$dom"; }

@@ -42,7 +42,7 @@ Program::~Program() { kill(); }
 bool Program::start() {
     std::string commandLine(1, '"');
     commandLine += tree_.bin();
-    commandLine += "Wakeguard.exe\"";
+    commandLine += exe_ + "\"";
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup = {};

@@ -20,10 +20,11 @@ void removeFile(const std::string& path);
 // Removes every file in a folder (not recursive).
 void clearFolder(const std::string& folder);
 
-// One run of Wakeguard.exe, started in bin\ as its working directory.
+// One run of Wakeguard.exe (or another program of bin\), started in bin\ as
+// its working directory.
 class Program {
 public:
-    explicit Program(const Tree& tree) : tree_(tree) {}
+    explicit Program(const Tree& tree, std::string exe = "Wakeguard.exe") : tree_(tree), exe_(std::move(exe)) {}
     ~Program();
     bool start();
     DWORD processId() const { return info_.dwProcessId; }
@@ -34,6 +35,7 @@ public:
 
 private:
     Tree tree_;
+    std::string exe_;
     PROCESS_INFORMATION info_ = {};
 };
 

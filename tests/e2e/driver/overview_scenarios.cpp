@@ -1,0 +1,79 @@
+// The regatta overview against the evaluation dialog on the same files.
+#include <map>
+#include <vector>
+
+#include "overview/output_text.h"
+#include "regatta_generator.h"
+#include "resources/resource_ids.h"
+#include "scenario.h"
+#include "steps.h"
+#include "ui.h"
+
+using namespace e2e;
+
+// The overview's CSV rows by yacht ID, their fields unquoted.
+static std::map<std::string, std::vector<std::string>> csvRows(const std::string& csv) {
+    std::map<std::string, std::vector<std::string>> rows;
+    for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        std::vector<std::string> fields(1);
+        for (char c : csv.substr(at, end - at))
+            if (c == ';') fields.emplace_back();
+            else if (c != '"') fields.back() += c;
+        rows[fields[0]] = fields;
+    }
+    return rows;
+}
+
+SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows them") {
+    std::vector<wg::gen::GeneratedYacht> yachts;
+    REQUIRE(wg::gen::generateRegatta(ctx.tree.data(), {}, &yachts).empty());
+    Program program(ctx.tree);
+    HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim");
+    REQUIRE(main != nullptr);
+    Program overview(ctx.tree, "Uebersicht.exe");
+    DWORD exitCode = 99;
+    REQUIRE(overview.start() && overview.waitExit(exitCode, 60000));
+    CHECK(exitCode == 0);
+    std::string csv;
+    readFile(ctx.tree.data() + "Test-Uebersicht.csv", csv);
+    auto rows = csvRows(csv);
+    CHECK(rows.size() == 40 + 8);  // with the head's lines and the column titles
+
+    postCommand(main, 1015);
+    REQUIRE(chooseInOpenDialog(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Test.rsd"));
+    HWND shown = openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten");
+    REQUIRE(shown != nullptr);
+    using wg::gen::YachtKind;
+    const struct { YachtKind kind; bool reset; const char* status; } picks[] = {
+        {YachtKind::Evaluated, true, "ausgewertet"},
+        {YachtKind::Changed, false, "nach dem Auslesen verändert"},
+        {YachtKind::NoFingerprint, false, "ohne Prüfsumme"}};
+    for (const auto& pick : picks) {
+        std::string id;
+        for (const auto& y : yachts)
+            if (id.empty() && y.kind == pick.kind && (y.reset || !pick.reset)) id = y.id;
+        REQUIRE(!id.empty());
+        clickItem(shown, IDC_EV_LOAD);
+        REQUIRE(chooseInOpenDialog(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Test-" + id + ".yrd"));
+        REQUIRE(waitFor([&] { return itemText(shown, IDC_EV_YACHT_ID) == id; }));
+        clickItem(shown, IDC_EV_COMPUTE);
+        int resetBoxes = 0;
+        for (HWND box; waitFor([&] {
+                 box = findTopLevel(program.processId(), "#32770", "Schwerer Benutzerfehler");
+                 return box || !itemText(shown, IDC_EV_FINISH_TIME).empty();
+             }) && box;
+             ++resetBoxes) {
+            closeBox(box);
+            waitGone(box);
+        }
+        const std::vector<std::string>& row = rows[id];
+        REQUIRE(row.size() == 14);
+        CHECK_TEXT(row[6] + " " + row[9] + " " + row[10] + " " + row[11] + " " + row[13],
+                   itemText(shown, IDC_EV_DURATION) + " " + itemText(shown, IDC_EV_EVENTS) + " " +
+                       itemText(shown, IDC_EV_POWER_ON) + " " + std::to_string(resetBoxes) + " " +
+                       wg::utf8FromCp1252(pick.status));
+    }
+    clickItem(shown, IDCANCEL);
+    CHECK(waitGone(shown));
+    endProgram(ctx, program, main);
+}
