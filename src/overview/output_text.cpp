@@ -21,12 +21,13 @@ bool inRange(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= 
 std::string utf8FromCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
-    for (const char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-            continue;
-        }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Plain ASCII, most of every page, goes over in runs.
+        const std::size_t ascii = i;
+        while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+        out.append(text, ascii, i - ascii);
+        if (i == text.size()) break;
+        const unsigned char c = static_cast<unsigned char>(text[i]);
         char16_t code = c >= 0xA0 ? c : kHighControls[c - 0x80];
         if (code == 0) code = 0xFFFD;
         if (code < 0x800) {

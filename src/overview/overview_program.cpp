@@ -1,6 +1,10 @@
 #include "overview/overview_program.h"
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
+#include <future>
+#include <thread>
 
 #include "files/file_names.h"
 #include "files/regatta_file.h"
@@ -85,13 +89,11 @@ public:
 
         const std::vector<YachtFiles> yachts = findYachts(name, listing);
         out_.line("Regatta " + fileName + ": " + plural(yachts.size(), "Yacht", "Yachten"));
-        for (std::size_t i = 0; i < yachts.size(); ++i) {
-            ov.rows.push_back(evaluateYacht(dataDir, yachts[i], ov.regatta, clock_, detailLimit(yachts.size())));
-            const YachtRow& row = ov.rows.back();
+        ov.rows = evaluateAll(dataDir, yachts, ov.regatta, [&](std::size_t i, const YachtRow& row) {
             out_.line(format("Yacht %zu von %zu: ", i + 1, yachts.size()) + yachts[i].yachtId + " \x85 " +
                       (row.hasEngineTime ? shortDuration(row.engineSeconds) + ", " : "") + statusText(row));
             if (!row.findings.empty()) ++totals.withFindings;
-        }
+        });
         sortRows(ov.rows);
         ++totals.regattas;
         totals.yachts += yachts.size();
@@ -121,6 +123,42 @@ public:
     Totals totals;
 
 private:
+    // Each yacht is read and evaluated on its own, so a few threads share
+    // the work (a data folder on a network share keeps several reads going).
+    // `done` hears of the rows in order. The yacht readers stop at the end of
+    // their file and never let the clock pause, so the threads only read it.
+    std::vector<YachtRow> evaluateAll(const std::string& dataDir, const std::vector<YachtFiles>& yachts,
+                                      const RegattaRecord& regatta,
+                                      const std::function<void(std::size_t, const YachtRow&)>& done) {
+        std::vector<std::promise<YachtRow>> promises(yachts.size());
+        std::vector<std::future<YachtRow>> futures;
+        for (auto& p : promises) futures.push_back(p.get_future());
+        std::atomic<std::size_t> next{0};
+        const auto work = [&] {
+            for (std::size_t i; (i = next++) < yachts.size();) {
+                try {
+                    promises[i].set_value(
+                        evaluateYacht(dataDir, yachts[i], regatta, clock_, detailLimit(yachts.size())));
+                } catch (...) {
+                    promises[i].set_exception(std::current_exception());
+                }
+            }
+        };
+        std::vector<std::thread> threads;
+        try {
+            while (threads.size() < std::clamp(std::thread::hardware_concurrency(), 1u, 4u)) threads.emplace_back(work);
+        } catch (const std::system_error&) {
+            if (threads.empty()) work();  // no thread to be had: the work is done here
+        }
+        std::vector<YachtRow> rows;
+        for (std::size_t i = 0; i < futures.size(); ++i) {
+            rows.push_back(futures[i].get());
+            done(i, rows.back());
+        }
+        for (std::thread& t : threads) t.join();
+        return rows;
+    }
+
     // Read once, and only when a regatta is read at all.
     const std::string& timeBase() {
         if (timeBase_.empty()) timeBase_ = timeBaseText(clock_);

@@ -30,7 +30,8 @@ constexpr double kAxisSlackSeconds = 2 * 86400;
 struct Axis {
     double start;
     double end;
-    double column(double t) const { return (t - start) / (end - start) * kCells; }
+    double columnsPerSecond = kCells / (end - start);
+    double column(double t) const { return (t - start) * columnsPerSecond; }
     int cell(double t) const { return std::clamp(static_cast<int>(std::floor(column(t))), 0, kCells - 1); }
     // The last cell an interval ending at `t` reaches into.
     int lastCell(double t) const { return std::clamp(static_cast<int>(std::ceil(column(t))) - 1, 0, kCells - 1); }

@@ -73,8 +73,8 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, bool
         if (!resetDone && t > kStart + 3600) {
             out.push_back(loggerLine("Reset", t));
             resetDone = true;
-        } else if (source < 0 && random.between(0, 19) == 0) {
-            out.push_back(loggerLine("Start", t));
+        } else if (source < 0 && (random.between(0, 19) == 0 || static_cast<int>(out.size()) + 1 == lines)) {
+            out.push_back(loggerLine("Start", t));  // also last: no engine run without its end
         } else if (source < 0) {
             source = static_cast<int>(random.between(0, 2));
             out.push_back(loggerLine(kOn[source], t));
@@ -85,8 +85,6 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, bool
             source = -1;
         }
     }
-    // The engine is off when the logger is read out.
-    if (source >= 0) out.back() = loggerLine(kOff[source], t);
     return out;
 }
 
