@@ -42,7 +42,7 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
          {"Kiel.rsd", "KIEL-NORD.RSD", "Kiel-GER1.yrd", "kiel-ger1.YSD", "Kiel-GER1.yrd.sha256", "Kiel-GER10.yrd",
           "Kiel-GER2.ysd", "Kiel-GER3.ysd", "Kiel-GER3.yrd.unvollstaendig", "Kiel-Nord-GER5.yrd", "Kiel-.yrd",
           "Kiel-GER4.yrd.wg-new", "Kiel-Uebersicht.csv", "Kiel-Uebersicht.html", "Kiel-ABCDEFGHIJKLMNOP.ysd",
-          "Kielwoche-GER6.yrd", "KIEL-GER1.YRD"})  // the last only a case-sensitive file system can hold
+          "Kielwoche-GER6.yrd", ".rsd", "KIEL-GER1.YRD"})  // the last only a case-sensitive file system holds
         listing.push_back({name, 100, true});
     listing.push_back({"Kiel-GER8.yrd", 0, false});  // a folder
     std::string found;
@@ -53,6 +53,7 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
                      "GER1:kiel-ger1.YSD,Kiel-GER1.yrd GER1:,KIEL-GER1.YRD GER2:Kiel-GER2.ysd, "
                      "GER3:Kiel-GER3.ysd,,abgebrochen GER10:,Kiel-GER10.yrd ");
     EXPECT_EQ(regattaFileNames(listing), (std::vector<std::string>{"KIEL-NORD.RSD", "Kiel.rsd"}));
+    EXPECT_EQ(foldCase("az àþ÷ÿšœž"), "AZ ÀÞ÷ŸŠŒŽ");  // as Windows compares names
 }
 
 struct RowCase {
