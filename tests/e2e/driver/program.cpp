@@ -36,10 +36,8 @@ void clearFolder(const std::string& folder) {
 Program::~Program() { kill(); }
 
 bool Program::start() {
-    std::string line = "\"";  // appended: GCC 12 misjudges the string operator here
-    line += tree_.bin();
-    line += exe_;
-    line += "\"";
+    std::string line(1, '"');
+    line += tree_.bin() + exe_ + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, tree_.bin().c_str(), &startup,
