@@ -25,6 +25,7 @@ inline constexpr ReaderParams settings{10, false, kStatusCannotOpen, false, null
 inline constexpr ReaderParams regatta{100, false, kStatusCannotOpen, false, "Datei-Kennung", "Regattastammdaten"};
 inline constexpr ReaderParams yachtMaster{10, true, kStatusCannotOpen, false, "Dateikennung", "Yachtdaten"};
 inline constexpr ReaderParams yachtRegattaEvaluation{1000, true, kStatusNoEndMarker, true, "Dateikennung", "Yachtdaten"};
+inline constexpr ReaderParams coarseMinutes{10, true, kStatusCannotOpen, false, nullptr, nullptr};
 } // namespace reader
 
 enum class ValueKind { Integer, Text, ContinuedText };

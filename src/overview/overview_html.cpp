@@ -124,8 +124,8 @@ std::string overviewHtml(const RegattaOverview& ov) {
         }
         html += "\n";
     }
-    html += "</tbody></table>\n<p class=\"hinweis\">Grobminuten: Der ERLG meldet sie nur beim Auslesen; "
-            "die Yacht-Regattadatei enthält sie nicht.</p>\n"
+    html += "</tbody></table>\n<p class=\"hinweis\">Grobminuten: vom ERLG beim Auslesen gemeldet; leer, wenn die Yacht "
+            "nicht oder mit einer älteren Programmversion ausgelesen wurde.</p>\n"
             "<h2 id=\"zeitleiste\">Zeitleiste</h2>\n<p class=\"legende\">"
             "<span style=\"background:#c0392b\"></span>gezählte Motorlaufzeit"
             "<span style=\"background:#b5b5b5\"></span>Motor an, nicht gezählt"

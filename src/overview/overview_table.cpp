@@ -59,8 +59,7 @@ std::vector<std::string> rowCells(const YachtRow& row) {
         cells[kPowerOn] = number(row.powerOnCount);
         cells[kResets] = number(row.resetsAfterStart);
     }
-    // The logger reports its coarse minutes during the readout only; the
-    // yacht regatta data file does not keep them.
+    if (row.coarseMinutes) cells[kCoarse] = number(*row.coarseMinutes);
     cells[kStatus] = statusText(row);
     return cells;
 }

@@ -18,9 +18,9 @@ struct Suffix {
     Kind kind;
 };
 
-// What a yacht's file names end in. Fingerprints (".yrd.sha256"), the
-// temporary file of a write in progress (".wg-new") and the overview's own
-// outputs end in none of them.
+// What a yacht's file names end in. Fingerprints (".yrd.sha256"), coarse
+// minutes (".yrd.grobminuten"), the temporary file of a write in progress
+// (".wg-new") and the overview's own outputs end in none of them.
 const std::vector<Suffix>& suffixes() {
     static const std::vector<Suffix> all = {
         {foldCase(std::string(".yrd") + kIncompleteSuffix), Kind::Incomplete},

@@ -5,6 +5,7 @@
 
 #include "evaluation/event_log.h"
 #include "evaluation/time_arithmetic.h"
+#include "files/coarse_minutes_file.h"
 #include "files/fingerprint.h"
 #include "files/yacht_master_file.h"
 #include "overview/counting_shell.h"
@@ -115,6 +116,7 @@ YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, cons
         return row;
     }
     if (!files.regattaName.empty()) {
+        row.coarseMinutes = readCoarseMinutes(dataDir, files.regattaName, clock);
         evaluateRegattaFile(row, dataDir, regatta, clock);
     } else if (!files.masterName.empty()) {
         readMasterFile(row, dataDir, clock);

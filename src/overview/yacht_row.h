@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ struct YachtRow {
     std::int32_t eventCount = 0;
     std::int32_t powerOnCount = 0;
     std::int32_t resetsAfterStart = 0;
+    std::optional<std::int32_t> coarseMinutes;  // as kept beside the .yrd, if they are
     std::vector<Finding> findings;
     std::string damage;          // the reason behind Finding::Damaged
     YachtTimeline timeline;

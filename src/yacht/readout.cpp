@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/coarse_minutes_file.h"
 #include "files/file_names.h"
 #include "files/fingerprint.h"
 #include "files/yacht_header.h"
@@ -131,6 +132,10 @@ Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::stri
             // told, and no older sidecar is left to contradict the new file.
             if (writeFingerprint(directory, yacht.regattaFileName) != kStatusOk)
                 report(context, fingerprintFailureText(yacht.regattaFileName));
+            // Only for the overview: the dialog shows them anyway, so a file
+            // that cannot be written costs no message; none of an earlier
+            // readout is left either.
+            writeCoarseMinutes(directory, yacht.regattaFileName, yacht.coarseMinutes);
             return kReadoutDone;
         }
         // Full disk, or the old file held by another program: say so rather

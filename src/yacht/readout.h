@@ -45,7 +45,8 @@ std::string readoutProgressText(const ReadoutProgress& progress);
 // regatta data file name: the yacht header, "$" and every logger line with
 // its carriage returns dropped, and "$Ereigniss Ende" for the first line
 // that begins with "Ereigniss". The file replaces an earlier one only once
-// that line has come. When it does not come, the bytes received so far are
+// that line has come; its fingerprint and the record's coarse minutes are
+// then written beside it. When it does not come, the bytes received so far are
 // kept as the name + kIncompleteSuffix (nothing is kept when no event byte
 // came) and the user is told. `progress`, when given, hears after every read
 // of the event memory, also a read that timed out.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files/coarse_minutes_file.h"
 #include "files/file_names.h"
 #include "files/regatta_file.h"
 #include "files/settings.h"
@@ -70,6 +71,7 @@ TEST(FileNames, EveryWriterRefusesUnsafeNamesAndAFailedWriteLeavesTheOldFile) {
         EXPECT_EQ(writeRegattaData(RegattaRecord(), name, data), kStatusCannotWrite) << name;
         EXPECT_EQ(writeYachtMasterData(yacht, data), kStatusCannotWrite) << name;
         EXPECT_EQ(appendFinishTime(yacht, data), kStatusCannotWrite) << name;
+        EXPECT_EQ(writeCoarseMinutes(data, name, 5), kStatusCannotWrite) << name;
     }
     EXPECT_EQ(dir.fileCount(), 0u);
     YachtRecord yacht;

@@ -42,7 +42,8 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
          {"Kiel.rsd", "KIEL-NORD.RSD", "Kiel-GER1.yrd", "kiel-ger1.YSD", "Kiel-GER1.yrd.sha256", "Kiel-GER10.yrd",
           "Kiel-GER2.ysd", "Kiel-GER3.ysd", "Kiel-GER3.yrd.unvollstaendig", "Kiel-Nord-GER5.yrd", "Kiel-.yrd",
           "Kiel-GER4.yrd.wg-new", "Kiel-Uebersicht.csv", "Kiel-Uebersicht.html", "Kiel-ABCDEFGHIJKLMNOP.ysd",
-          "Kielwoche-GER6.yrd", ".rsd", "KIEL-GER1.YRD"})  // the last only a case-sensitive file system holds
+          "Kiel-GER9.yrd.grobminuten", "Kielwoche-GER6.yrd", ".rsd",
+          "KIEL-GER1.YRD"})  // the last only a case-sensitive file system holds
         listing.push_back({name, 100, true});
     listing.push_back({"Kiel-GER8.yrd", 0, false});  // a folder
     std::string found;
@@ -124,6 +125,23 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
     }
 }
 
+TEST(OverviewRows, CoarseMinutesFromTheFileBesideTheReadoutElseAnEmptyCell) {
+    const std::pair<std::optional<std::string>, std::string> cases[] = {  // the file (none), the cell
+        {std::nullopt, ""}, {"$Grobminuten                            57\r\n", "57"}, {"$Grobminuten -3", "-3"},
+        {"$Grobminuten 12min", "12"}, {"$Grobminuten 99999999999", "2147483647"}, {"Grobminuten 57", ""},
+        {"$Grobminuten 57\r\n\x01", ""}, {"$Sekunden 57", ""}, {"$Grobminuten " + std::string(2000, '9'), ""},
+    };
+    for (const auto& [sidecar, cell] : cases) {
+        test::TempDir dir;
+        dir.write("Kiel-GER12.yrd", kHalfHour);
+        if (sidecar) dir.write("Kiel-GER12.yrd.grobminuten", *sidecar);
+        test::VirtualClock clock;
+        const YachtRow row = evaluateYacht(dir.programDir(), {"GER12", "", "Kiel-GER12.yrd"}, regattaAtTen(), clock, 9);
+        // Column 12 is "Grobminuten"; the row stands whatever the file holds.
+        EXPECT_EQ(rowCells(row).at(12) + "|" + statusText(row), cell + "|ohne Prüfsumme") << sidecar.value_or("none");
+    }
+}
+
 TEST(OverviewRows, EveryRuleTellsWhatItDidAndTheDetailCollapsesLinesWithoutEffect) {
     using E = EventEffect;
     const std::string file = yrdFile({
@@ -193,7 +211,7 @@ RegattaOverview smallOverview() {
                        .serialNumber = "-A1", .sealCount = -4, .operatingMode = 3, .headerRead = true,
                        .hasFinish = true, .finish = {14, 0, 0, 3, 6, 4},
                        .finishSeconds = secondCount(14, 0, 0, 3, 6, 4), .hasEngineTime = true, .engineSeconds = 3280,
-                       .durationText = durationText(3280), .eventCount = 2, .powerOnCount = 1});
+                       .durationText = durationText(3280), .eventCount = 2, .powerOnCount = 1, .coarseMinutes = 57});
     ov.rows.push_back({.files = {"GER7"}, .findings = {Finding::NotReadOut}});
     return ov;
 }
@@ -214,8 +232,8 @@ TEST(OverviewPages, CsvAsGermanSpreadsheetsOpenIt) {
               "Erstellt;15.06.2008 10:12\r\n\r\n"
               "Yacht-ID;Yachtname;ERLG-Seriennummer;Siegel;Betriebsart;Zieldurchgang;Motorlaufzeit bis Zieldurchgang;"
               "Sekunden;Minuten;Ereignisse;Power-On;Resets nach Start;Grobminuten;Status\r\n"
-              "GER12;\"'=M\xC3\xB6we; \"\"B\"\"\";'-A1;-4;3;03.06.2004 14:00:00;\"   54 min 40 sek\";3280;54,67;2;1;0;;"
-              "ausgewertet\r\nGER7;;;;;;;;;;;;;nicht ausgelesen\r\n");
+              "GER12;\"'=M\xC3\xB6we; \"\"B\"\"\";'-A1;-4;3;03.06.2004 14:00:00;\"   54 min 40 sek\";3280;54,67;2;1;0;"
+              "57;ausgewertet\r\nGER7;;;;;;;;;;;;;nicht ausgelesen\r\n");
 }
 
 TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYachts) {

@@ -39,6 +39,7 @@ struct ReadoutTest : LoggerTest {
     ReadoutTest() {
         yacht.yachtName = "Blue Star";
         yacht.regattaFileName = "Sommer04-GER12.yrd";
+        yacht.coarseMinutes = 123;
         logger().loggedIn = true;
         logger().events = {"Start : 14.06.08 Sa 09:00:00", "Generator Ein : 14.06.08 Sa 09:10:00"};
         header = yachtHeaderBytes(yacht);
@@ -62,19 +63,23 @@ TEST_F(ReadoutTest, StoresEveryLoggerLineBehindADollarUpToTheEreignissLine) {
         {{}, "$Ereigniss Ende\r\n"},
     };
     dir.write("Sommer04-GER12.yrd", "old\r\n$Zielzeit_Jahr 8\r\n");  // replaced, finish block and all
+    dir.write("Sommer04-GER12.yrd.grobminuten", "$Grobminuten 7\r\n");
     for (const auto& [events, block] : cases) {
         logger().events = events;
         ASSERT_EQ(run(), kReadoutDone) << block;
         EXPECT_EQ(file(), header + block);
         EXPECT_EQ(checkFingerprint(dir.programDir(), "Sommer04-GER12.yrd"), FingerprintCheck::Matches);
     }
-    EXPECT_EQ(dir.fileCount(), 2u);  // the file and its fingerprint
+    EXPECT_EQ(dir.read("Sommer04-GER12.yrd.grobminuten"), "$Grobminuten                            123\r\n");
+    EXPECT_EQ(dir.fileCount(), 3u);  // the file, its fingerprint and its coarse minutes
     EXPECT_EQ(shown(), Texts{});
-    // A fingerprint that cannot be written is reported; the readout stands and no older one is left.
-    dir.makeDirectory("Sommer04-GER12.yrd.sha256.wg-new");
+    // A fingerprint that cannot be written is reported, coarse minutes are not; the readout stands and no
+    // older one of either is left.
+    for (const std::string sidecar : {".sha256", ".grobminuten"})
+        dir.makeDirectory("Sommer04-GER12.yrd" + sidecar + ".wg-new");
     ASSERT_EQ(run(), kReadoutDone);
     EXPECT_EQ(shown(), Texts{fingerprintFailureText("Sommer04-GER12.yrd")});
-    EXPECT_FALSE(dir.exists("Sommer04-GER12.yrd.sha256"));
+    EXPECT_EQ(dir.fileCount(), 1u);
 }
 
 TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothing) {
@@ -106,11 +111,13 @@ TEST(ReadoutProgress, TextSetsThousandsApartWithABlank) {
 TEST_F(ReadoutTest, LoggerFallingSilentMidDumpKeepsTheEarlierFileAndSetsTheRestAside) {
     const std::string earlier = header + "$Reset\r\n$Ereigniss Ende\r\n$Zielzeit_Jahr 8\r\n";
     dir.write("Sommer04-GER12.yrd", earlier);
+    dir.write("Sommer04-GER12.yrd.grobminuten", "$Grobminuten 7\r\n");  // stays with the earlier file
     behaviour().dumpLimit = 40;
     ASSERT_EQ(run(), kReadoutIncomplete);
     EXPECT_EQ(file(), earlier);
     EXPECT_EQ(dir.read("Sommer04-GER12.yrd.unvollstaendig"), header + "$Start : 14.06.08 Sa 09:00:00\r\n$Generator");
-    EXPECT_EQ(dir.fileCount(), 2u);
+    EXPECT_EQ(dir.read("Sommer04-GER12.yrd.grobminuten"), "$Grobminuten 7\r\n");
+    EXPECT_EQ(dir.fileCount(), 3u);
     EXPECT_EQ(shown(), Texts{readoutBrokenText("Sommer04-GER12.yrd", true, true)});
     // Drain, one read, the dump, then five seconds of silence.
     EXPECT_EQ(clock.nowMs(), 2000 + 1000 + 50 + kReadoutSilenceSeconds * 1000);
