@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/coarse_minutes_file.h"
 #include "files/file_names.h"
 #include "files/fingerprint.h"
 #include "files/regatta_file.h"
@@ -55,8 +56,10 @@ std::string loggerLine(const char* what, long second) { return format("%s : 14.0
 
 // `lines` logger lines from 08:30 to half an hour after the finish: engine
 // runs of about a fifth of the time from one of three sources (now and then
-// a second source on top), power-ons, and a reset after the start.
-std::vector<std::string> eventLines(Random& random, int lines, long finish, bool reset) {
+// a second source on top), power-ons, and a reset after the start. Adds to
+// `runSeconds` how long the engine ran between regatta start and end, the
+// logger's own rough total.
+std::vector<std::string> eventLines(Random& random, int lines, long finish, bool reset, long& runSeconds) {
     static const char* const kOn[] = {"Generator Ein", "Getriebe Ein", "Stecker abgezogen"};
     static const char* const kOff[] = {"Generator Aus", "Getriebe Aus", "Stecker angesteckt"};
     const long first = kStart - 5400;
@@ -64,6 +67,7 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, bool
     std::vector<std::string> out;
     long t = first;
     int source = -1;
+    long onSince = 0;
     bool resetDone = !reset;
     out.push_back(loggerLine("Start", t));
     while (static_cast<int>(out.size()) < lines) {
@@ -77,11 +81,13 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, bool
             out.push_back(loggerLine("Start", t));  // also last: no engine run without its end
         } else if (source < 0) {
             source = static_cast<int>(random.between(0, 2));
+            onSince = t;
             out.push_back(loggerLine(kOn[source], t));
         } else if (random.between(0, 9) == 0 && static_cast<int>(out.size()) + 2 < lines) {
             out.push_back(loggerLine(kOn[(source + 1) % 3], t));  // a second source while running
         } else {
             out.push_back(loggerLine(kOff[source], t));
+            runSeconds += std::max(0L, std::min(t, kEnd) - std::max(onSince, kStart));
             source = -1;
         }
     }
@@ -141,7 +147,9 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
 
         const long finish = kEnd - random.between(1800, 3 * 3600);
         std::string block = eventLine("");
-        for (const std::string& line : eventLines(random, options.lines, finish, reset)) block += eventLine(line);
+        long runSeconds = 0;
+        for (const std::string& line : eventLines(random, options.lines, finish, reset, runSeconds))
+            block += eventLine(line);
         if (kind == YachtKind::BrokenOff) {
             // What a readout keeps of a logger that fell silent midway.
             const std::string part = yachtHeaderBytes(yacht) + block.substr(0, block.size() / 2);
@@ -156,9 +164,12 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
                             static_cast<std::int32_t>(finish % 60), 14, 6, 8};
             if (appendFinishTime(yacht, dir) != kStatusOk) return "cannot append to " + yacht.regattaFileName;
         }
-        // As the readout and the finish-time save leave it.
-        if (kind != YachtKind::NoFingerprint && writeFingerprint(dir, yacht.regattaFileName) != kStatusOk)
-            return "cannot write the fingerprint of " + yacht.regattaFileName;
+        // As the readout and the finish-time save leave it; one read out before
+        // either was kept has neither fingerprint nor coarse minutes.
+        if (kind != YachtKind::NoFingerprint &&
+            (writeFingerprint(dir, yacht.regattaFileName) != kStatusOk ||
+             writeCoarseMinutes(dir, yacht.regattaFileName, static_cast<std::int32_t>(runSeconds / 60)) != kStatusOk))
+            return "cannot write the fingerprint or coarse minutes of " + yacht.regattaFileName;
         if (kind == YachtKind::Changed && !dropFirstOffLine(dir + yacht.regattaFileName))
             return "cannot edit " + yacht.regattaFileName;
     }

@@ -15,9 +15,9 @@ struct RegattaOptions {
 // What became of a yacht; the mix follows the yacht's place in the list, so
 // every regatta of 10 yachts or more holds each kind.
 enum class YachtKind {
-    Evaluated,      // .ysd, a complete .yrd with its finish block, its fingerprint
+    Evaluated,      // .ysd, a complete .yrd with its finish block, its fingerprint and coarse minutes
     Changed,        // the same, the .yrd edited after its fingerprint was written
-    NoFingerprint,  // read out before fingerprints were written
+    NoFingerprint,  // read out before fingerprints and coarse minutes were kept
     NoFinish,       // .yrd without a finish block
     NotReadOut,     // .ysd only
     BrokenOff,      // .ysd and "<name>.yrd.unvollstaendig"
