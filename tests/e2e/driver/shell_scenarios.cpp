@@ -67,13 +67,16 @@ static std::string menuListing(HMENU menu, const std::string& indent = "") {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[128] = {};
         GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
         HMENU popup = GetSubMenu(menu, i);
-        out += indent + (state & MF_SEPARATOR ? std::string("-") : std::string(text));
-        if (!popup && !(state & MF_SEPARATOR)) out += " " + std::to_string(GetMenuItemID(menu, i));
-        if (!popup) out += state & MF_GRAYED ? " grau" : state & MF_DISABLED ? " gesperrt" : "";
-        out += "\n";
-        if (popup) out += menuListing(popup, indent + "  ");
+        // A popup's state carries its item count in the high byte.
+        const UINT state = GetMenuState(menu, i, MF_BYPOSITION) & (popup ? 0xFFu : ~0u);
+        const bool separator = state & MF_SEPARATOR;
+        // Appended piece by piece: GCC 12 misjudges the string operator here.
+        out.append(indent).append(separator ? "-" : text);
+        if (!popup && !separator) out.append(" ").append(std::to_string(GetMenuItemID(menu, i)));
+        if (!popup && !separator) out.append(state & MF_GRAYED ? " grau" : state & MF_DISABLED ? " gesperrt" : "");
+        out.append("\n");
+        if (popup) out.append(menuListing(popup, std::string(indent).append("  ")));
     }
     return out;
 }
