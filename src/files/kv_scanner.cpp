@@ -130,7 +130,12 @@ Status scanBytes(const std::string& raw, const ReaderParams& params,
             return kStatusOk;
         case '$': {
             continued = nullptr;
-            const std::string_view key = in.word();
+            std::string_view key = in.word();
+            // A "$" alone on its line (a readout stores an empty logger line
+            // so) would take the next entry's "$" and key as its key and skip
+            // that entry whole. No key begins with "$": such a word is the
+            // next entry.
+            while (!key.empty() && key.front() == '$') key.remove_prefix(1);
             if (!idKey.empty() && key == idKey) {
                 if (in.word() != params.idValue) return kStatusWrongFileKind;
                 break;

@@ -59,3 +59,71 @@ SCENARIO("shell: login cancelled, asked again by a gated command; the exit quest
     endProgram(ctx, program, main);  // "Programm Beenden" asks the same
     CHECK_TEXT(fileText(ctx.tree.settingsFile()), settingsFile("800", "600", "geheim", "0"));
 }
+
+// Menus cannot be read across processes here, so the menu resource is read
+// from the very exe under test, item by item: text, command, state.
+static std::string menuListing(HMENU menu, const std::string& indent = "") {
+    std::string out;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        HMENU popup = GetSubMenu(menu, i);
+        // A popup's state carries its item count in the high byte.
+        const UINT state = GetMenuState(menu, i, MF_BYPOSITION) & (popup ? 0xFFu : ~0u);
+        const bool separator = state & MF_SEPARATOR;
+        // Appended piece by piece: GCC 12 misjudges the string operator here.
+        out.append(indent).append(separator ? "-" : text);
+        if (!popup && !separator) out.append(" ").append(std::to_string(GetMenuItemID(menu, i)));
+        if (!popup && !separator) out.append(state & MF_GRAYED ? " grau" : state & MF_DISABLED ? " gesperrt" : "");
+        out.append("\n");
+        if (popup) out.append(menuListing(popup, std::string(indent).append("  ")));
+    }
+    return out;
+}
+
+SCENARIO("shell: the menu item by item; the small dialogs open by their commands and close") {
+    Program program(ctx.tree);
+    REQUIRE_WINDOW(main, startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim"));
+    REQUIRE(GetMenu(main) != nullptr);
+    HMODULE exe = LoadLibraryExA((ctx.tree.bin() + "Wakeguard.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMENU menu = exe ? LoadMenuA(exe, "HAUPTMENU_D") : nullptr;
+    REQUIRE(menu != nullptr);
+    CHECK_TEXT(menuListing(menu),
+               "Datei\n  -\n  -\n  Teilnehmer laden 1009\n  Teilnehmer speichern 1010 grau\n  -\n"
+               "  Regatta-Stammdaten laden 1015\n  Regatta-Stammdaten speichern 1016 grau\n  -\n"
+               "  Programm Beenden 1000\n"
+               "Auswerten\n  ERLG-Daten löschen 1018\n  ERLG-Daten auslesen und auswerten 1019\n"
+               "  Auswertung anzeigen 1023\n"
+               "Konfiguration\n  Startzeiteingabe 1005\n  Regatta-Endezeiteingabe 1006\n"
+               "  Regattastammdaten eingeben 1017\n  ERLG Uhr stellen 1021\n  Yacht konfigurieren 1012\n"
+               "  Regattastammdaten anzeigen 1007\n  ERLG-Master Passwort eingeben 1014\n"
+               "  ERLG-User-Paßwort eingeben 1020 gesperrt\n"
+               "Servi&ce\n  Programm-Passwort ändern 1001\n  Bildschirmparameter 1002\n"
+               "  Uhr - Zeitzone wählen 1008\n  ERLG-Passwort ändern 1013 grau\n  Schnittstellenauswahl 1022 grau\n"
+               "&Hilfe\n  Info &über... 1003\n  Hilfe 1004\n");
+    DestroyMenu(menu);
+    FreeLibrary(exe);
+    ctx.shot("main-window-logged-in");
+
+    struct Small {
+        int command;
+        const char* caption;
+        int field;
+        const char* shown;
+        int closeBy;  // IDCANCEL posted is what Escape sends
+    };
+    const Small dialogs[] = {
+        {1003, "", 1203, " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm", IDCANCEL},
+        {1002, "Bildschirm konfigurieren", 1206, "800", IDCANCEL},
+        {1008, "Zeitzone wählen", 0, nullptr, IDOK},
+        {1007, "Regatta-Stammdaten", 0, nullptr, IDOK},
+    };
+    for (const Small& d : dialogs) {
+        REQUIRE_WINDOW(dialog, openDialog(program, main, d.command, d.caption));
+        if (d.shown) CHECK_TEXT(itemText(dialog, d.field), d.shown);
+        if (d.command == 1003) ctx.shot("about-box");
+        postCommand(dialog, d.closeBy);
+        CHECK(waitGone(dialog));
+    }
+    endProgram(ctx, program, main);
+}

@@ -169,6 +169,8 @@ TEST(EventLog, EventLinesAsTheLoggerWritesThemAndDamagedFiles) {
         {"letter at line start", ev("Getriebe Ein", "11:00:00") + ev("Getriebe Aus", "11:30:00") +
                                      "Generator Ein : 03.06.04 Do 12:00:00\r\n" + ev("Getriebe Aus", "13:00:00"),
          kStatusBadCharacter, 30 * kMin, 1},
+        {"an empty logger line before an event", ev("Getriebe Ein", "11:00:00") + "$\r\n" + ev("Getriebe Aus", "11:10:00"),
+         kStatusNoEndMarker, 10 * kMin, 1},
         {"end marker", ev("Getriebe Aus", "11:00:00") + "#\r\n" + ev("Getriebe Aus", "12:00:00"), kStatusOk,
          60 * kMin, 1},
         {"overlong word",
