@@ -1,6 +1,7 @@
 // Arbitrary bytes as a yacht's files through the overview: the input is cut
-// at "\n@@\n" into its .yrd and its .ysd. (The regatta file goes through the
-// program's reader, which the scanner target covers.)
+// at "\n@@\n" into its .yrd and its .ysd, which also stands as its coarse
+// minutes file. (The regatta file goes through the program's reader, which
+// the scanner target covers.)
 #include <unistd.h>
 
 #include <cstdio>
@@ -35,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     put(dir + "Kiel-GER1.yrd", parts[0]);
     put(dir + "Kiel-GER1.ysd", parts[1]);
+    put(dir + "Kiel-GER1.yrd.grobminuten", parts[1]);
 
     test::VirtualClock clock;  // a reader that waits out its limit returns at once
     RegattaOverview ov;
