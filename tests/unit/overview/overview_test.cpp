@@ -234,6 +234,8 @@ TEST(OverviewPages, CsvAsGermanSpreadsheetsOpenIt) {
               "Sekunden;Minuten;Ereignisse;Power-On;Resets nach Start;Grobminuten;Status\r\n"
               "GER12;\"'=M\xC3\xB6we; \"\"B\"\"\";'-A1;-4;3;03.06.2004 14:00:00;\"   54 min 40 sek\";3280;54,67;2;1;0;"
               "57;ausgewertet\r\nGER7;;;;;;;;;;;;;nicht ausgelesen\r\n");
+    const std::pair<const char*, const char*> guarded[] = {{"-", "'-"}, {"-0,5", "-0,5"}, {"@A", "'@A"}};
+    for (const auto& [text, field] : guarded) EXPECT_EQ(csvText(text), field);
 }
 
 TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYachts) {
@@ -279,6 +281,36 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
     worst.timeline.linesNotShown = 1999;
     ov.rows.assign(300, worst);
     EXPECT_LT(overviewHtml(ov).size(), 5000000u);
+}
+
+TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
+    struct Case {
+        const char* what;
+        TimeOfRegatta end;
+        double finish, powerOn;  // seconds after the start; 0: none
+        std::vector<std::string> parts;
+    };
+    const Case cases[] = {
+        {"an end at the start: one hour in 5-minute steps", {0, 10, 0, 3, 6, 4}, 0, 1823,
+         {"<text x=\"210\" y=\"20\" text-anchor=\"middle\">10:05</text>", "<path class=\"p\" d=\"M616 2h3\"/>"}},
+        {"eight hours in hourly steps", {0, 18, 0, 3, 6, 4}, 0, 0,
+         {"<text x=\"250\" y=\"20\" text-anchor=\"middle\">11:00</text>"}},
+        {"two days in 6-hour steps", {0, 10, 0, 5, 6, 4}, 0, 0,
+         {"<text x=\"290\" y=\"20\" text-anchor=\"middle\">18:00</text>"}},
+        {"ten days in daily steps", {0, 10, 0, 13, 6, 4}, 0, 0,
+         {"<text x=\"186\" y=\"20\" text-anchor=\"middle\">00:00</text>"}},
+        {"a finish two days after the end still reaches the axis", {0, 18, 0, 3, 6, 4}, 56 * 3600, 56 * 3600,
+         {"<path class=\"z\" d=\"M1090 0v18\"/>", "<path class=\"p\" d=\"M1087 2h3\"/>"}},
+    };
+    for (const Case& c : cases) {
+        RegattaOverview ov{"Kiel.rsd", regattaAtTen(), "UTC", "", {}};
+        ov.regatta.end = c.end;
+        const double start = secondCount(10, 0, 0, 3, 6, 4);
+        ov.rows.push_back({.files = {"GER1"}, .hasFinish = c.finish > 0, .finishSeconds = start + c.finish});
+        if (c.powerOn > 0) ov.rows[0].timeline.powerOns = {start + c.powerOn};
+        const std::string svg = timelineSvg(ov);
+        for (const std::string& part : c.parts) EXPECT_NE(svg.find(part), std::string::npos) << c.what << ": " << part;
+    }
 }
 
 TEST(OverviewProgram, CommandLine) {
