@@ -19,6 +19,9 @@ bool endsEventBlock(const std::string& loggerLine) { return loggerLine.compare(0
 
 std::string endLine() { return "$Ereigniss Ende\r\n"; }
 
+// Only finish blocks follow the end line, so it is looked for from the end.
+bool holdsEndLine(const std::string& fileBytes) { return fileBytes.rfind("\n$Ereigniss") != std::string::npos; }
+
 Status writeYachtRegattaFile(const YachtRecord& record, const std::string& directory,
                              const std::string& eventBlock) {
     if (!isSafeFileName(record.regattaFileName)) return kStatusCannotWrite;

@@ -20,6 +20,9 @@ bool endsEventBlock(const std::string& loggerLine);
 // "$Ereigniss Ende" and CR LF, whatever the logger sent after "Ereigniss".
 std::string endLine();
 
+// True when a file's bytes hold the end line every complete readout wrote.
+bool holdsEndLine(const std::string& fileBytes);
+
 // Writes the header followed by `eventBlock` (event lines and end line) as
 // `directory` + the record's yacht regatta data file name, as a complete new
 // file that replaces an old one, finish blocks included. 0, or 'o' with

@@ -8,6 +8,7 @@
 #include "files/coarse_minutes_file.h"
 #include "files/fingerprint.h"
 #include "files/yacht_master_file.h"
+#include "files/yacht_regatta_file.h"
 #include "overview/counting_shell.h"
 #include "overview/output_text.h"
 #include "platform/file_system.h"
@@ -60,9 +61,7 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     const YachtEvaluation& e = yacht.evaluation;
     if (codes.firstPass == kStatusWrongFileKind) return markDamaged(row, damageOf(kStatusWrongFileKind));
     markDamaged(row, damageOf(codes.secondPass));
-    // The readout ends every complete file with its end line; only finish
-    // blocks follow it, so it is looked for from the end.
-    if (bytes.rfind("\n$Ereigniss") == std::string::npos) markDamaged(row, "Endezeile fehlt");
+    if (!holdsEndLine(bytes)) markDamaged(row, "Endezeile fehlt");
 
     switch (checkFingerprint(bytes, dataDir, row.files.regattaName)) {
     case FingerprintCheck::Matches: break;

@@ -56,18 +56,14 @@ void YachtTimeline::judged(const EventJudgement& j) {
         run_.lastTime = j.time;
         return;
     }
-    if (!quiet) flushRun();
-    if (detail.size() >= detailLimit_) {
-        ++linesNotShown;
-        return;
-    }
+    flushRun();
     DetailEntry entry{j, 1, j.time};
     entry.line.key = fixedKey(j.key);
-    if (quiet) {
+    if (quiet && detail.size() < detailLimit_) {
         run_ = entry;
         inRun_ = true;
     } else {
-        detail.push_back(entry);
+        add(entry);
     }
 }
 

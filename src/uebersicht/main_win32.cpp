@@ -65,7 +65,7 @@ bool isDirectory(const std::string& path) {
 
 // A dropped file may start the program anywhere. Arguments that name files
 // or folders are made whole first, then the working directory becomes the
-// exe's folder when that is a "bin" beside "Daten" or "init".
+// exe's folder when "..\Daten" or "..\init" lie beside it (its "bin").
 void anchorWorkingDirectory(std::vector<std::string>& args) {
     for (std::string& arg : args)
         if (GetFileAttributesA(arg.c_str()) != INVALID_FILE_ATTRIBUTES) arg = fullPath(arg);

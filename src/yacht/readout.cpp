@@ -48,8 +48,6 @@ private:
     std::string head_;
 };
 
-} // namespace
-
 // Thousands set apart by a blank, as German texts write large numbers.
 std::string groupedDigits(std::size_t value) {
     const std::string digits = std::to_string(value);
@@ -60,6 +58,8 @@ std::string groupedDigits(std::size_t value) {
     }
     return grouped;
 }
+
+} // namespace
 
 std::string readoutProgressText(const ReadoutProgress& progress) {
     std::string text = "Auslesen läuft: ";
