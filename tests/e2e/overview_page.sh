@@ -9,7 +9,7 @@ source "$here/scripts/wine-env.sh"
 fail() { echo "overview page: $*" >&2; exit 1; }
 
 rm -rf "$tree/Daten" && "$here/scripts/demo-data.sh" "$tree/Daten"
-(cd "$tree/bin" && "$WG_WINE64" Uebersicht.exe </dev/null >/dev/null) || fail "exit code $?"
+(cd "$tree/bin" && timeout 120 "$WG_WINE64" Uebersicht.exe </dev/null >/dev/null) || fail "exit code $?"
 # Longest engine time first: ID, seconds, events, coarse minutes, status.
 rows=$(tail -n +9 "$tree/Daten/Demo08-Uebersicht.csv" | cut -d';' -f1,8,10,13,14 | tr -d '\r')
 [ "$rows" = $'NED3;1050;2;22;ausgewertet\nSWE5;300;1;45;nach dem Auslesen verändert\nFRA7;;;4;Zieldurchgang fehlt\nGER12;;;;nicht ausgelesen' ] ||

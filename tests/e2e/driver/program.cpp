@@ -1,36 +1,25 @@
 #include "program.h"
 
-#include <cstdio>
+#include <vector>
 
+#include "platform/file_system.h"
 #include "ui.h"
 
 namespace e2e {
 
-bool writeFile(const std::string& path, const std::string& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    return std::fclose(f) == 0;
-}
+bool writeFile(const std::string& path, const std::string& bytes) { return wg::replaceFile(path, bytes); }
 
 std::string fileText(const std::string& path) {
     std::string bytes;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        char chunk[4096];
-        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.append(chunk, n);
-        std::fclose(f);
-    }
+    wg::readWholeFile(path, bytes);
     return bytes;
 }
 
 void clearFolder(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + found.cFileName).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    std::vector<wg::DirectoryEntry> entries;
+    wg::listDirectory(folder, entries);
+    for (const wg::DirectoryEntry& e : entries)
+        if (e.isFile) DeleteFileA((folder + e.name).c_str());
 }
 
 Program::~Program() { kill(); }

@@ -98,8 +98,10 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
             last = text;
             text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
             bytes.push_back(std::stoul(text.substr(text.find(':') + 1)));
-            if (bytes.size() == 100) ctx.shot("readout-running");
-            if (bytes.size() == 100) mouseClick(dialog, IDCANCEL);  // "Abbrechen" while the logger sends
+            if (bytes.size() == 100) {
+                ctx.shot("readout-running");
+                mouseClick(dialog, IDCANCEL);  // "Abbrechen" while the logger sends
+            }
         }
         return text == kDoneText;
     }, 180000));

@@ -1,6 +1,6 @@
 #include "evaluation/evaluation_dialog.h"
 #include "evaluation/readout_dialog.h"
-#include "evaluation/yrd_text.h"
+#include "support/yrd_text.h"
 #include "files/fingerprint.h"
 #include "platform/file_system.h"
 #include "files/yacht_header.h"

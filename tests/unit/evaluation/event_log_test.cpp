@@ -4,7 +4,7 @@
 
 #include "evaluation/event_log.h"
 #include "evaluation/time_arithmetic.h"
-#include "evaluation/yrd_text.h"
+#include "support/yrd_text.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 

@@ -6,8 +6,9 @@
 #include "files/settings.h"
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
-#include "support/temp_dir.h"
 #include "support/fakes.h"
+#include "support/temp_dir.h"
+#include "support/yrd_text.h"
 
 namespace wg::test {
 namespace {
@@ -180,13 +181,6 @@ TEST(RegattaFile, ReadKeepsWhatTheFileDoesNotSetAndNamesTheRegattaAfterThePath) 
     }
 }
 
-const std::string kBlueStarHeader = "$Dateikennung                           Yachtdaten\r\n"
-                                    "$Yachtname                              Blue Star\r\n"
-                                    "$Yacht-ID                               GER12\r\n"
-                                    "$ERLG-Seriennummer                      4711\r\n"
-                                    "$Betriebsart                            3\r\n"
-                                    "$Siegel-Anzahl                          2\r\n";
-
 YachtRecord yachtOf(std::string file, std::string name, std::string id, std::string serial, int mode, int seals) {
     YachtRecord y;
     y.masterFileName = y.regattaFileName = std::move(file);
@@ -208,7 +202,7 @@ TEST(YachtFiles, MasterDataWrittenByteForByteAndFinishBlocksAppended) {
     dir.write("S.ysd", std::string(4000, 'x'));
     YachtRecord y = yachtOf("S.ysd", "Blue Star", "GER12", "4711", 3, 2);
     ASSERT_EQ(writeYachtMasterData(y, dir.programDir()), kStatusOk);
-    EXPECT_EQ(dir.read("S.ysd"), kBlueStarHeader);
+    EXPECT_EQ(dir.read("S.ysd"), kYrdHeader);
     y.regattaFileName = "S.yrd";  // appending creates a missing file
     y.finish = FinishTime{14, 5, 9, 3, 6, 4};
     ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
@@ -224,7 +218,7 @@ TEST(YachtFiles, MasterDataWrittenByteForByteAndFinishBlocksAppended) {
 
 TEST(YachtFiles, MasterDataReaderTakesANameInTheDirectoryOrAPathAndLeavesTheBaseName) {
     TempDir dir;
-    dir.write("S.yrd", kBlueStarHeader + "$Start : x\r\n$Ereigniss Ende\r\n");
+    dir.write("S.yrd", kYrdHeader + "$Start : x\r\n$Ereigniss Ende\r\n");
     dir.write("K.ysd", "$Siegel-Anzahl 3\r\n$Dateikennung Regattastammdaten\r\n$Yacht-ID NEU\r\n");
     dir.write("E.ysd", "$Dateikennung Yachtdaten\r\n$Yacht-ID NEU\r\n#");
     dir.write("F.ysd", "$Yacht-ID NEU\r\n4 Siegel\r\n$Siegel-Anzahl 4\r\n");
