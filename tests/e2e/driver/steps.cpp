@@ -1,5 +1,7 @@
 #include "steps.h"
 
+#include <commctrl.h>
+
 namespace e2e {
 
 void dismissLogin(Program& program, const std::string& password) {
@@ -80,7 +82,14 @@ bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title
     // The file name field: combo box 0x47C in the explorer-style dialog.
     HWND nameField = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;
     if (!ctx.check(nameField != nullptr, "open-file dialog " + title, __FILE__, __LINE__)) return false;
-    waitFor([] { return false; }, 300);  // the dialog fills its list first
+    // The dialog takes a name once it has filled its file list.
+    const auto listed = [dialog] {
+        HWND view = FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr);
+        HWND list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
+        DWORD_PTR items = 0;
+        return list && SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 1000, &items) && items > 0;
+    };
+    if (!ctx.check(waitFor(listed), "open-file dialog lists the files", __FILE__, __LINE__)) return false;
     SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     clickItem(dialog, IDOK);
     return ctx.check(waitGone(dialog), "open-file dialog closed", __FILE__, __LINE__);
