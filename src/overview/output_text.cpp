@@ -16,6 +16,18 @@ constexpr char16_t kHighControls[] = {
 
 bool inRange(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= low && v <= high; }
 
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "-12" or "-0,5": a minus, digits, and at most one decimal comma with digits after it.
+bool isNegativeNumber(std::string_view field) {
+    if (field.empty() || field[0] != '-') return false;
+    const std::size_t comma = field.find(',');
+    return comma == std::string_view::npos ? allDigits(field.substr(1))
+                                           : allDigits(field.substr(1, comma - 1)) && allDigits(field.substr(comma + 1));
+}
+
 } // namespace
 
 std::string utf8FromCp1252(std::string_view text) {
@@ -37,6 +49,29 @@ std::string utf8FromCp1252(std::string_view text) {
             out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         }
         out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+std::optional<std::string> cp1252FromUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return std::nullopt;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80) return std::nullopt;
+            code = (code << 6) | (c & 0x3F);
+        }
+        i += length;
+        const auto high = std::find(std::begin(kHighControls), std::end(kHighControls), code);
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) out += static_cast<char>(code);
+        else if (high != std::end(kHighControls)) out += static_cast<char>(0x80 + (high - kHighControls));
+        else out += '?';
     }
     return out;
 }
@@ -76,9 +111,7 @@ std::string urlOfFileName(std::string_view name) {
 
 std::string csvText(std::string_view text) {
     std::string field(text);
-    const bool number = field.size() > 1 && field[0] == '-' &&
-                        field.find_first_not_of("0123456789,", 1) == std::string::npos;
-    if (!field.empty() && !number && (field[0] == '=' || field[0] == '+' || field[0] == '-' || field[0] == '@'))
+    if (!field.empty() && !isNegativeNumber(field) && std::string_view("=+-@\t\r").find(field[0]) != std::string_view::npos)
         field.insert(0, 1, '\'');
     const bool quote = field.find_first_of(";\"\r\n") != std::string::npos ||
                        (!field.empty() && (field.front() == ' ' || field.back() == ' '));

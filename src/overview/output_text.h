@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace wg {
 // files, and the console on Linux, want UTF-8. Bytes the code page leaves
 // undefined become U+FFFD.
 std::string utf8FromCp1252(std::string_view text);
+// The way back for a text that is valid UTF-8: characters the code page
+// lacks become "?". Empty optional for bytes that are not UTF-8.
+std::optional<std::string> cp1252FromUtf8(std::string_view text);
 
 // A text for HTML content or attribute values: & < > " ' escaped, control
 // characters shown as "?", so nothing from a file can make markup.
@@ -22,8 +26,8 @@ std::string urlOfFileName(std::string_view name);
 
 // One CSV field: quoted, with quotes doubled, when it holds ";", a quote, a
 // line end or a blank at either end. A text that a spreadsheet would take
-// for a formula (= + - @ first, other than a negative number) gets an
-// apostrophe in front.
+// for a formula (= + - @ TAB or CR first, other than a negative number such
+// as "-0,5") gets an apostrophe in front.
 std::string csvText(std::string_view text);
 
 // "14.06.2008 17:00:00" from the components of a finish crossing or event

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "files/text.h"
@@ -25,16 +26,28 @@ const char* const kStyle =
     "#zeitleiste,.zeitleiste+.zeitleiste{break-before:page}}";
 
 // Red for rows that must not be taken as they stand, yellow for rows that
-// need a look; a missing checksum alone needs neither.
+// need a look; a finish from the list or a missing checksum alone needs neither.
 const char* rowClass(const YachtRow& row) {
     if (row.findings.empty()) return "";
     switch (row.findings.front()) {
+    case Finding::Failed:
     case Finding::NameRefused:
     case Finding::Damaged:
     case Finding::Changed: return " class=\"x\"";
+    case Finding::FinishFromList:
     case Finding::NoChecksum: return "";
     default: return " class=\"b\"";
     }
+}
+
+void appendUnreadLines(std::string& html, const FinishList& list) {
+    if (list.unreadLines.empty()) return;
+    html += "<p class=\"hinweis\">Nicht gelesene Zeilen der Zielzeitenliste:</p>\n<ul class=\"hinweis\">";
+    for (std::size_t i = 0; i < std::min(list.unreadLines.size(), kUnreadLinesShown); ++i)
+        html += "<li>" + htmlText(list.unreadLines[i]);
+    if (list.unreadLines.size() > kUnreadLinesShown)
+        html += format("<li>und %zu weitere", list.unreadLines.size() - kUnreadLinesShown);
+    html += "</ul>\n";
 }
 
 std::string lineText(const EventJudgement& j) {
@@ -75,6 +88,7 @@ void appendDetail(std::string& html, const YachtRow& row, std::size_t number) {
     if (!row.yachtName.empty()) html += " &middot; " + htmlText(row.yachtName);
     html += "</h3><p>Status: " + htmlText(statusText(row));
     if (row.hasEngineTime) html += " &middot; Motorlaufzeit bis Zieldurchgang " + shortDuration(row.engineSeconds);
+    if (row.listFinish) html += " &middot; Zieldurchgang laut Liste " + timeCell(*row.listFinish);
     if (!file.empty())
         html += " &middot; Datei <a href=\"" + urlOfFileName(row.files.regattaName) + "\">" + file + "</a>";
     html += "</p>\n";
@@ -111,20 +125,27 @@ std::string overviewHtml(const RegattaOverview& ov) {
     html += "<p class=\"kopf\">";
     for (const auto& [label, value] : headItems(ov))
         html += "<span>" + label + ": <b>" + htmlText(value) + "</b></span>";
-    html += "</p>\n<table class=\"liste\"><thead><tr>";
-    for (const std::string& t : columnTitles()) html += "<th>" + t;
+    html += "</p>\n";
+    const bool withList = ov.finishList.has_value();
+    if (withList) appendUnreadLines(html, *ov.finishList);
+    html += "<table class=\"liste\"><thead><tr>";
+    for (const std::string& t : columnTitles(withList)) html += "<th>" + t;
     html += "</thead><tbody>\n";
     for (std::size_t i = 0; i < ov.rows.size(); ++i) {
-        const std::vector<std::string> cells = rowCells(ov.rows[i]);
+        const std::vector<std::string> cells = rowCells(ov.rows[i], withList);
         html += std::string("<tr") + rowClass(ov.rows[i]) + ">";
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            html += isNumberColumn(c) ? "<td class=\"n\">" : "<td>";
+            html += isNumberColumn(c, withList) ? "<td class=\"n\">" : "<td>";
             if (c == 0) html += format("<a href=\"#y%zu\">", i + 1) + htmlText(cells[c]) + "</a>";
             else html += htmlText(cells[c]);
         }
         html += "\n";
     }
-    html += "</tbody></table>\n<p class=\"hinweis\">Grobminuten: vom ERLG beim Auslesen gemeldet; leer, wenn die Yacht "
+    html += "</tbody></table>\n<p class=\"hinweis\">";
+    if (withList)
+        html += "Zieldurchgang: der gespeicherte der Yacht, ohne ihn der laut Liste; weichen beide ab, zählt der "
+                "gespeicherte. ";
+    html += "Grobminuten: vom ERLG beim Auslesen gemeldet; leer, wenn die Yacht "
             "nicht oder mit einer älteren Programmversion ausgelesen wurde.</p>\n"
             "<h2 id=\"zeitleiste\">Zeitleiste</h2>\n<p class=\"legende\">"
             "<span style=\"background:#c0392b\"></span>gezählte Motorlaufzeit"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <future>
 #include <thread>
 
@@ -11,6 +12,7 @@
 #include "files/settings.h"
 #include "files/text.h"
 #include "overview/command_line.h"
+#include "overview/finish_list.h"
 #include "overview/output_text.h"
 #include "overview/regatta_overview.h"
 #include "platform/file_system.h"
@@ -58,15 +60,32 @@ std::string plural(std::size_t n, const char* one, const char* many) {
     return format("%zu %s", n, n == 1 ? one : many);
 }
 
+// The list at `path`, read and parsed. Empty when it could be, else why not.
+std::string readFinishList(const std::string& path, FinishList& list) {
+    list.fileName = path.substr(path.find_last_of("\\/:") + 1);
+    std::string bytes;
+    std::string problem;
+    if (!readWholeFile(path, bytes, kFinishListByteLimit)) problem = "nicht lesbar";
+    else if (bytes.size() > kFinishListByteLimit) problem = "zu groß";
+    else problem = parseFinishList(bytes, list);
+    return problem.empty() ? problem : "Die Zielzeitenliste " + path + " ist unbrauchbar: " + problem;
+}
+
+// The higher of two exit codes: wrong arguments over a regatta not done.
+void raise(OverviewResult& result, int exitCode) { result.exitCode = std::max(result.exitCode, exitCode); }
+
 struct Totals {
-    std::size_t regattas = 0, yachts = 0, withFindings = 0, unreadable = 0, unwritten = 0;
+    std::size_t regattas = 0, yachts = 0, withFindings = 0, failed = 0, unreadable = 0, unwritten = 0;
 };
 
 class Run {
 public:
     Run(const std::string& madeAt, Console& console, Clock& clock) : madeAt_(madeAt), out_(console), clock_(clock) {}
 
-    void regatta(const std::string& dataDir, const std::string& fileName, OverviewResult& result) {
+    // `givenList`: the list named on the command line; without one a regatta
+    // takes "<regatta>-Zielzeiten.csv" from its data folder when it is there.
+    void regatta(const std::string& dataDir, const std::string& fileName, const FinishList* givenList,
+                 OverviewResult& result) {
         RegattaOverview ov;
         ov.regattaFile = fileName;
         ov.timeBase = timeBase();
@@ -83,36 +102,71 @@ public:
         if (problem) {
             out_.line("Regattadatei " + dataDir + fileName + " kann nicht gelesen werden: " + problem + ".");
             ++totals.unreadable;
-            result.exitCode = kExitNotRead;
+            raise(result, kExitNotRead);
             return;
         }
+        if (givenList) ov.finishList = *givenList;
+        const std::string listName = foldCase(name + "-Zielzeiten.csv");
+        for (const DirectoryEntry& e : listing) {
+            if (givenList || !e.isFile || foldCase(e.name) != listName) continue;
+            ov.finishList.emplace();
+            if (const std::string listProblem = readFinishList(dataDir + e.name, *ov.finishList); !listProblem.empty()) {
+                out_.line(listProblem);
+                out_.line("Die Übersicht der Regatta " + fileName + " wird nicht geschrieben.");
+                ++totals.unwritten;
+                raise(result, kExitWrongArguments);
+                return;
+            }
+        }
+        if (ov.finishList) {
+            const FinishList& list = *ov.finishList;
+            out_.line("Zielzeitenliste " + finishListText(list.fileName, ov.timeBase) + ": " +
+                      plural(list.yachts.size(), "Yacht", "Yachten"));
+            for (std::size_t i = 0; i < std::min(list.unreadLines.size(), kUnreadLinesShown); ++i)
+                out_.line("Nicht gelesen: " + list.unreadLines[i]);
+            if (list.unreadLines.size() > kUnreadLinesShown)
+                out_.line(format("Nicht gelesen: %zu weitere Zeilen", list.unreadLines.size() - kUnreadLinesShown));
+        }
 
-        const std::vector<YachtFiles> yachts = findYachts(name, listing);
+        std::vector<YachtFiles> yachts = findYachts(name, listing);
+        const std::vector<ListEntry> listed = matchFinishList(yachts, ov.finishList ? &*ov.finishList : nullptr);
         out_.line("Regatta " + fileName + ": " + plural(yachts.size(), "Yacht", "Yachten"));
-        ov.rows = evaluateAll(dataDir, yachts, ov.regatta, [&](std::size_t i, const YachtRow& row) {
+        ov.rows = evaluateAll(dataDir, yachts, listed, ov.regatta, [&](std::size_t i, const YachtRow& row) {
             out_.line(format("Yacht %zu von %zu: ", i + 1, yachts.size()) + yachts[i].yachtId + " \x85 " +
                       (row.hasEngineTime ? shortDuration(row.engineSeconds) + ", " : "") + statusText(row));
             if (!row.findings.empty()) ++totals.withFindings;
+            if (!row.findings.empty() && row.findings.front() == Finding::Failed) {
+                ++totals.failed;
+                raise(result, kExitNotRead);
+            }
         });
         sortRows(ov.rows);
         ++totals.regattas;
         totals.yachts += yachts.size();
 
-        if (replaceFile(dataDir + csvName, overviewCsv(ov)) && replaceFile(dataDir + htmlName, overviewHtml(ov))) {
+        const std::string csv = overviewCsv(ov), html = overviewHtml(ov);
+        switch (replaceFiles({{dataDir + csvName, csv}, {dataDir + htmlName, html}})) {
+        case 2:
             out_.line("Geschrieben: " + dataDir + csvName + " und " + htmlName);
             result.pagesWritten.push_back(dataDir + htmlName);
-        } else {
+            return;
+        case 1:
+            out_.line("Geschrieben: " + dataDir + csvName + "; " + htmlName +
+                      " kann nicht ersetzt werden und ist noch die frühere Übersicht.");
+            break;
+        default:
             out_.line("Die Übersicht kann nicht nach " + dataDir + " geschrieben werden; "
                       "eine frühere Übersicht bleibt unverändert.");
-            ++totals.unwritten;
-            result.exitCode = kExitNotRead;
         }
+        ++totals.unwritten;
+        raise(result, kExitNotRead);
     }
 
     std::string summary() const {
         std::string text = "Fertig: " + plural(totals.regattas, "Regatta", "Regatten") + " mit " +
                            plural(totals.yachts, "Yacht", "Yachten") + ", davon " +
                            format("%zu", totals.withFindings) + " mit Hinweis im Status";
+        if (totals.failed) text += "; " + plural(totals.failed, "Yacht", "Yachten") + " nicht ausgewertet";
         if (totals.unreadable)
             text += "; " + plural(totals.unreadable, "Regattadatei", "Regattadateien") + " nicht lesbar";
         if (totals.unwritten)
@@ -127,8 +181,9 @@ private:
     // the work (a data folder on a network share keeps several reads going).
     // `done` hears of the rows in order. The yacht readers stop at the end of
     // their file and never let the clock pause, so the threads only read it.
+    // A yacht whose evaluation throws gets a row that says so.
     std::vector<YachtRow> evaluateAll(const std::string& dataDir, const std::vector<YachtFiles>& yachts,
-                                      const RegattaRecord& regatta,
+                                      const std::vector<ListEntry>& listed, const RegattaRecord& regatta,
                                       const std::function<void(std::size_t, const YachtRow&)>& done) {
         std::vector<std::promise<YachtRow>> promises(yachts.size());
         std::vector<std::future<YachtRow>> futures;
@@ -138,7 +193,7 @@ private:
             for (std::size_t i; (i = next++) < yachts.size();) {
                 try {
                     promises[i].set_value(
-                        evaluateYacht(dataDir, yachts[i], regatta, clock_, detailLimit(yachts.size())));
+                        evaluateYacht(dataDir, yachts[i], regatta, clock_, detailLimit(yachts.size()), listed[i]));
                 } catch (...) {
                     promises[i].set_exception(std::current_exception());
                 }
@@ -152,7 +207,11 @@ private:
         }
         std::vector<YachtRow> rows;
         for (std::size_t i = 0; i < futures.size(); ++i) {
-            rows.push_back(futures[i].get());
+            try {
+                rows.push_back(futures[i].get());
+            } catch (...) {
+                rows.push_back(failedRow(yachts[i], listed[i]));
+            }
             done(i, rows.back());
         }
         for (std::thread& t : threads) t.join();
@@ -206,7 +265,20 @@ OverviewResult runOverview(const std::vector<std::string>& args, const PcTime& m
             return result;
         }
     }
-    for (const RegattaFileArgument& r : regattas) run.regatta(r.dataDir, r.fileName, result);
+    std::optional<FinishList> givenList;
+    if (!cmd.finishList.empty()) {
+        std::string problem = regattas.size() == 1 ? readFinishList(cmd.finishList, givenList.emplace()) : "";
+        if (regattas.size() != 1)
+            problem = format("Eine Zielzeitenliste gehört zu einer Regatta; hier sind es %zu. Bitte die "
+                             "Regattadatei nennen.", regattas.size());
+        if (!problem.empty()) {
+            console.line(problem);
+            result.exitCode = kExitWrongArguments;
+            return result;
+        }
+    }
+    for (const RegattaFileArgument& r : regattas)
+        run.regatta(r.dataDir, r.fileName, givenList ? &*givenList : nullptr, result);
     console.line(run.summary());
     return result;
 }

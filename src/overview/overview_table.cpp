@@ -8,16 +8,28 @@ namespace wg {
 namespace {
 
 enum Column : std::size_t {
-    kId, kName, kSerial, kSeals, kMode, kFinish, kDuration, kSeconds, kMinutes,
+    kId, kName, kSerial, kSeals, kMode, kFinish, kListFinish, kDuration, kSeconds, kMinutes,
     kEvents, kPowerOn, kResets, kCoarse, kStatus, kColumnCount
 };
 
 std::string number(long long value) { return format("%lld", value); }
 
+std::vector<std::string> withoutListColumn(std::vector<std::string> cells, bool withList) {
+    if (!withList) cells.erase(cells.begin() + kListFinish);
+    return cells;
+}
+
+
 } // namespace
 
+std::string finishListText(const std::string& fileName, const std::string& timeBase) {
+    return fileName + (timeBase == "UTC"         ? " (Zeiten in UTC)"
+                       : timeBase == "Lokalzeit" ? " (Zeiten in Lokalzeit)"
+                                                 : " (Zeitbasis unbekannt)");
+}
+
 std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview& ov) {
-    return {
+    std::vector<std::pair<std::string, std::string>> items = {
         {"Regatta", ov.regatta.designation},
         {"Regattadatei", ov.regattaFile},
         {"Regattastart", regattaTimeText(ov.regatta.start)},
@@ -25,21 +37,24 @@ std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview
         {"Zeitbasis", ov.timeBase},
         {"Erstellt", ov.madeAt},
     };
+    if (ov.finishList) items.push_back({"Zielzeitenliste", finishListText(ov.finishList->fileName, ov.timeBase)});
+    return items;
 }
 
-const std::vector<std::string>& columnTitles() {
-    static const std::vector<std::string> titles = {
-        "Yacht-ID", "Yachtname", "ERLG-Seriennummer", "Siegel", "Betriebsart", "Zieldurchgang",
-        "Motorlaufzeit bis Zieldurchgang", "Sekunden", "Minuten", "Ereignisse", "Power-On",
-        "Resets nach Start", "Grobminuten", "Status"};
-    return titles;
+std::vector<std::string> columnTitles(bool withList) {
+    return withoutListColumn({"Yacht-ID", "Yachtname", "ERLG-Seriennummer", "Siegel", "Betriebsart",
+                              "Zieldurchgang", "Zieldurchgang laut Liste", "Motorlaufzeit bis Zieldurchgang",
+                              "Sekunden", "Minuten", "Ereignisse", "Power-On", "Resets nach Start", "Grobminuten",
+                              "Status"},
+                             withList);
 }
 
-bool isNumberColumn(std::size_t column) {
+bool isNumberColumn(std::size_t column, bool withList) {
+    if (!withList && column >= kListFinish) ++column;
     return column == kSeals || column == kMode || (column >= kDuration && column <= kCoarse);
 }
 
-std::vector<std::string> rowCells(const YachtRow& row) {
+std::vector<std::string> rowCells(const YachtRow& row, bool withList) {
     std::vector<std::string> cells(kColumnCount);
     cells[kId] = row.files.yachtId;
     if (row.headerRead) {
@@ -49,6 +64,7 @@ std::vector<std::string> rowCells(const YachtRow& row) {
         cells[kMode] = number(row.operatingMode);
     }
     if (row.hasFinish) cells[kFinish] = dateTimeText(row.finish);
+    if (row.listFinish) cells[kListFinish] = dateTimeText(*row.listFinish);
     if (row.hasEngineTime) {
         cells[kDuration] = row.durationText;
         cells[kSeconds] = number(static_cast<long long>(row.engineSeconds));
@@ -61,7 +77,7 @@ std::vector<std::string> rowCells(const YachtRow& row) {
     }
     if (row.coarseMinutes) cells[kCoarse] = number(*row.coarseMinutes);
     cells[kStatus] = statusText(row);
-    return cells;
+    return withoutListColumn(std::move(cells), withList);
 }
 
 std::string overviewCsv(const RegattaOverview& ov) {
@@ -75,8 +91,9 @@ std::string overviewCsv(const RegattaOverview& ov) {
     };
     for (const auto& [label, value] : headItems(ov)) line({label, value});
     text += "\r\n";
-    line(columnTitles());
-    for (const YachtRow& row : ov.rows) line(rowCells(row));
+    const bool withList = ov.finishList.has_value();
+    line(columnTitles(withList));
+    for (const YachtRow& row : ov.rows) line(rowCells(row, withList));
     return "\xEF\xBB\xBF" + utf8FromCp1252(text);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "files/regatta_record.h"
+#include "overview/finish_list.h"
 #include "overview/yacht_row.h"
 
 namespace wg {
@@ -14,17 +16,23 @@ struct RegattaOverview {
     std::string timeBase;     // "UTC", "Lokalzeit" or "unbekannt"
     std::string madeAt;       // "15.06.2008 10:12", PC local time
     std::vector<YachtRow> rows;  // in the order of the table
+    std::optional<FinishList> finishList;  // the race committee's, when one is used
 };
+
+// "Kiel-Zielzeiten.csv (Zeiten in UTC)": the list and how its times are read,
+// in the time base the settings name, as the finish-time dialog takes them.
+std::string finishListText(const std::string& fileName, const std::string& timeBase);
 
 // The head both pages carry: label and value, in this order.
 std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview& overview);
 
 // The table both pages carry: the column titles and a row's cells, from
-// the program's own texts (code page 1252, not yet escaped).
-const std::vector<std::string>& columnTitles();
-std::vector<std::string> rowCells(const YachtRow& row);
+// the program's own texts (code page 1252, not yet escaped). The column of
+// the list's finish is there when a finish list is used.
+std::vector<std::string> columnTitles(bool withList);
+std::vector<std::string> rowCells(const YachtRow& row, bool withList);
 // Columns that hold numbers, set right-aligned on the page.
-bool isNumberColumn(std::size_t column);
+bool isNumberColumn(std::size_t column, bool withList);
 
 // The CSV file: UTF-8 with byte order mark, ";" between fields, CR LF.
 std::string overviewCsv(const RegattaOverview& overview);

@@ -86,24 +86,60 @@ void appendRuns(std::string& svg, const char* cls, int y, const Cells& cells) {
     if (!d.empty()) svg += format("<path class=\"%s\" d=\"%s\"/>", cls, d.c_str());
 }
 
-// "10:00": the time of day a tick stands for.
-std::string tickLabel(double t) {
+// The date of a second count, as the evaluation counts (every year 365
+// days, February 28): day, month and two-digit year.
+FinishTime dateOf(double t) {
+    const double days = std::floor(t / 86400);
+    const double years = std::floor(days / 365);
+    const int inYear = static_cast<int>(days - years * 365);
+    int month = 12;
+    while (month > 1 && monthOffsetSeconds(month) > inYear * 86400.0) --month;
+    return {0, 0, 0, inYear - static_cast<int>(monthOffsetSeconds(month) / 86400) + 1, month,
+            static_cast<std::int32_t>(years) + 1};
+}
+
+// "Sa", "So", ...: the weekday of a date in 2000 to 2099.
+const char* weekdayName(const FinishTime& date) {
+    static const char* const kNames[] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+    static constexpr int kMonthShift[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    const int year = 2000 + date.year - (date.month < 3 ? 1 : 0);
+    const int day = year + year / 4 - year / 100 + year / 400 + kMonthShift[date.month - 1] + date.day;
+    return kNames[(day % 7 + 7) % 7];
+}
+
+// "10:00": the time of day a tick stands for; "So 13.09. 06:00" on an axis
+// over more than one day.
+std::string tickLabel(double t, bool dated) {
     const long long inDay = (static_cast<long long>(std::floor(t)) % 86400 + 86400) % 86400;
-    return format("%02lld:%02lld", inDay / 3600, inDay / 60 % 60);
+    std::string label = format("%02lld:%02lld", inDay / 3600, inDay / 60 % 60);
+    if (!dated) return label;
+    const FinishTime date = dateOf(t);
+    return format("%s %02d.%02d. ", weekdayName(date), static_cast<int>(date.day), static_cast<int>(date.month)) +
+           label;
+}
+
+// The grid's step: the shortest that leaves at most `ticks` lines, whole
+// weeks beyond the table.
+double gridStep(double span, double ticks) {
+    static constexpr double kSteps[] = {300, 600, 900, 1800, 3600, 7200, 10800, 21600, 43200, 86400, 2 * 86400,
+                                        7 * 86400};
+    for (const double step : kSteps)
+        if (span / step <= ticks) return step;
+    return std::ceil(span / ticks / (7 * 86400)) * 7 * 86400;
 }
 
 void appendAxis(std::string& svg, const Axis& axis, int height) {
-    static constexpr double kSteps[] = {300, 600, 900, 1800, 3600, 7200, 10800, 21600, 43200, 86400, 7 * 86400};
-    const double span = axis.end - axis.start;
-    double step = kSteps[0];
-    for (const double s : kSteps)
-        if (span / (step = s) <= 12) break;
+    // Dated labels are wider, so fewer of them fit.
+    const bool dated = std::floor(axis.start / 86400) != std::floor(axis.end / 86400);
+    const double step = gridStep(axis.end - axis.start, dated ? 8 : 12);
     std::string grid;
     for (double t = std::ceil(axis.start / step) * step; t <= axis.end; t += step) {
         const int x = axis.x(t);
         grid += format("M%d %dV%d", x, kTop - 6, height);
-        svg += format("<text x=\"%d\" y=\"%d\" text-anchor=\"middle\">%s</text>", x, kTop - 10,
-                      tickLabel(t).c_str());
+        // A label at the right end ends there rather than beyond the picture.
+        const bool atEnd = x + (dated ? 48 : 16) > kWidth;
+        svg += format("<text x=\"%d\" y=\"%d\" text-anchor=\"%s\">%s</text>", x, kTop - 10,
+                      atEnd ? "end" : "middle", tickLabel(t, dated).c_str());
     }
     if (!grid.empty()) svg += "<path class=\"t\" d=\"" + grid + "\"/>";
 }

@@ -51,11 +51,16 @@ std::string sortKey(const std::string& id) {
 
 } // namespace
 
+bool yachtIdBefore(const std::string& a, const std::string& b) { return sortKey(a) < sortKey(b); }
+
 std::vector<std::string> regattaFileNames(const std::vector<DirectoryEntry>& listing) {
     std::vector<std::string> names;
     for (const DirectoryEntry& e : listing)
         if (e.isFile && e.name.size() > 4 && endsWith(foldCase(e.name), ".RSD")) names.push_back(e.name);
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string foldedA = foldCase(a), foldedB = foldCase(b);
+        return foldedA != foldedB ? foldedA < foldedB : a < b;
+    });
     return names;
 }
 
@@ -110,7 +115,7 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
         yacht->nameRefused = yacht->nameRefused || id.empty() || id.size() > kYachtIdLimit || !isSafeFileName(e.name);
     }
     std::stable_sort(yachts.begin(), yachts.end(),
-                     [](const YachtFiles& a, const YachtFiles& b) { return sortKey(a.yachtId) < sortKey(b.yachtId); });
+                     [](const YachtFiles& a, const YachtFiles& b) { return yachtIdBefore(a.yachtId, b.yachtId); });
     return yachts;
 }
 

@@ -17,14 +17,19 @@ struct YachtFiles {
     bool nameRefused = false;   // no yacht ID the program could have named a file with
 };
 
-// The regatta files (".rsd" in any case) of a folder, sorted by name.
+// The order of yacht IDs: without regard to case, numbers by their value
+// ("GER2" before "GER10").
+bool yachtIdBefore(const std::string& a, const std::string& b);
+
+// The regatta files (".rsd" in any case) of a folder, sorted by name
+// without regard to case.
 std::vector<std::string> regattaFileNames(const std::vector<DirectoryEntry>& listing);
 
 // The yachts of the regatta whose base name is `regatta`, by the program's
 // file-name rule "<regatta>-<yacht ID>.ysd" / ".yrd", names compared without
 // regard to case. A name that begins with another regatta of the folder
 // whose name is this one's plus "-" and more belongs to that regatta.
-// Sorted by yacht ID, numbers by their value ("GER2" before "GER10").
+// Sorted by yacht ID.
 std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector<DirectoryEntry>& listing);
 
 } // namespace wg

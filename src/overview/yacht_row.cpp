@@ -1,12 +1,14 @@
 #include "overview/yacht_row.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "evaluation/event_log.h"
 #include "evaluation/time_arithmetic.h"
 #include "files/coarse_minutes_file.h"
 #include "files/fingerprint.h"
+#include "files/text.h"
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
 #include "overview/counting_shell.h"
@@ -48,7 +50,19 @@ void readMasterFile(YachtRow& row, const std::string& dataDir, Clock& clock) {
     if (status != kStatusCannotOpen) takeHeader(row, yacht);
 }
 
-void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const RegattaRecord& regatta, Clock& clock) {
+// The finish block "Daten Speichern" would append for `time`, after a line
+// end of its own in case the file's last line has none.
+std::string finishBlock(const FinishTime& time) {
+    const std::pair<const char*, std::int32_t> entries[] = {{"Stunde", time.hour}, {"Minute", time.minute},
+                                                            {"Sekunde", time.second}, {"Tag", time.day},
+                                                            {"Monat", time.month}, {"Jahr", time.year}};
+    std::string block;
+    for (const auto& [name, value] : entries) block += format("\r\n$Zielzeit_%s %d", name, static_cast<int>(value));
+    return block + "\r\n";
+}
+
+void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const RegattaRecord& regatta, Clock& clock,
+                         const ListEntry& listed) {
     if (row.files.regattaSize > kYachtFileByteLimit) return markDamaged(row, "zu groß");
     YachtRecord yacht;
     clearYachtRecord(yacht);
@@ -56,8 +70,19 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     std::string bytes;
     if (!readWholeFile(yacht.regattaFileName, bytes)) return markDamaged(row, damageOf(kStatusCannotOpen));
 
+    const YachtTimeline unheard = row.timeline;
     CountingShell shell;
-    const EvaluationCodes codes = evaluateBytes(shell, yacht, regatta, &bytes, clock, &row.timeline);
+    EvaluationCodes codes = evaluateBytes(shell, yacht, regatta, &bytes, clock, &row.timeline);
+    // Pass 1 fixes the finish when it meets the finish year, the last line
+    // of a finish block; without one the finish stays 0.
+    const bool typed = yacht.evaluation.finish != 0;
+    if (!typed && listed.finish) {
+        const std::string withFinish = bytes + finishBlock(*listed.finish);
+        shell.boxes = 0;
+        row.timeline = unheard;
+        clearYachtRecord(yacht);
+        codes = evaluateBytes(shell, yacht, regatta, &withFinish, clock, &row.timeline);
+    }
     const YachtEvaluation& e = yacht.evaluation;
     if (codes.firstPass == kStatusWrongFileKind) return markDamaged(row, damageOf(kStatusWrongFileKind));
     markDamaged(row, damageOf(codes.secondPass));
@@ -70,16 +95,19 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     case FingerprintCheck::Unreadable: markDamaged(row, "Prüfsumme nicht berechenbar"); break;
     }
     takeHeader(row, yacht);
-    // Pass 1 fixes the finish when it meets the finish year, the last line
-    // of a finish block; without one the finish stays 0.
     row.hasFinish = e.finish != 0;
     row.finish = yacht.finish;
     row.finishSeconds = e.finish;
     // An engine on at the end of the file ran at least up to the readout.
     row.timeline.close(std::numeric_limits<double>::infinity());
     if (!row.hasFinish) return row.findings.push_back(Finding::FinishMissing);
+    if (!typed) row.findings.push_back(Finding::FinishFromList);
+    else if (listed.finish && std::abs(secondCount(*listed.finish) - e.finish) >= 1)
+        row.findings.push_back(Finding::FinishDiffers);
     if (dateTimeText(yacht.finish).empty()) markDamaged(row, "Zieldurchgang ungültig");
     else if (e.finish < e.regattaStart) row.findings.push_back(Finding::FinishBeforeStart);
+    // A file that cannot be trusted gives no engine time to rank.
+    if (!row.damage.empty()) return;
 
     row.hasEngineTime = true;
     row.engineSeconds = e.engineTotalSeconds;
@@ -98,6 +126,10 @@ const char* findingText(Finding f) {
     case Finding::NotReadOut: return "nicht ausgelesen";
     case Finding::FinishMissing: return "Zieldurchgang fehlt";
     case Finding::FinishBeforeStart: return "Zieldurchgang vor dem Regattastart";
+    case Finding::FinishDiffers: return "Zieldurchgang weicht von der Liste ab";
+    case Finding::NotInList: return "nicht in der Liste";
+    case Finding::FinishFromList: return "Zieldurchgang aus Liste";
+    case Finding::Failed: return "Auswertung fehlgeschlagen";
     case Finding::NoChecksum: return "ohne Prüfsumme";
     }
     return "";
@@ -106,9 +138,10 @@ const char* findingText(Finding f) {
 } // namespace
 
 YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, const RegattaRecord& regatta,
-                       Clock& clock, std::size_t detailLimit) {
+                       Clock& clock, std::size_t detailLimit, const ListEntry& listed) {
     YachtRow row;
     row.files = files;
+    row.listFinish = listed.finish;
     row.timeline = YachtTimeline(detailLimit);
     if (files.nameRefused) {
         row.findings.push_back(Finding::NameRefused);
@@ -116,13 +149,22 @@ YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, cons
     }
     if (!files.regattaName.empty()) {
         row.coarseMinutes = readCoarseMinutes(dataDir, files.regattaName, clock);
-        evaluateRegattaFile(row, dataDir, regatta, clock);
+        evaluateRegattaFile(row, dataDir, regatta, clock, listed);
     } else if (!files.masterName.empty()) {
         readMasterFile(row, dataDir, clock);
     }
     if (files.incomplete) row.findings.push_back(Finding::Incomplete);
     else if (files.regattaName.empty()) row.findings.push_back(Finding::NotReadOut);
+    if (listed.listGiven && !listed.finish) row.findings.push_back(Finding::NotInList);
     std::stable_sort(row.findings.begin(), row.findings.end());
+    return row;
+}
+
+YachtRow failedRow(const YachtFiles& files, const ListEntry& listed) {
+    YachtRow row;
+    row.files = files;
+    row.listFinish = listed.finish;
+    row.findings.push_back(Finding::Failed);
     return row;
 }
 

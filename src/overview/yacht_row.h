@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/regatta_record.h"
+#include "overview/finish_list.h"
 #include "overview/yacht_files.h"
 #include "overview/yacht_timeline.h"
 #include "platform/clock.h"
@@ -14,6 +15,7 @@ namespace wg {
 // What the overview says about a yacht besides its numbers, most serious
 // first; a row shows every one that applies.
 enum class Finding {
+    Failed,             // "Auswertung fehlgeschlagen": the program could not finish it
     NameRefused,        // "Dateiname unzulässig": not read at all
     Damaged,            // "Datei beschädigt: <reason>"
     Changed,            // "nach dem Auslesen verändert"
@@ -21,6 +23,9 @@ enum class Finding {
     NotReadOut,         // "nicht ausgelesen"
     FinishMissing,      // "Zieldurchgang fehlt"
     FinishBeforeStart,  // "Zieldurchgang vor dem Regattastart"
+    FinishDiffers,      // "Zieldurchgang weicht von der Liste ab": the typed one counts
+    NotInList,          // "nicht in der Liste"
+    FinishFromList,     // "Zieldurchgang aus Liste": the file has none
     NoChecksum,         // "ohne Prüfsumme"
 };
 
@@ -36,10 +41,11 @@ struct YachtRow {
     std::int32_t sealCount = 0;
     std::int32_t operatingMode = 0;
     bool headerRead = false;     // the values above come from a file
-    bool hasFinish = false;      // a finish block was read
+    bool hasFinish = false;      // a finish crossing to evaluate to: the file's, else the list's
     FinishTime finish;
     double finishSeconds = 0;
-    bool hasEngineTime = false;  // evaluated up to a finish crossing
+    std::optional<FinishTime> listFinish;  // what the finish list says, if it names the yacht
+    bool hasEngineTime = false;  // evaluated up to a finish crossing, from a file that can be trusted
     double engineSeconds = 0;
     std::string durationText;    // as "Auswertung anzeigen" shows it
     std::int32_t eventCount = 0;
@@ -53,9 +59,14 @@ struct YachtRow {
 
 // Reads and evaluates one yacht's files from `dataDir` as "Berechnen" in
 // "Auswertung anzeigen" does: the record cleared, the .yrd evaluated over
-// its full path against the regatta, every Reset box counted.
+// its full path against the regatta, every Reset box counted. A file
+// without a finish crossing is evaluated as if the list's had been saved
+// into it; the file itself is only read.
 YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, const RegattaRecord& regatta,
-                       Clock& clock, std::size_t detailLimit);
+                       Clock& clock, std::size_t detailLimit, const ListEntry& listed = {});
+
+// The row of a yacht whose evaluation failed in the program itself.
+YachtRow failedRow(const YachtFiles& files, const ListEntry& listed);
 
 // "ausgewertet", or the findings joined by "; ".
 std::string statusText(const YachtRow& row);

@@ -1,5 +1,7 @@
 #include "platform/file_system.h"
 
+#include "platform/replacement_file.h"
+
 #include <cstdio>
 
 #ifdef _WIN32
@@ -22,18 +24,18 @@ std::string nativePath(const std::string& programPath) {
 #endif
 }
 
-bool readWholeFile(const std::string& programPath, std::string& bytes) {
+bool readWholeFile(const std::string& programPath, std::string& bytes, std::uint64_t limit) {
     std::FILE* f = std::fopen(nativePath(programPath).c_str(), "rb");
     if (!f) return false;
     bytes.clear();
     char chunk[8192];
     std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, n);
+    while (bytes.size() <= limit && (n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, n);
     std::fclose(f);
     return true;
 }
 
-static bool writeAll(const std::string& nativeName, const char* mode, const std::string& bytes) {
+static bool writeAll(const std::string& nativeName, const char* mode, std::string_view bytes) {
     std::FILE* f = std::fopen(nativeName.c_str(), mode);
     if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
@@ -41,22 +43,22 @@ static bool writeAll(const std::string& nativeName, const char* mode, const std:
     return ok;
 }
 
+std::size_t replaceFiles(const std::vector<std::pair<std::string, std::string_view>>& files) {
+    std::vector<std::string> targets;
+    bool written = true;
+    for (const auto& [path, bytes] : files) {
+        targets.push_back(nativePath(path));
+        if (!(written = writeAll(targets.back() + ".wg-new", "wb", bytes))) break;
+    }
+    std::size_t moved = 0;
+    if (written)
+        while (moved < targets.size() && moveReplacing(targets[moved] + ".wg-new", targets[moved])) ++moved;
+    for (std::size_t i = moved; i < targets.size(); ++i) std::remove((targets[i] + ".wg-new").c_str());
+    return moved;
+}
+
 bool replaceFile(const std::string& programPath, const std::string& bytes) {
-    const std::string target = nativePath(programPath);
-    const std::string temp = target + ".wg-new";
-    if (!writeAll(temp, "wb", bytes)) {
-        std::remove(temp.c_str());
-        return false;
-    }
-#ifdef _WIN32
-    if (!MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-#else
-    if (std::rename(temp.c_str(), target.c_str()) != 0) {
-#endif
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return replaceFiles({{programPath, bytes}}) == 1;
 }
 
 bool appendToFile(const std::string& programPath, const std::string& bytes) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace wg {
@@ -9,13 +11,22 @@ namespace wg {
 // logic; only these functions turn them into native ones.
 std::string nativePath(const std::string& programPath);
 
-// Reads a whole file. Returns false when it cannot be opened.
-bool readWholeFile(const std::string& programPath, std::string& bytes);
+// Reads a whole file. Returns false when it cannot be opened. Reading stops
+// once more than `limit` bytes are in, so a file too large is told without
+// holding all of it.
+bool readWholeFile(const std::string& programPath, std::string& bytes, std::uint64_t limit = UINT64_MAX);
 
 // Writes a complete new file beside the old one and only then puts it in the
 // old one's place, so a failed write never leaves a half file behind.
 // Returns false when the file cannot be written; the old file is untouched.
 bool replaceFile(const std::string& programPath, const std::string& bytes);
+
+// The same for files that belong together: every new file is written
+// completely beside its old one before any takes its place, then they take
+// their places in order. How many did: all, or 0 with every old file as it
+// was, or fewer when one could not take its place (the later ones as they
+// were, too).
+std::size_t replaceFiles(const std::vector<std::pair<std::string, std::string_view>>& files);
 
 // Appends bytes to a file, creating it when missing. False when it cannot
 // be opened.
