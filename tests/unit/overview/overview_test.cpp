@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
+#include <thread>
 
 #include "evaluation/event_log.h"
 #include "evaluation/time_arithmetic.h"
 #include "support/yrd_text.h"
 #include "files/fingerprint.h"
+#include "files/yacht_regatta_file.h"
 #include "files/text.h"
 #include "overview/command_line.h"
+#include "overview/finish_list.h"
 #include "overview/output_text.h"
 #include "overview/overview_program.h"
 #include "overview/regatta_overview.h"
@@ -42,7 +46,7 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
          {"Kiel.rsd", "KIEL-NORD.RSD", "Kiel-GER1.yrd", "kiel-ger1.YSD", "Kiel-GER1.yrd.sha256", "Kiel-GER10.yrd",
           "Kiel-GER2.ysd", "Kiel-GER3.ysd", "Kiel-GER3.yrd.unvollstaendig", "Kiel-Nord-GER5.yrd", "Kiel-.yrd",
           "Kiel-GER4.yrd.wg-new", "Kiel-Uebersicht.csv", "Kiel-Uebersicht.html", "Kiel-ABCDEFGHIJKLMNOP.ysd",
-          "Kiel-GER9.yrd.grobminuten", "Kielwoche-GER6.yrd", ".rsd",
+          "Kiel-GER9.yrd.grobminuten", "Kielwoche-GER6.yrd", ".rsd", "kappeln.rsd",
           "KIEL-GER1.YRD"})  // the last only a case-sensitive file system holds
         listing.push_back({name, 100, true});
     listing.push_back({"Kiel-GER8.yrd", 0, false});  // a folder
@@ -53,7 +57,7 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
     EXPECT_EQ(found, ":,Kiel-.yrd,refused ABCDEFGHIJKLMNOP:Kiel-ABCDEFGHIJKLMNOP.ysd,,refused "
                      "GER1:kiel-ger1.YSD,Kiel-GER1.yrd GER1:,KIEL-GER1.YRD GER2:Kiel-GER2.ysd, "
                      "GER3:Kiel-GER3.ysd,,abgebrochen GER10:,Kiel-GER10.yrd ");
-    EXPECT_EQ(regattaFileNames(listing), (std::vector<std::string>{"KIEL-NORD.RSD", "Kiel.rsd"}));
+    EXPECT_EQ(regattaFileNames(listing), (std::vector<std::string>{"kappeln.rsd", "KIEL-NORD.RSD", "Kiel.rsd"}));
     EXPECT_EQ(foldCase("az àþ÷ÿšœž"), "AZ ÀÞ÷ŸŠŒŽ");  // as Windows compares names
 }
 
@@ -66,10 +70,17 @@ struct RowCase {
     std::uint64_t size = 0;
     std::string editedLater = "";  // appended after the fingerprint was taken
     bool refused = false;          // a name the file-name rule refuses
+    ListEntry listed = {};         // what the finish list says
 };
+
+// The yrd_text.h finish of 14:00 and one a second after it, as a finish list gives them.
+constexpr FinishTime kAtTwo{14, 0, 0, 3, 6, 4};
+constexpr FinishTime kSecondLater{14, 0, 1, 3, 6, 4};
 
 TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
     const std::string ysd = test::kYrdHeader;
+    // The engine runs from 11:00 to 15:00: the engine time shows which finish counted.
+    const std::vector<std::string> longRun = {ev("Generator Ein", "11:00:00"), ev("Generator Aus", "15:00:00")};
     const RowCase cases[] = {
         {"evaluated", kHalfHour, ysd, false, true, "ausgewertet", 1800},
         {"read out before fingerprints", kHalfHour, "", false, false, "ohne Prüfsumme", 1800},
@@ -79,13 +90,13 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
         {"no finish", yrdFile({ev("Getriebe Aus", "11:00:00")}, ""), "", false, true, "Zieldurchgang fehlt", -1},
         {"finish before start", yrdFile({}, test::finishBlock(9, 0, 0, 3, 6, 4)), "", false, true,
          "Zieldurchgang vor dem Regattastart", 0},
-        {"finish out of range", yrdFile({}, test::finishBlock(25, 0, 0, 3, 6, 4)), "", false, true,
-         "Datei beschädigt: Zieldurchgang ungültig", 0},
+        {"finish out of range: no engine time", yrdFile({}, test::finishBlock(25, 0, 0, 3, 6, 4)), "", false, true,
+         "Datei beschädigt: Zieldurchgang ungültig", -1},
         {"not read out", "", ysd, false, false, "nicht ausgelesen", -1},
         {"readout broke off", "", ysd, true, false, "Auslesen abgebrochen", -1},
         {"readout broke off, earlier file kept", kHalfHour, ysd, true, true, "Auslesen abgebrochen", 1800},
         {"no end line", test::kYrdHeader + test::finishBlock(14, 0, 0, 3, 6, 4), "", false, true,
-         "Datei beschädigt: Endezeile fehlt", 0},
+         "Datei beschädigt: Endezeile fehlt", -1},
         {"binary garbage", std::string("\x01\xff\0garbage", 10), "", false, true,
          "Datei beschädigt: unzulässiges Zeichen, Endezeile fehlt; Zieldurchgang fehlt", -1},
         {"not a yacht file", "$Dateikennung Regattastammdaten\r\n#", "", false, true,
@@ -97,6 +108,16 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
          "ausgewertet", 0},
         {"too big", kHalfHour, "", false, true, "Datei beschädigt: zu groß", -1, kYachtFileByteLimit + 1},
         {"name refused", kHalfHour, "", false, true, "Dateiname unzulässig", -1, 0, "", true},
+        {"finish only in the list: evaluated to it", yrdFile(longRun, ""), "", false, true,
+         "Zieldurchgang aus Liste", 3 * 3600 + 1, 0, "", false, {true, kSecondLater}},
+        {"typed finish a second off the list: the typed one counts", yrdFile(longRun), "", false, true,
+         "Zieldurchgang weicht von der Liste ab", 3 * 3600, 0, "", false, {true, kSecondLater}},
+        {"typed finish as in the list", yrdFile(longRun), "", false, true, "ausgewertet", 3 * 3600, 0, "", false,
+         {true, kAtTwo}},
+        {"not in the list", kHalfHour, "", false, true, "nicht in der Liste", 1800, 0, "", false, {true, {}}},
+        {"only in the list", "", "", false, false, "nicht ausgelesen", -1, 0, "", false, {true, kAtTwo}},
+        {"neither finish", yrdFile(longRun, ""), "", false, false, "Zieldurchgang fehlt; nicht in der Liste; ohne "
+         "Prüfsumme", -1, 0, "", false, {true, {}}},
     };
     for (const RowCase& c : cases) {
         test::TempDir dir;
@@ -107,16 +128,22 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
         if (c.fingerprint) writeFingerprint(dir.programDir(), files.regattaName);
         if (!c.editedLater.empty()) dir.write(files.regattaName, c.yrd + c.editedLater);
         test::VirtualClock clock;
-        const YachtRow row = evaluateYacht(dir.programDir(), files, regattaAtTen(), clock, 60);
+        const std::string before = c.yrd + c.editedLater;
+        const YachtRow row = evaluateYacht(dir.programDir(), files, regattaAtTen(), clock, 60, c.listed);
         EXPECT_EQ(statusText(row), c.status) << c.what;
         EXPECT_EQ(row.hasEngineTime, c.engineSeconds >= 0) << c.what;
         EXPECT_LE(row.yachtName.size(), kYachtNameLimit) << c.what;
+        EXPECT_EQ(c.yrd.empty() ? before : dir.read(files.regattaName), before) << c.what;  // never written into
         if (!row.hasEngineTime) continue;
-        // The same numbers as "Berechnen" in "Auswertung anzeigen" shows for the file.
+        // The same numbers as "Berechnen" in "Auswertung anzeigen" shows for the file, its finish
+        // saved first with "Daten Speichern" where it comes from the list.
         test::FakeShell shell;
         YachtRecord dialog;
-        dialog.regattaFileName = dir.programPath(files.regattaName);
-        evaluate(shell, dialog, regattaAtTen(), "", clock);
+        dialog.regattaFileName = "dialog.yrd";
+        dir.write(dialog.regattaFileName, dir.read(files.regattaName));
+        dialog.finish = row.finish;
+        if (c.status.find("aus Liste") != std::string::npos) appendFinishTime(dialog, dir.programDir());
+        evaluate(shell, dialog, regattaAtTen(), dir.programDir(), clock);
         const YachtEvaluation& e = dialog.evaluation;
         EXPECT_EQ(row.engineSeconds, c.engineSeconds) << c.what;
         EXPECT_EQ(std::tie(row.engineSeconds, row.durationText, row.eventCount, row.powerOnCount),
@@ -138,7 +165,7 @@ TEST(OverviewRows, CoarseMinutesFromTheFileBesideTheReadoutElseAnEmptyCell) {
         test::VirtualClock clock;
         const YachtRow row = evaluateYacht(dir.programDir(), {"GER12", "", "Kiel-GER12.yrd"}, regattaAtTen(), clock, 9);
         // Column 12 is "Grobminuten"; the row stands whatever the file holds.
-        EXPECT_EQ(rowCells(row).at(12) + "|" + statusText(row), cell + "|ohne Prüfsumme") << sidecar.value_or("none");
+        EXPECT_EQ(rowCells(row, false).at(12) + "|" + statusText(row), cell + "|ohne Prüfsumme") << sidecar.value_or("none");
     }
 }
 
@@ -192,6 +219,66 @@ TEST(OverviewRows, EveryRuleTellsWhatItDidAndTheDetailCollapsesLinesWithoutEffec
               "Generator 03.06.2004 09:55:00");
 }
 
+TEST(OverviewFinishList, FormatsSeparatorsEncodingsAndLinesThatCannotBeRead) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string read;  // "ID time" per yacht, then "|" and the lines not read; or the problem
+    };
+    const std::string missingId = "In der Kopfzeile fehlt die Spalte für die Yacht-ID („Yacht-ID“, „Segelnummer“, "
+                                  "„Sail No“ oder „SailNo“).";
+    const Case cases[] = {
+        {"semicolons, CR LF, UTF-8 with byte order mark", "\xEF\xBB\xBFPlatz;Segelnummer;Yacht;Zielzeit\r\n"
+         "1;GER 12;M\xC3\xB6we;14.06.2008 16:55:00\r\n2;SW\xC3\x89" "5;Kiel;14.06.08 17:02:03\r\n",
+         "GER 12 14.06.2008 16:55:00, SW\xC9" "5 14.06.2008 17:02:03, |"},
+        {"commas, LF, quoted fields, no byte order mark, headers in any case", "\n\"Name\",SAIL NO,finish\n"
+         "\"Wind, Rose\",DEN4,2008-06-14 09:05:00\n\"\"\"Q\"\"\",\" NOR8 \",\"2008-6-4 9:05:00\"\n",
+         "DEN4 14.06.2008 09:05:00, NOR8 04.06.2008 09:05:00, |"},
+        {"code page 1252", "SailNo;Zieldurchgang\r\nSW\xC9" "5;14.06.08 17:02:03", "SW\xC9" "5 14.06.2008 17:02:03, |"},
+        {"lines that cannot be read", "Yacht-ID;Zieldurchgang;x\r\nGER1;DNF\r\n;14.06.08 17:00:00\r\n"
+         "ABCDEFGHIJKLMNOP;14.06.08 17:00:00\r\nGER2;14.06.08 17:00:00\r\n;;\r\n\r\n ger 2;14.06.08 17:00:01\r\n"
+         "GER3\r\nGER4;" + std::string(40, '9') + "\r\n",
+         "GER2 14.06.2008 17:00:00, |Zeile 2: Zieldurchgang \x84" "DNF\x93 nicht lesbar / Zeile 3: Yacht-ID fehlt / "
+         "Zeile 4: Yacht-ID \x84" "ABCDEFGHIJKLMNOP\x93 ist zu lang / Zeile 8: ger 2 steht schon in Zeile 5 / "
+         "Zeile 9: Zieldurchgang \x84\x93 nicht lesbar / Zeile 10: Zieldurchgang \x84" + std::string(30, '9') +
+         "\x85\x93 nicht lesbar / "},
+        {"no yacht ID column", "Platz;Name;Zielzeit\r\n1;Kiel;14.06.08 17:00:00", missingId},
+        {"neither column", "Yacht;Zeit\r\n", "In der Kopfzeile fehlt die Spalte für die Yacht-ID („Yacht-ID“, "
+         "„Segelnummer“, „Sail No“ oder „SailNo“) und die für den Zieldurchgang („Zieldurchgang“, „Zielzeit“ oder "
+         "„Finish“)."},
+        {"empty", "", missingId.substr(0, missingId.size() - 1) + " und die für den Zieldurchgang („Zieldurchgang“, "
+         "„Zielzeit“ oder „Finish“)."},
+    };
+    for (const Case& c : cases) {
+        FinishList list;
+        std::string read = parseFinishList(c.bytes, list);
+        if (read.empty()) {
+            for (const ListedFinish& y : list.yachts) read += y.yachtId + " " + dateTimeText(y.finish) + ", ";
+            read += "|";
+            for (const std::string& line : list.unreadLines) read += line + " / ";
+        }
+        EXPECT_EQ(read, c.read) << c.what;
+    }
+}
+
+TEST(OverviewFinishList, TimesInTheThreeFormatsWithinTheDialogsRanges) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"14.06.2008 16:55:00", "14.06.2008 16:55:00"}, {"14.06.08 16:55:00", "14.06.2008 16:55:00"},
+        {"2008-06-14 16:55:00", "14.06.2008 16:55:00"}, {" 1.6.2003  0:00:00 ", "01.06.2003 00:00:00"},
+        {"29.02.2008 23:59:59", "29.02.2008 23:59:59"}, {"31.12.2099 12:00:00", "31.12.2099 12:00:00"},
+        {"29.02.2009 12:00:00", ""}, {"31.04.2008 12:00:00", ""}, {"00.06.2008 12:00:00", ""},
+        {"14.13.2008 12:00:00", ""}, {"14.06.2002 12:00:00", ""}, {"14.06.02 12:00:00", ""},
+        {"14.06.2100 12:00:00", ""}, {"14.06.208 12:00:00", ""}, {"14.06.2008 24:00:00", ""},
+        {"14.06.2008 12:60:00", ""}, {"14.06.2008 12:00:60", ""}, {"14.06.2008 12:00", ""},
+        {"14.06.2008", ""}, {"2008-06-14T12:00:00", ""}, {"14.06.2008 12:0:00", ""}, {"14.06.2008 +1:00:00", ""},
+        {"14.06.2008 12:00:00 x", ""}, {"14-06-2008 12:00:00", ""}, {"14.06.2008 123:00:00", ""},
+    };
+    for (const auto& [text, read] : cases) {
+        const std::optional<FinishTime> time = parseFinishTime(text);
+        EXPECT_EQ(time ? dateTimeText(*time) : "", read) << text;
+    }
+}
+
 TEST(OverviewRows, LongestEngineTimeFirstThenRowsWithoutOneInTheirOrder) {
     std::vector<YachtRow> rows(5);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -234,7 +321,10 @@ TEST(OverviewPages, CsvAsGermanSpreadsheetsOpenIt) {
               "Sekunden;Minuten;Ereignisse;Power-On;Resets nach Start;Grobminuten;Status\r\n"
               "GER12;\"'=M\xC3\xB6we; \"\"B\"\"\";'-A1;-4;3;03.06.2004 14:00:00;\"   54 min 40 sek\";3280;54,67;2;1;0;"
               "57;ausgewertet\r\nGER7;;;;;;;;;;;;;nicht ausgelesen\r\n");
-    const std::pair<const char*, const char*> guarded[] = {{"-", "'-"}, {"-0,5", "-0,5"}, {"@A", "'@A"}};
+    // What a spreadsheet takes for a formula gets an apostrophe; a negative number stays a number.
+    const std::pair<const char*, const char*> guarded[] = {
+        {"-", "'-"}, {"-0,5", "-0,5"}, {"-12", "-12"}, {"@A", "'@A"}, {"+1", "'+1"}, {"-,", "'-,"}, {"-1,", "'-1,"},
+        {"-,5", "'-,5"}, {"-1,2,3", "'-1,2,3"}, {"-1-1", "'-1-1"}, {"\tA", "'\tA"}, {"\rA", "\"'\rA\""}, {"A=", "A="}};
     for (const auto& [text, field] : guarded) EXPECT_EQ(csvText(text), field);
 }
 
@@ -293,14 +383,19 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
     const Case cases[] = {
         {"an end at the start: one hour in 5-minute steps", {0, 10, 0, 3, 6, 4}, 0, 1823,
          {"<text x=\"210\" y=\"20\" text-anchor=\"middle\">10:05</text>", "<path class=\"p\" d=\"M616 2h3\"/>"}},
-        {"eight hours in hourly steps", {0, 18, 0, 3, 6, 4}, 0, 0,
-         {"<text x=\"250\" y=\"20\" text-anchor=\"middle\">11:00</text>"}},
-        {"two days in 6-hour steps", {0, 10, 0, 5, 6, 4}, 0, 0,
-         {"<text x=\"290\" y=\"20\" text-anchor=\"middle\">18:00</text>"}},
-        {"ten days in daily steps", {0, 10, 0, 13, 6, 4}, 0, 0,
-         {"<text x=\"186\" y=\"20\" text-anchor=\"middle\">00:00</text>"}},
+        {"eight hours in hourly steps, the last label ending at the axis end", {0, 18, 0, 3, 6, 4}, 0, 0,
+         {"<text x=\"250\" y=\"20\" text-anchor=\"middle\">11:00</text>",
+          "<text x=\"1090\" y=\"20\" text-anchor=\"end\">18:00</text>"}},
+        {"two days in 6-hour steps, dated", {0, 10, 0, 5, 6, 4}, 0, 0,
+         {"<text x=\"290\" y=\"20\" text-anchor=\"middle\">Do 03.06. 18:00</text>",
+          ">Sa 05.06. 06:00</text>"}},
+        {"over midnight, dated", {0, 2, 0, 4, 6, 4}, 0, 0, {">Fr 04.06. 00:00</text>"}},
+        {"ten days in 2-day steps", {0, 10, 0, 13, 6, 4}, 0, 0, {">Sa 05.06. 00:00</text>"}},
+        {"five years in steps of whole weeks", {0, 10, 0, 3, 6, 9}, 0, 0, {" 00:00</text>"}},
         {"a finish two days after the end still reaches the axis", {0, 18, 0, 3, 6, 4}, 56 * 3600, 56 * 3600,
          {"<path class=\"z\" d=\"M1090 0v18\"/>", "<path class=\"p\" d=\"M1087 2h3\"/>"}},
+        {"a finish typed five years late: the axis ends at the regatta end", {0, 18, 0, 3, 6, 4},
+         5 * 365 * 86400.0, 0, {"<text x=\"1090\" y=\"20\" text-anchor=\"end\">18:00</text>"}},
     };
     for (const Case& c : cases) {
         RegattaOverview ov{"Kiel.rsd", regattaAtTen(), "UTC", "", {}};
@@ -310,6 +405,9 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
         if (c.powerOn > 0) ov.rows[0].timeline.powerOns = {start + c.powerOn};
         const std::string svg = timelineSvg(ov);
         for (const std::string& part : c.parts) EXPECT_NE(svg.find(part), std::string::npos) << c.what << ": " << part;
+        std::size_t ticks = 0;
+        for (std::size_t at = 0; (at = svg.find("text-anchor", at)) != std::string::npos; ++at) ++ticks;
+        EXPECT_LE(ticks, 13u) << c.what;  // about a dozen, both ends included
     }
 }
 
@@ -322,25 +420,31 @@ TEST(OverviewProgram, CommandLine) {
         {{"C:\\R\\Kiel.rsd"}, "..\\Daten\\|C:\\R\\ Kiel.rsd "},
         {{"--daten"}, "error"}, {{"--daten", ""}, "error"}, {{"--daten", "A", "--daten", "B"}, "error"},
         {{"--alles"}, "error"}, {{"Kiel.txt"}, "error"}, {{"--daten", "D", "C:\\R\\Kiel.rsd"}, "error"},
+        {{"--daten", "X:\\D", "x:/d/Kiel.rsd"}, "X:\\D\\|x:/d\\ Kiel.rsd "},  // the data folder itself
+        {{"--zielzeiten", "Z.csv", "Kiel.rsd"}, "Z.csv ..\\Daten\\|..\\Daten\\ Kiel.rsd "},
+        {{"--zielzeiten"}, "error"}, {{"--zielzeiten", "A", "--zielzeiten", "B"}, "error"},
     };
     for (const auto& [args, expected] : cases) {
         const CommandLine cmd = parseCommandLine(args);
         std::string got = cmd.help ? "help" : cmd.error.empty() ? cmd.dataDir + "|" : "error";
+        if (cmd.error.empty() && !cmd.finishList.empty()) got.insert(0, cmd.finishList + " ");
         for (const RegattaFileArgument& r : cmd.regattaFiles) got += r.dataDir + " " + r.fileName + " ";
         EXPECT_EQ(got, expected) << (args.empty() ? "" : args[0]);
     }
 }
 
 // The program in a Wakeguard folder, started from its bin folder: exit code and console lines.
-std::pair<int, std::vector<std::string>> runIn(const test::TempDir& dir, const std::vector<std::string>& args) {
+std::pair<int, std::vector<std::string>> runIn(const test::TempDir& dir, const std::vector<std::string>& args,
+                                               Clock* clock = nullptr) {
     struct Lines final : Console {
         void line(const std::string& text) override { lines.push_back(text); }
         std::vector<std::string> lines;
     } console;
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(nativePath(dir.programPath("bin")));
-    test::VirtualClock clock;
-    const int code = runOverview(args, PcTime{2008, 6, 0, 15, 10, 12, 0, 0}, console, clock).exitCode;
+    test::VirtualClock virtualClock;
+    const int code =
+        runOverview(args, PcTime{2008, 6, 0, 15, 10, 12, 0, 0}, console, clock ? *clock : virtualClock).exitCode;
     std::filesystem::current_path(before);
     return {code, console.lines};
 }
@@ -353,13 +457,40 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
         int exitCode;
         std::string lastLine;
         std::vector<std::string> csv;  // parts of the new CSV; none: the earlier one stays
+        std::string list = "";         // Daten/Kiel-Zielzeiten.csv, when not empty
+        std::vector<std::string> console = {};  // lines shown besides the last
     };
     const std::string notRead =
         "Fertig: 0 Regatten mit 0 Yachten, davon 0 mit Hinweis im Status; 1 Regattadatei nicht lesbar.";
+    const std::string list = "Segelnummer;Zielzeit\r\nger1;03.06.2004 14:00:05\r\nGER3;03.06.2004 15:00:00\r\n"
+                             "GER4;DNF\r\n";
     const Case cases[] = {
         {"two yachts", kRsd, {}, 0, "Fertig: 1 Regatta mit 2 Yachten, davon 2 mit Hinweis im Status.",
-         {"Zeitbasis;Lokalzeit", "GER1;Blue Star;4711;2;3;03.06.2004 14:00:00;",
-          "GER2;Blue Star;4711;2;3;;;;;;;;;nicht aus"}},
+         {"Zeitbasis;Lokalzeit", "GER1;Blue Star;4711;2;3;03.06.2004 14:00:00;", "GER2;Blue Star;4711;2;3;;;;;;;;;nicht aus"},
+         "", {"Yacht 1 von 2: GER1 \x85 30 min 0 sek, ohne Prüfsumme"}},
+        {"the finish list beside the regatta", kRsd, {}, 0,
+         "Fertig: 1 Regatta mit 3 Yachten, davon 3 mit Hinweis im Status.",
+         {"Zielzeitenliste;Kiel-Zielzeiten.csv (Zeiten in Lokalzeit)\r\n",
+          ";Zieldurchgang;Zieldurchgang laut Liste;Motorlaufzeit",
+          "GER1;Blue Star;4711;2;3;03.06.2004 14:00:00;03.06.2004 14:00:05;\"   30 min  0 sek\";1800;30,00;1;0;0;;"
+          "\"Zieldurchgang weicht von der Liste ab; ohne Pr\xC3\xBC" "fsumme\"\r\n",
+          "GER2;Blue Star;4711;2;3;;;;;;;;;;\"nicht ausgelesen; nicht in der Liste\"\r\n",
+          "GER3;;;;;;03.06.2004 15:00:00;;;;;;;;nicht ausgelesen\r\n"},
+         list, {"Zielzeitenliste Kiel-Zielzeiten.csv (Zeiten in Lokalzeit): 2 Yachten",
+                "Nicht gelesen: Zeile 4: Zieldurchgang \x84" "DNF\x93 nicht lesbar"}},
+        {"a finish list named", kRsd, {"--zielzeiten", "..\\Daten\\Kiel-Zielzeiten.csv", "Kiel.rsd"}, 0,
+         "Fertig: 1 Regatta mit 3 Yachten, davon 3 mit Hinweis im Status.",
+         {"Zielzeitenliste;Kiel-Zielzeiten.csv (Zeiten in Lokalzeit)"}, list},
+        {"a finish list without its columns", kRsd, {}, 2,
+         "Fertig: 0 Regatten mit 0 Yachten, davon 0 mit Hinweis im Status; 1 \xDC" "bersicht nicht geschrieben.",
+         {}, "Platz;Name;Zeit\r\n",
+         {"Die Zielzeitenliste ..\\Daten\\Kiel-Zielzeiten.csv ist unbrauchbar: In der Kopfzeile fehlt die Spalte f\xFCr "
+          "die Yacht-ID (\x84Yacht-ID\x93, \x84Segelnummer\x93, \x84Sail No\x93 oder \x84SailNo\x93) und die f\xFCr den "
+          "Zieldurchgang (\x84Zieldurchgang\x93, \x84Zielzeit\x93 oder \x84" "Finish\x93)."}},
+        {"a finish list that is not there", kRsd, {"--zielzeiten", "fehlt.csv"}, 2,
+         "Die Zielzeitenliste fehlt.csv ist unbrauchbar: nicht lesbar", {}},
+        {"a finish list for two regattas", kRsd, {"--zielzeiten", "fehlt.csv", "Kiel.rsd", "kiel.RSD"}, 2,
+         "Eine Zielzeitenliste gehört zu einer Regatta; hier sind es 2. Bitte die Regattadatei nennen.", {}},
         {"wrong arguments", kRsd, {"--daten"}, 2, "Hilfe: Uebersicht --help", {}},
         {"no data folder", kRsd, {"--daten", "fehlt"}, 1,
          "Das Datenverzeichnis fehlt\\ gibt es nicht oder es ist nicht lesbar.", {}},
@@ -372,29 +503,66 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
         for (const char* sub : {"bin", "init", "Daten"}) dir.makeDirectory(sub);
         dir.write("init/Wakeguard.ini", "$Zeitzone 1\r\n#");
         if (!c.rsd.empty()) dir.write("Daten/Kiel.rsd", c.rsd);
+        if (!c.list.empty()) dir.write("Daten/Kiel-Zielzeiten.csv", c.list);
         dir.write("Daten/Kiel-GER1.yrd", kHalfHour);
         dir.write("Daten/Kiel-GER2.ysd", test::kYrdHeader);
         dir.write("Daten/Kiel-Uebersicht.csv", "earlier");
         const auto [exitCode, lines] = runIn(dir, c.args);
         EXPECT_EQ(exitCode, c.exitCode) << c.what;
         EXPECT_EQ(lines.empty() ? "" : lines.back(), c.lastLine) << c.what;
+        for (const std::string& line : c.console)
+            EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << c.what << ": " << line;
         const std::string csv = dir.read("Daten/Kiel-Uebersicht.csv");
         EXPECT_EQ(c.csv.empty(), csv == "earlier") << c.what;
         for (const std::string& part : c.csv) EXPECT_NE(csv.find(part), std::string::npos) << c.what << ": " << part;
         EXPECT_EQ(dir.exists("Daten/Kiel-Uebersicht.html"), c.exitCode == 0) << c.what;
-        if (c.exitCode == 0) {
-            EXPECT_EQ(lines.at(1), "Yacht 1 von 2: GER1 \x85 30 min 0 sek, ohne Prüfsumme");
-        }
+        EXPECT_EQ(dir.read("Daten/Kiel-GER1.yrd"), kHalfHour) << c.what;
+        const bool listPage = !c.list.empty() && c.exitCode == 0;
+        EXPECT_EQ(dir.read("Daten/Kiel-Uebersicht.html").find("<li>Zeile 4: Zieldurchgang") != std::string::npos,
+                  listPage) << c.what;
     }
+}
 
-    // A data folder where the overview cannot be put: the earlier one stays.
+// CSV and page are replaced as a pair, or the message says which one is new.
+TEST(OverviewProgram, BothFilesReplacedOrTheMessageNamesTheNewOne) {
+    const std::pair<const char*, std::string> cases[] = {  // a folder in the way, the last line but one
+        {"Daten/Kiel-Uebersicht.html", "Geschrieben: ..\\Daten\\Kiel-Uebersicht.csv; Kiel-Uebersicht.html kann nicht "
+                                       "ersetzt werden und ist noch die frühere Übersicht."},
+        {"Daten/Kiel-Uebersicht.html.wg-new", "Die Übersicht kann nicht nach ..\\Daten\\ geschrieben werden; eine "
+                                              "frühere Übersicht bleibt unverändert."},
+    };
+    for (const auto& [inTheWay, message] : cases) {
+        test::TempDir dir;
+        for (const char* sub : {"bin", "Daten", inTheWay}) dir.makeDirectory(sub);
+        dir.write("Daten/Kiel.rsd", kRsd);
+        dir.write("Daten/Kiel-Uebersicht.csv", "earlier");
+        const auto [exitCode, lines] = runIn(dir, {});
+        EXPECT_EQ(exitCode, kExitNotRead);
+        EXPECT_EQ(lines.at(lines.size() - 2), message);
+        EXPECT_EQ(dir.read("Daten/Kiel-Uebersicht.csv") == "earlier", message.find("frühere Übersicht bleibt") != std::string::npos);
+        EXPECT_FALSE(dir.exists("Daten/Kiel-Uebersicht.csv.wg-new"));
+    }
+}
+
+TEST(OverviewProgram, AYachtWhoseEvaluationFailsIsReportedAndTheOthersWritten) {
+    // The readers look at the clock; here it fails on every thread but the main one.
+    struct FailingOffTheMainThread final : Clock {
+        std::int64_t nowMs() override {
+            if (std::this_thread::get_id() != main) throw std::runtime_error("clock");
+            return 0;
+        }
+        void pauseMs(std::int64_t) override {}
+        const std::thread::id main = std::this_thread::get_id();
+    } clock;
     test::TempDir dir;
-    for (const char* sub : {"bin", "Daten", "Daten/Kiel-Uebersicht.html"}) dir.makeDirectory(sub);
+    for (const char* sub : {"bin", "Daten"}) dir.makeDirectory(sub);
     dir.write("Daten/Kiel.rsd", kRsd);
-    const auto [exitCode, lines] = runIn(dir, {});
+    dir.write("Daten/Kiel-GER1.yrd", kHalfHour);
+    const auto [exitCode, lines] = runIn(dir, {}, &clock);
     EXPECT_EQ(exitCode, kExitNotRead);
-    EXPECT_NE(lines.at(lines.size() - 2).find("eine frühere Übersicht bleibt unverändert"), std::string::npos);
-    EXPECT_NE(dir.read("Daten/Kiel-Uebersicht.csv").find("Zeitbasis;unbekannt"), std::string::npos);
+    EXPECT_EQ(lines.at(1), "Yacht 1 von 1: GER1 \x85 Auswertung fehlgeschlagen");
+    EXPECT_EQ(lines.back(), "Fertig: 1 Regatta mit 1 Yacht, davon 1 mit Hinweis im Status; 1 Yacht nicht ausgewertet.");
+    EXPECT_NE(dir.read("Daten/Kiel-Uebersicht.csv").find("GER1;;;;;;;;;;;;;Auswertung fehlgeschlagen"), std::string::npos);
 }
 
 } // namespace
