@@ -10,9 +10,9 @@ namespace {
 
 void printHelp() {
     std::printf(
-        "Usage: wg_regatta_gen DIR [--name=NAME] [--yachts=N] [--lines=M] [--seed=S]\n"
+        "Usage: wg_regatta_gen DIR [--name=NAME] [--yachts=N] [--lines=M] [--seed=S] [--days=D] [--zielzeiten]\n"
         "\n"
-        "Writes NAME.rsd (regatta 10:00 to 18:00 on 14.06.08) and for each of N\n"
+        "Writes NAME.rsd (regatta from 10:00 on 14.06.08 to 18:00 D days later) and for each of N\n"
         "yachts NAME-<ID>.ysd and, for most, NAME-<ID>.yrd with M event lines, into\n"
         "DIR, which must exist, each .yrd with its fingerprint (.yrd.sha256) and the\n"
         "logger's coarse minutes (.yrd.grobminuten). The mix follows the yacht's\n"
@@ -26,7 +26,12 @@ void printHelp() {
         "  --name=NAME   regatta file name without .rsd [Test]\n"
         "  --yachts=N    number of yachts [40]\n"
         "  --lines=M     event lines per readout [40]\n"
-        "  --seed=S      [1]\n");
+        "  --seed=S      [1]\n"
+        "  --days=D      days of the regatta, 1 to 7 [1]\n"
+        "  --zielzeiten  also NAME-Zielzeiten.csv, the race committee's finish list:\n"
+        "                of every 10 yachts the 6th is missing, the 2nd 75 s off its\n"
+        "                typed finish; after every 20th from the 14th a yacht only in\n"
+        "                the list (ITA...), and one line \"DNF\"\n");
 }
 
 } // namespace
@@ -49,6 +54,10 @@ int main(int argc, char** argv) {
             options.lines = std::atoi(value + 1);
         } else if (key == "--seed" && value) {
             options.seed = std::strtoull(value + 1, nullptr, 10);
+        } else if (key == "--days" && value) {
+            options.days = std::atoi(value + 1);
+        } else if (key == "--zielzeiten" && !value) {
+            options.finishList = true;
         } else if (arg[0] != '-' && dir.empty()) {
             dir = arg;
         } else {
@@ -56,7 +65,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (dir.empty() || options.yachts < 0 || options.lines < 1) {
+    if (dir.empty() || options.yachts < 0 || options.lines < 1 || options.days < 1 || options.days > 7) {
         printHelp();
         return 2;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "evaluation/time_arithmetic.h"
 #include "files/coarse_minutes_file.h"
 #include "files/file_names.h"
 #include "files/fingerprint.h"
@@ -10,6 +11,7 @@
 #include "files/yacht_header.h"
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
+#include "overview/output_text.h"
 #include "platform/file_system.h"
 #include "yacht/readout.h"
 
@@ -33,8 +35,9 @@ private:
     std::uint64_t state_;
 };
 
-constexpr long kStart = 10 * 3600;  // 10:00 on 14.06.08
-constexpr long kEnd = 18 * 3600;
+// Seconds from 00:00 on 14.06.08, a Saturday.
+constexpr long kStart = 10 * 3600;
+constexpr long kEndOfFirstDay = 18 * 3600;
 const char* const kNations[] = {"GER", "DEN", "SWE", "NED", "POL", "FRA", "GBR", "NOR"};
 const char* const kNames[] = {"Blue Star", "Seeadler", "Wind Rose", "Kormoran", "Nordlicht",
                               "Möwe", "Albatros", "Sturmvogel", "Levante", "Passat"};
@@ -52,14 +55,23 @@ std::string clockText(long second) {
     return format("%02ld:%02ld:%02ld", second / 3600, second / 60 % 60, second % 60);
 }
 
-std::string loggerLine(const char* what, long second) { return format("%s : 14.06.08 Sa ", what) + clockText(second); }
+std::string loggerLine(const char* what, long second) {
+    static const char* const kWeekdays[] = {"Sa", "So", "Mo", "Di", "Mi", "Do", "Fr"};
+    return format("%s : %02ld.06.08 %s ", what, 14 + second / 86400, kWeekdays[second / 86400 % 7]) +
+           clockText(second % 86400);
+}
+
+FinishTime finishTimeOf(long second) {
+    return {static_cast<std::int32_t>(second % 86400 / 3600), static_cast<std::int32_t>(second / 60 % 60),
+            static_cast<std::int32_t>(second % 60), static_cast<std::int32_t>(14 + second / 86400), 6, 8};
+}
 
 // `lines` logger lines from 08:30 to half an hour after the finish: engine
 // runs of about a fifth of the time from one of three sources (now and then
 // a second source on top), power-ons, and a reset after the start. Adds to
-// `runSeconds` how long the engine ran between regatta start and end, the
+// `runSeconds` how long the engine ran between regatta start and `end`, the
 // logger's own rough total.
-std::vector<std::string> eventLines(Random& random, int lines, long finish, bool reset, long& runSeconds) {
+std::vector<std::string> eventLines(Random& random, int lines, long finish, long end, bool reset, long& runSeconds) {
     static const char* const kOn[] = {"Generator Ein", "Getriebe Ein", "Stecker abgezogen"};
     static const char* const kOff[] = {"Generator Aus", "Getriebe Aus", "Stecker angesteckt"};
     const long first = kStart - 5400;
@@ -73,7 +85,8 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, bool
     while (static_cast<int>(out.size()) < lines) {
         const double share = source < 0 ? 0.8 : 0.2;
         t += std::max(1L, static_cast<long>(pairSeconds * share * random.between(50, 150) / 100));
-        if (t >= 86400) t = 86399;
+        const long lastSecond = (end / 86400 + 1) * 86400 - 1;
+        if (t >= lastSecond) t = lastSecond;
         if (!resetDone && t > kStart + 3600) {
             out.push_back(loggerLine("Reset", t));
             resetDone = true;
@@ -87,7 +100,7 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, bool
             out.push_back(loggerLine(kOn[(source + 1) % 3], t));  // a second source while running
         } else {
             out.push_back(loggerLine(kOff[source], t));
-            runSeconds += std::max(0L, std::min(t, kEnd) - std::max(onSince, kStart));
+            runSeconds += std::max(0L, std::min(t, end) - std::max(onSince, kStart));
             source = -1;
         }
     }
@@ -105,6 +118,31 @@ bool dropFirstOffLine(const std::string& path) {
     return replaceFile(path, bytes);
 }
 
+// What the finish list says of the yacht at place `i`.
+Listed listedOf(int i, YachtKind kind) {
+    if (kind == YachtKind::NoFingerprint) return Listed::Missing;
+    return i % 10 == 1 ? Listed::Differs : Listed::Same;
+}
+
+// The list as a results program exports it: by place, the finish written out in full.
+std::string finishList(const std::vector<GeneratedYacht>& yachts, const std::vector<std::string>& names) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < yachts.size(); ++i)
+        if (yachts[i].listed != Listed::Missing) order.push_back(i);
+    const auto seconds = [&](std::size_t i) { return secondCount(yachts[i].listFinish); };
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return seconds(a) < seconds(b); });
+    std::string text = "\xEF\xBB\xBFPlatz;Segelnummer;Yacht;Zielzeit\r\n";
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        const GeneratedYacht& y = yachts[order[place]];
+        const FinishTime& f = y.listFinish;
+        text += format("%zu;%s;", place + 1, y.id.c_str()) + utf8FromCp1252(names[order[place]]) +
+                format(";%02d.%02d.20%02d %02d:%02d:%02d\r\n", static_cast<int>(f.day), static_cast<int>(f.month),
+                       static_cast<int>(f.year), static_cast<int>(f.hour), static_cast<int>(f.minute),
+                       static_cast<int>(f.second));
+    }
+    return text + format("%zu;ZZZ0;Geisterschiff;DNF\r\n", order.size() + 1);
+}
+
 } // namespace
 
 const char* kindName(YachtKind kind) {
@@ -115,20 +153,25 @@ const char* kindName(YachtKind kind) {
     case YachtKind::NoFinish: return "no-finish";
     case YachtKind::NotReadOut: return "not-read-out";
     case YachtKind::BrokenOff: return "broken-off";
+    case YachtKind::Absent: return "absent";
     }
     return "";
 }
 
 std::string generateRegatta(const std::string& dir, const RegattaOptions& options,
                             std::vector<GeneratedYacht>* yachts) {
+    const int days = std::clamp(options.days, 1, 7);
+    const long end = kEndOfFirstDay + (days - 1) * 86400L;
     RegattaRecord regatta;
     regatta.designation = "Testregatta " + options.name;
     regatta.starters = options.yachts;
     regatta.start = {0, kStart / 3600, 0, 14, 6, 8};
-    regatta.end = {0, kEnd / 3600, 0, 14, 6, 8};
+    regatta.end = {0, kEndOfFirstDay / 3600, 0, 13 + days, 6, 8};
     if (writeRegattaData(regatta, options.name + ".rsd", dir) != kStatusOk)
         return "cannot write " + options.name + ".rsd";
 
+    std::vector<GeneratedYacht> made;
+    std::vector<std::string> names;
     Random random(options.seed);
     for (int i = 0; i < options.yachts; ++i) {
         const YachtKind kind = kindOf(i);
@@ -141,14 +184,22 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         yacht.sealCount = static_cast<std::int32_t>(random.between(1, 6));
         yacht.masterFileName = yachtMasterFileName(options.name, yacht.yachtId);
         yacht.regattaFileName = yachtRegattaFileName(options.name, yacht.yachtId);
-        if (yachts) yachts->push_back({yacht.yachtId, kind, reset});
+        made.push_back({yacht.yachtId, kind, reset, listedOf(i, kind), finishTimeOf(end - 3600 - i)});
+        names.push_back(yacht.yachtName);
+        if (i % 20 == 13) {
+            made.push_back({format("ITA%d", i + 1), YachtKind::Absent, false, Listed::OnlyInList,
+                            finishTimeOf(end - 1800 - i)});
+            names.push_back("Gast");
+        }
         if (writeYachtMasterData(yacht, dir) != kStatusOk) return "cannot write " + yacht.masterFileName;
         if (kind == YachtKind::NotReadOut) continue;
 
-        const long finish = kEnd - random.between(1800, 3 * 3600);
+        const long finish = end - random.between(1800, 3 * 3600);
+        GeneratedYacht& listed = made[made.size() - (i % 20 == 13 ? 2 : 1)];
+        listed.listFinish = finishTimeOf(finish + (listed.listed == Listed::Differs ? 75 : 0));
         std::string block = eventLine("");
         long runSeconds = 0;
-        for (const std::string& line : eventLines(random, options.lines, finish, reset, runSeconds))
+        for (const std::string& line : eventLines(random, options.lines, finish, end, reset, runSeconds))
             block += eventLine(line);
         if (kind == YachtKind::BrokenOff) {
             // What a readout keeps of a logger that fell silent midway.
@@ -160,8 +211,7 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         if (writeYachtRegattaFile(yacht, dir, block + endLine()) != kStatusOk)
             return "cannot write " + yacht.regattaFileName;
         if (kind != YachtKind::NoFinish) {
-            yacht.finish = {static_cast<std::int32_t>(finish / 3600), static_cast<std::int32_t>(finish / 60 % 60),
-                            static_cast<std::int32_t>(finish % 60), 14, 6, 8};
+            yacht.finish = finishTimeOf(finish);
             if (appendFinishTime(yacht, dir) != kStatusOk) return "cannot append to " + yacht.regattaFileName;
         }
         // As the readout and the finish-time save leave it; one read out before
@@ -173,6 +223,13 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         if (kind == YachtKind::Changed && !dropFirstOffLine(dir + yacht.regattaFileName))
             return "cannot edit " + yacht.regattaFileName;
     }
+    if (options.finishList && !replaceFile(dir + options.name + "-Zielzeiten.csv", finishList(made, names)))
+        return "cannot write " + options.name + "-Zielzeiten.csv";
+    if (!options.finishList)
+        for (GeneratedYacht& y : made) y.listed = Listed::Missing;
+    if (yachts)
+        for (const GeneratedYacht& y : made)
+            if (y.kind != YachtKind::Absent || options.finishList) yachts->push_back(y);
     return "";
 }
 

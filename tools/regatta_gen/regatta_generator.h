@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "files/date_time.h"
+
 namespace wg::gen {
 
 struct RegattaOptions {
@@ -10,6 +12,8 @@ struct RegattaOptions {
     int yachts = 40;
     int lines = 40;             // event lines of each readout
     std::uint64_t seed = 1;
+    int days = 1;               // the regatta ends at 18:00 on its last day, 1 to 7
+    bool finishList = false;    // the race committee's "<name>-Zielzeiten.csv" beside it
 };
 
 // What became of a yacht; the mix follows the yacht's place in the list, so
@@ -21,20 +25,31 @@ enum class YachtKind {
     NoFinish,       // .yrd without a finish block
     NotReadOut,     // .ysd only
     BrokenOff,      // .ysd and "<name>.yrd.unvollstaendig"
+    Absent,         // no files at all: only the finish list names it
 };
+
+// What the finish list says of a yacht: of every 10 the 6th is missing from
+// it and the 2nd has a finish 75 s after the one typed; after every 20th from
+// the 14th comes a yacht only in the list (no files); the others have their
+// typed finish, or, without one, a finish in the list all the same.
+enum class Listed { Same, Differs, Missing, OnlyInList };
 
 struct GeneratedYacht {
     std::string id;
     YachtKind kind;
     bool reset;     // a Reset after the regatta start
+    Listed listed = Listed::Missing;
+    FinishTime listFinish = {};  // when in the list
 };
 
 // Writes "<name>.rsd" and the yachts' files into `programDir` (the program's
 // path form, ending in its separator) with the program's own writers: a
-// regatta from 10:00 to 18:00 on 14.06.08, each yacht with engine runs before
-// the start, inside the race and across its finish, power-ons and the odd
-// reset. The same options give the same bytes. Empty when all was written,
-// else what failed.
+// regatta from 10:00 on 14.06.08 to 18:00 on its last day, each yacht with
+// engine runs before the start, inside the race and across its finish,
+// power-ons and the odd reset; and, when asked for, the finish list, in
+// UTF-8 with ";" as a results program exports it, with one line that
+// cannot be read ("DNF"). The same options give the same bytes. Empty when
+// all was written, else what failed.
 std::string generateRegatta(const std::string& programDir, const RegattaOptions& options,
                             std::vector<GeneratedYacht>* yachts = nullptr);
 
