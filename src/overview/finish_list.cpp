@@ -79,9 +79,13 @@ std::string matchKey(std::string_view id) {
     return key;
 }
 
+// „DNF“: a value as the line names it, cut to a length a line can show.
 std::string quotedValue(std::string_view value) {
-    return "\x84" + cutTo(std::string(value), kShownValueLimit) + (value.size() > kShownValueLimit ? "\x85" : "") +
-           "\x93";
+    std::string quoted = "\x84";
+    quoted.append(value.substr(0, kShownValueLimit));
+    if (value.size() > kShownValueLimit) quoted += '\x85';
+    quoted += '\x93';
+    return quoted;
 }
 
 } // namespace

@@ -1,21 +1,25 @@
 // Regatta master data loaded, entered and saved; every dialog that refuses a typed value: its
 // message read from the message dialog, and what the dialog shows as it comes back.
 #include "files/file_names.h"
+#include "app/shell_dialogs.h"
+#include "platform/command_ids.h"
+#include "resources/resource_ids.h"
 #include "steps.h"
 
 using namespace e2e;
+namespace cmd = wg::cmd;
 
 SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the dialog back") {
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
-    REQUIRE_WINDOW(entry, openDialog(program, main, 1017, "Regatta Stammdaten"));
-    CHECK_TEXT(itemText(entry, 1247), "Sommer Regatta");
-    typeAll(entry, {{1247, "Kieler Woche 2026"}, {1250, "42"}});
+    REQUIRE_WINDOW(entry, openDialog(program, main, cmd::kEnterRegattaData, "Regatta Stammdaten"));
+    CHECK_TEXT(itemText(entry, IDC_DESIGNATION), "Sommer Regatta");
+    typeAll(entry, {{IDC_DESIGNATION, "Kieler Woche 2026"}, {IDC_STARTERS, "42"}});
     ctx.shot("regatta-entry");
-    clickItem(entry, 1249);
+    clickItem(entry, IDC_SAVE);
     REQUIRE_WINDOW(save, waitDialog(program, "Daten speichern"));
-    CHECK_TEXT(itemText(save, 1251), "Sommer04");  // proposed from the loaded file
-    typeInto(save, 1251, "Kiel26");
+    CHECK_TEXT(itemText(save, IDC_SAVE_NAME), "Sommer04");  // proposed from the loaded file
+    typeInto(save, IDC_SAVE_NAME, "Kiel26");
     ctx.shot("file-save");
     CHECK(closeWith(save, IDOK) && waitGone(entry));
     CHECK_TEXT(fileText(ctx.tree.data() + "Kiel26.rsd"),
@@ -37,24 +41,30 @@ SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the
     GetSystemTime(&utc);
     const char* const tooLong = "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!";
     const char* const saving = "Daten speichern";
+    const int entering = cmd::kEnterRegattaData;
     const Refusal table[] = {
-        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), 0, tooLong, 1247, "Kieler Woche 2026"},
-        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), IDOK, tooLong, 1247, "Kieler Woche 2026"},
-        {1021, "ERLG Uhr stellen", 0, 1506, "2", 0,
-         "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!", 1506,
+        {entering, "Regatta Stammdaten", 0, IDC_DESIGNATION, std::string(256, 'x'), 0, tooLong, IDC_DESIGNATION,
+         "Kieler Woche 2026"},
+        {entering, "Regatta Stammdaten", 0, IDC_DESIGNATION, std::string(256, 'x'), IDOK, tooLong, IDC_DESIGNATION,
+         "Kieler Woche 2026"},
+        {cmd::kLoggerClock, "ERLG Uhr stellen", 0, IDC_CLOCK_YEAR, "2", 0,
+         "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!", IDC_CLOCK_YEAR,
          std::to_string(utc.wYear % 100)},  // the PC clock afresh
-        {1005, "Startzeiteingabe", 0, 1513, "32", 0,
-         "Datumseingabe für Tag muß zwischen 1 und 31 liegen, bitte neu eingeben!", 1513, "01"},
-        {1006, "Zielzeiteingabe", 0, 1514, "13", 1516,
-         "Datumseingabe für Monat muß zwischen 1 und 12 liegen, bitte neu eingeben!", 1514, "01"},
-        {1019, "ERLG Daten Auslesen und Auswerten", 0, 1408, "60", 1418,
-         "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!", 1408, ""},
-        {1014, "ERLG Paßwort-Eingabe", 0, 1262, "123456789", IDOK,
-         "Paßwort darf maximal 8 Zeichen lang sein, bitte neu eingeben!", 1261, "ERLG Master-Paßwort eingeben"},
-        {1017, saving, 1249, 1251, std::string(241, 'n'), 0, "Eingabe zu lang, maximal 240 Zeichen erlaubt.", 1251,
-         std::string(241, 'n')},
-        {1017, saving, 1249, 1251, "..\\Weg", 0, wg::kUnsafeFileNameMessage, 1251, "..\\Weg"},
-        {1017, "Regatta Stammdaten", 0, 1247, std::string(255, 'y'), IDOK, nullptr, 1247, std::string(255, 'y')},
+        {cmd::kStartTime, "Startzeiteingabe", 0, IDC_RTIME_DAY, "32", 0,
+         "Datumseingabe für Tag muß zwischen 1 und 31 liegen, bitte neu eingeben!", IDC_RTIME_DAY, "01"},
+        {cmd::kEndTime, "Zielzeiteingabe", 0, IDC_RTIME_MONTH, "13", IDC_RTIME_SEND,
+         "Datumseingabe für Monat muß zwischen 1 und 12 liegen, bitte neu eingeben!", IDC_RTIME_MONTH, "01"},
+        {cmd::kReadOutAndEvaluate, "ERLG Daten Auslesen und Auswerten", 0, IDC_EV_SECOND, "60", IDC_EV_SAVE,
+         "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!", IDC_EV_SECOND, ""},
+        {cmd::kMasterPassword, "ERLG Paßwort-Eingabe", 0, IDC_LOGGER_PASSWORD_FIELD, "123456789", IDOK,
+         "Paßwort darf maximal 8 Zeichen lang sein, bitte neu eingeben!", IDC_LOGGER_PASSWORD_PROMPT,
+         "ERLG Master-Paßwort eingeben"},
+        {entering, saving, IDC_SAVE, IDC_SAVE_NAME, std::string(241, 'n'), 0,
+         "Eingabe zu lang, maximal 240 Zeichen erlaubt.", IDC_SAVE_NAME, std::string(241, 'n')},
+        {entering, saving, IDC_SAVE, IDC_SAVE_NAME, "..\\Weg", 0, wg::kUnsafeFileNameMessage, IDC_SAVE_NAME,
+         "..\\Weg"},
+        {entering, "Regatta Stammdaten", 0, IDC_DESIGNATION, std::string(255, 'y'), IDOK, nullptr, IDC_DESIGNATION,
+         std::string(255, 'y')},
     };
     for (const Refusal& r : table) {
         const std::string where = r.caption + std::string(": ") + r.typed.substr(0, 12);
@@ -67,8 +77,9 @@ SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the
             REQUIRE_WINDOW(message, waitDialog(program, "Information"));
             // Closed and hidden first, so it never opens inside itself.
             ctx.check(IsWindowVisible(dialog) == (r.via != 0), where + ": hidden", __FILE__, __LINE__);
-            ctx.checkEqual(itemText(message, 1233), r.message, where + ": message", __FILE__, __LINE__);
-            ctx.shot(r.command == 1017 && !r.via ? "refused-designation" : "");
+            ctx.checkEqual(itemText(message, wg::MessageDialog::kText), r.message, where + ": message", __FILE__,
+                           __LINE__);
+            ctx.shot(r.command == entering && !r.via ? "refused-designation" : "");
             CHECK(closeWith(message, IDOK));
             if (!r.via) dialog = waitDialog(program, r.caption);  // reopened
         } else {

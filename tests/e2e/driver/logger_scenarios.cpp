@@ -6,12 +6,15 @@
 #include <iterator>
 #include <thread>
 
+#include "app/shell_dialogs.h"
+#include "platform/command_ids.h"
 #include "resources/resource_ids.h"
 #include "steps.h"
 
 namespace {
 
 using namespace e2e;
+namespace cmd = wg::cmd;
 
 struct Exchange {
     const char* name;
@@ -31,50 +34,77 @@ struct Exchange {
 // In the order a logger meets them; the readout comes before the erase,
 // which empties the event memory.
 const Exchange kExchanges[] = {
-    {"Anmeldung (X)", 1014, "ERLG Paßwort-Eingabe", 0, {{1262, "MASTER"}}, 0, IDOK, {}, "Passwort OK!",
-     "X\nMASTER\r", 20000},
-    {"Uhr (E)", 1021, "ERLG Uhr stellen", 0, {{1501, "7"}, {1502, "5"}, {1503, "9"}, {1504, "1"}, {1505, "3"}, {1506, "7"}},
+    {"Anmeldung (X)", cmd::kMasterPassword, "ERLG Paßwort-Eingabe", 0, {{IDC_LOGGER_PASSWORD_FIELD, "MASTER"}}, 0,
+     IDOK, {}, "Passwort OK!", "X\nMASTER\r", 20000},
+    {"Uhr (E)", cmd::kLoggerClock, "ERLG Uhr stellen", 0,
+     {{IDC_CLOCK_HOUR, "7"}, {IDC_CLOCK_MINUTE, "5"}, {IDC_CLOCK_SECOND, "9"}, {IDC_CLOCK_DAY, "1"},
+      {IDC_CLOCK_MONTH, "3"}, {IDC_CLOCK_YEAR, "7"}},
      0, IDC_CLOCK_SEND_TYPED, {}, "ERLG Uhr gestellt", "E010307070509", 20000},
-    {"Startzeit (G)", 1005, "Startzeiteingabe", 0, {{1512, "30"}, {1513, "14"}}, 0, IDC_RTIME_SEND, {},
-     "Regatta-Startzeit geaendert", "G140604093000", 20000, "start-time"},
-    {"Endezeit (H)", 1006, "Zielzeiteingabe", 0, {{1511, "8"}}, 0, IDC_RTIME_SEND, {}, "Regatta-Endezeit geaendert",
-     "H040604083000", 20000},
-    {"Anmeldung im Yachtdialog (X)", 1012, "Yacht Konfiguration", 0, {{IDC_YACHT_PASSWORD, "MASTER"}}, 0,
-     IDC_YACHT_LOGIN, {IDC_YACHT_PASSWORD_OUT}, "Passwort OK!", "X\rMASTER\r", 20000},
-    {"ERLG lesen (D, F)", 1012, "Yacht Konfiguration", 0, {}, 0, IDC_YACHT_READ, {IDC_YACHT_SERIAL}, "100234",
-     "D\rF\r", 25000},
-    {"Betriebsart und Yacht-ID (F, D0)", 1012, "Yacht Konfiguration", 0,
+    {"Startzeit (G)", cmd::kStartTime, "Startzeiteingabe", 0, {{IDC_RTIME_MINUTE, "30"}, {IDC_RTIME_DAY, "14"}}, 0,
+     IDC_RTIME_SEND, {}, "Regatta-Startzeit geaendert", "G140604093000", 20000, "start-time"},
+    {"Endezeit (H)", cmd::kEndTime, "Zielzeiteingabe", 0, {{IDC_RTIME_HOUR, "8"}}, 0, IDC_RTIME_SEND, {},
+     "Regatta-Endezeit geaendert", "H040604083000", 20000},
+    {"Anmeldung im Yachtdialog (X)", cmd::kConfigureYacht, "Yacht Konfiguration", 0, {{IDC_YACHT_PASSWORD, "MASTER"}},
+     0, IDC_YACHT_LOGIN, {IDC_YACHT_PASSWORD_OUT}, "Passwort OK!", "X\rMASTER\r", 20000},
+    {"ERLG lesen (D, F)", cmd::kConfigureYacht, "Yacht Konfiguration", 0, {}, 0, IDC_YACHT_READ, {IDC_YACHT_SERIAL},
+     "100234", "D\rF\r", 25000},
+    {"Betriebsart und Yacht-ID (F, D0)", cmd::kConfigureYacht, "Yacht Konfiguration", 0,
      {{IDC_YACHT_NAME, "Blue Star"}, {IDC_YACHT_ID, "GER12"}, {IDC_YACHT_SEALS, "5"}}, IDC_YACHT_MODE3,
      IDC_YACHT_TRANSFER, {IDC_YACHT_INFO, IDC_YACHT_PASSWORD_OUT},
      "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert", "F3\rD0\rGER12\r", 30000,
      "yacht-configuration"},
-    {"Auslesen (D, T, I)", 1019, "ERLG Daten Auslesen und Auswerten", 0, {}, 0, IDC_EV_READ, {IDC_EV_STATUS},
-     "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.", "D\rT\rI\r", 60000},
-    {"Loeschen (C)", 1018, "Warnung", IDYES, {}, 0, IDC_ERASE_RUN, {IDC_ERASE_TEXT}, "ERLG - EEProm geloescht", "C\r",
-     135000},
+    {"Auslesen (D, T, I)", cmd::kReadOutAndEvaluate, "ERLG Daten Auslesen und Auswerten", 0, {}, 0, IDC_EV_READ,
+     {IDC_EV_STATUS}, "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.", "D\rT\rI\r", 60000},
+    {"Loeschen (C)", cmd::kEraseLogger, "Warnung", IDYES, {}, 0, IDC_ERASE_RUN, {IDC_ERASE_TEXT},
+     "ERLG - EEProm geloescht", "C\r", 135000},
 };
 
 struct Fault {
     const char* name;
     const char* settings;
-    // Per exchange: S success, F "Fehlerhafte Befehlsverarbeitung", N erase not confirmed, A readout broken off.
-    const char* expected;
+    const char* expected;  // one outcome letter per exchange, in the order of kExchanges
 };
 
-const Fault kFaults[] = {
-    {"ohne Stoerung", "", "SSSSSSSSS"},
-    {"stumm", "fault = silent\n", "FFFFFFFFF"},
-    {"ohne Echo", "fault = drop-echo\n", "FFFFFFFFF"},
-    {"Echo mit Zusatzbyte", "fault = extra-byte\n", "FFFFFSFSS"},
-    {"Echo verfaelscht", "fault = garble\n", "FFFFFFFFF"},
-    {"Falsches Kommando", "fault = wrong-command\n", "FFFFFFFFN"},
-    {"Antwort am Echo", "fault = glued\n", "SFFFSSSSS"},
-    {"Auslesen bricht ab", "dump-limit = 150\n", "SSSSSSSAS"},
+// Outcome letters, one per exchange in the order of kExchanges (the heads above the column):
+// S success, F "Fehlerhafte Befehlsverarbeitung, Eingabe wiederholen!", N erase not confirmed,
+// A readout broken off.
+constexpr Fault kFaults[] = {
+    //                                                  X  E  G  H  X  DF FD0 DTI C
+    {"ohne Stoerung",       "",                        "S  S  S  S  S  S  S   S   S"},
+    {"stumm",               "fault = silent\n",        "F  F  F  F  F  F  F   F   F"},
+    {"ohne Echo",           "fault = drop-echo\n",     "F  F  F  F  F  F  F   F   F"},
+    {"Echo mit Zusatzbyte", "fault = extra-byte\n",    "F  F  F  F  F  S  F   S   S"},
+    {"Echo verfaelscht",    "fault = garble\n",        "F  F  F  F  F  F  F   F   F"},
+    {"Falsches Kommando",   "fault = wrong-command\n", "F  F  F  F  F  F  F   F   N"},
+    {"Antwort am Echo",     "fault = glued\n",         "S  F  F  F  S  S  S   S   S"},
+    {"Auslesen bricht ab",  "dump-limit = 150\n",      "S  S  S  S  S  S  S   A   S"},
 };
 
-const std::string kEarlierReadout = kYachtFile +
-    "$Start : 14.06.08 Sa 09:00:00\r\n$Generator Ein : 14.06.08 Sa 10:20:00\r\n"
-    "$Generator Aus : 14.06.08 Sa 10:40:00\r\n$Ereigniss Ende\r\n$Zielzeit_Stunde                        14\r\n";
+// The outcome letters of a fault, without the blanks that align them.
+std::string outcomes(const Fault& fault) {
+    std::string letters;
+    for (const char* c = fault.expected; *c; ++c)
+        if (*c != ' ') letters += *c;
+    return letters;
+}
+
+constexpr bool everyFaultHasAnOutcomePerExchange() {
+    for (const Fault& fault : kFaults) {
+        std::size_t letters = 0;
+        for (const char* c = fault.expected; *c; ++c) letters += *c != ' ';
+        if (letters != std::size(kExchanges)) return false;
+    }
+    return true;
+}
+static_assert(everyFaultHasAnOutcomePerExchange(), "one outcome letter per exchange");
+
+// An earlier readout of the yacht, built when a scenario runs: the header is a global of
+// another file, whose initialisation need not come first.
+std::string earlierReadout() {
+    return kYachtFile + "$Start : 14.06.08 Sa 09:00:00\r\n$Generator Ein : 14.06.08 Sa 10:20:00\r\n"
+                        "$Generator Aus : 14.06.08 Sa 10:40:00\r\n$Ereigniss Ende\r\n"
+                        "$Zielzeit_Stunde                        14\r\n";
+}
 
 // Clicks a button as a user does and answers every message of the exchange behind it until the
 // handler has returned: the seconds that took, or -1 when it hung; `seen`: the messages.
@@ -91,7 +121,7 @@ double clickThrough(Program& program, HWND dialog, int button, DWORD boundMs, st
         for (const char* caption : captions) {
             HWND message = findTopLevel(program.processId(), "#32770", caption);
             if (!message) continue;
-            std::string text = itemText(message, 1233);  // the message dialog, or a box
+            std::string text = itemText(message, wg::MessageDialog::kText);  // the message dialog, or a box
             seen += (seen.empty() ? "" : " / ") + (text.empty() ? boxText(message) : text);
             clickItem(message, IDOK);
             waitGone(message, 5000);
@@ -109,7 +139,8 @@ bool asExpected(char kind, const std::string& seen, const Exchange& exchange) {
     case 'S': return seen.find(exchange.success) != std::string::npos;
     case 'F': return seen == "Fehlerhafte Befehlsverarbeitung, Eingabe wiederholen!";
     case 'N': return seen == "ERLG hat das Löschen nicht bestätigt. Bitte Löschen wiederholen!";
-    default: return seen.rfind("Der ERLG sendet keine Daten mehr", 0) == 0;
+    case 'A': return seen.rfind("Der ERLG sendet keine Daten mehr", 0) == 0;
+    default: return false;
     }
 }
 
@@ -119,7 +150,10 @@ void runExchanges(Context& ctx, const Fault& fault) {
     const std::pair<std::string, const char*> files[] = {{ctx.tree.data() + "Sommer04-GER12.ysd", "$Siegel-Anzahl"},
                                                          {ctx.tree.data() + "Sommer04-GER12.yrd", "\r\n$Ereigniss"}};
     writeFile(files[0].first, kYachtFile);
-    writeFile(files[1].first, kEarlierReadout);
+    writeFile(files[1].first, earlierReadout());
+    // Without its header the file would stay as it was whatever went wrong.
+    REQUIRE(fileText(files[1].first).rfind("$Dateikennung", 0) == 0);
+    const std::string expected = outcomes(fault);
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
     for (std::size_t i = 0; i < std::size(kExchanges); ++i) {
@@ -149,7 +183,7 @@ void runExchanges(Context& ctx, const Fault& fault) {
                       line.c_str());
         ctx.notes.push_back(report);
         expect(seconds >= 0 && seconds * 1000 <= x.boundMs + 5000, "ended within its bound");
-        expect(asExpected(fault.expected[i], seen, x), "shows what happened");
+        expect(asExpected(expected[i], seen, x), "shows what happened");
         expect(*fault.settings || ctx.loggerReceived().substr(sent) == x.wire, "wire bytes without fault");
         for (int f = 0; f < 2; ++f) {
             const std::string now = fileText(files[f].first);
@@ -174,7 +208,7 @@ SCENARIO("preparation: erase with progress, a click meanwhile dropped; logger cl
     ctx.setLogger("logged-in = 1\nerase-ms = 4000\n");
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim"));
-    REQUIRE_WINDOW(question, openDialog(program, main, 1018, "Warnung"));
+    REQUIRE_WINDOW(question, openDialog(program, main, cmd::kEraseLogger, "Warnung"));
     clickItem(question, IDYES);
     REQUIRE_WINDOW(erase, waitDialog(program, "ERLG Löschen"));
     clickItem(erase, IDC_ERASE_RUN);
@@ -187,15 +221,16 @@ SCENARIO("preparation: erase with progress, a click meanwhile dropped; logger cl
     CHECK_TEXT(ctx.loggerReceived(), "C\r");
     CHECK(closeWith(erase, IDCANCEL));
     for (bool local : {false, true}) {
-        HWND zone = local ? openDialog(program, main, 1008, "Zeitzone wählen") : nullptr;
+        using Zone = wg::TimeZoneDialog;
+        HWND zone = local ? openDialog(program, main, cmd::kTimeZone, "Zeitzone wählen") : nullptr;
         if (local) {
-            REQUIRE(zone != nullptr && isChecked(zone, 1308));
-            clickItem(zone, 1309);
-            CHECK(waitFor([&] { return isChecked(zone, 1309) && !isChecked(zone, 1308); }));
+            REQUIRE(zone != nullptr && isChecked(zone, Zone::kUtc));
+            clickItem(zone, Zone::kLocal);
+            CHECK(waitFor([&] { return isChecked(zone, Zone::kLocal) && !isChecked(zone, Zone::kUtc); }));
             ctx.shot("time-zone-dialog");
             CHECK(closeWith(zone, IDOK));
         }
-        REQUIRE_WINDOW(clock, openDialog(program, main, 1021, "ERLG Uhr stellen"));
+        REQUIRE_WINDOW(clock, openDialog(program, main, cmd::kLoggerClock, "ERLG Uhr stellen"));
         ctx.shot(local ? "" : "logger-clock");
         SYSTEMTIME t;
         local ? GetLocalTime(&t) : GetSystemTime(&t);

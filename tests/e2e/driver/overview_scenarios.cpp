@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "overview/output_text.h"
+#include "platform/command_ids.h"
 #include "regatta_generator.h"
 #include "resources/resource_ids.h"
 #include "steps.h"
@@ -34,9 +35,9 @@ SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows th
     auto rows = csvRows(fileText(ctx.tree.data() + "Test-Uebersicht.csv"));
     CHECK(rows.size() == 40 + 8);  // with the head's lines and the column titles
 
-    postCommand(main, 1015);
+    postCommand(main, wg::cmd::kLoadRegattaData);
     REQUIRE(chooseInOpenDialog(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Test.rsd"));
-    REQUIRE_WINDOW(shown, openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten"));
+    REQUIRE_WINDOW(shown, openDialog(program, main, wg::cmd::kShowEvaluation, "Yachtdaten berechnen und auswerten"));
     using wg::gen::YachtKind;
     const struct { YachtKind kind; bool reset; const char* status; } picks[] = {
         {YachtKind::Evaluated, true, "ausgewertet"},

@@ -1,8 +1,14 @@
 // The shell: start-up and the settings file, the program login and the end
 // of a run.
+#include <algorithm>
+
+#include "app/password_prompt.h"
+#include "app/shell_dialogs.h"
+#include "platform/command_ids.h"
 #include "steps.h"
 
 using namespace e2e;
+namespace cmd = wg::cmd;
 
 static const std::string kTitle = " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm - Release 1.0 - Vers.1.3";
 
@@ -16,7 +22,7 @@ SCENARIO("start without settings file: message before the window, login, setting
     ctx.shot("startup-missing-settings");
     clickItem(box, IDOK);
     REQUIRE_WINDOW(main, program.waitMainWindow());
-    dismissLogin(program);  // the login follows even in the smallest window
+    REQUIRE(dismissLogin(ctx, program));  // the login follows even in the smallest window
     CHECK_TEXT(windowText(main), kTitle);
     endProgram(ctx, program, main);
     CHECK_TEXT(fileText(ctx.tree.settingsFile()), settingsFile("0", "0", "", "0"));
@@ -34,19 +40,19 @@ SCENARIO("shell: login cancelled, asked again by a gated command; the exit quest
     ctx.shot("login-prompt");
     closeBox(prompt);  // acts as "Abbrechen"
     REQUIRE_WINDOW(message, waitDialog(program, "Information"));
-    CHECK_TEXT(itemText(message, 1233),
+    CHECK_TEXT(itemText(message, wg::MessageDialog::kText),
                "Kein Paßwort eingeben. Sie haben keine Berechtigung Werte im Programm zu ändern!");
     closeBox(message);  // only OK closes the message dialog
     CHECK(!waitGone(message, 500));
     CHECK(closeWith(message, IDOK));
 
-    prompt = openDialog(program, main, 1017, "Passwortabfrage");  // gated: asks first
+    prompt = openDialog(program, main, cmd::kEnterRegattaData, "Passwortabfrage");  // gated: asks first
     REQUIRE(prompt != nullptr);
-    typeInto(prompt, 1232, "falsch");
+    typeInto(prompt, wg::PasswordPrompt::kPassword, "falsch");
     clickItem(prompt, IDOK);
     CHECK_TEXT(nextMessage(ctx, program), "Falsches Paßwort eingeben. Eingabe bitte wiederholen.");
     REQUIRE((prompt = waitDialog(program, "Passwortabfrage")) != nullptr);
-    typeInto(prompt, 1232, "geheim");
+    typeInto(prompt, wg::PasswordPrompt::kPassword, "geheim");
     clickItem(prompt, IDOK);
     CHECK_TEXT(nextMessage(ctx, program), "Benutzerpaßwort wurde korrekt eingegeben!");  // a box
     REQUIRE_WINDOW(entry, waitDialog(program, "Regatta Stammdaten"));
@@ -60,49 +66,44 @@ SCENARIO("shell: login cancelled, asked again by a gated command; the exit quest
     CHECK_TEXT(fileText(ctx.tree.settingsFile()), settingsFile("800", "600", "geheim", "0"));
 }
 
-// Menus cannot be read across processes here, so the menu resource is read
-// from the very exe under test, item by item: text, command, state.
-static std::string menuListing(HMENU menu, const std::string& indent = "") {
-    std::string out;
+// The menu as the resource compiler cannot check it: every item carries one of the program's
+// commands and every command has its item, and the umlauts arrive in the program's code page.
+// Menus cannot be read across processes here, so it is read from the very exe under test.
+static void menuItems(HMENU menu, std::vector<std::pair<int, std::string>>& items) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[128] = {};
         GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        HMENU popup = GetSubMenu(menu, i);
-        // A popup's state carries its item count in the high byte.
-        const UINT state = GetMenuState(menu, i, MF_BYPOSITION) & (popup ? 0xFFu : ~0u);
-        const bool separator = state & MF_SEPARATOR;
-        // Appended piece by piece: GCC 12 misjudges the string operator here.
-        out.append(indent).append(separator ? "-" : text);
-        if (!popup && !separator) out.append(" ").append(std::to_string(GetMenuItemID(menu, i)));
-        if (!popup && !separator) out.append(state & MF_GRAYED ? " grau" : state & MF_DISABLED ? " gesperrt" : "");
-        out.append("\n");
-        if (popup) out.append(menuListing(popup, std::string(indent).append("  ")));
+        if (HMENU popup = GetSubMenu(menu, i)) menuItems(popup, items);
+        else if (!(GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR)) items.push_back({GetMenuItemID(menu, i), text});
     }
-    return out;
 }
 
-SCENARIO("shell: the menu item by item; the small dialogs open by their commands and close") {
+SCENARIO("shell: the menu's commands and texts; the small dialogs open by their commands and close") {
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim"));
     REQUIRE(GetMenu(main) != nullptr);
     HMODULE exe = LoadLibraryExA((ctx.tree.bin() + "Wakeguard.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HMENU menu = exe ? LoadMenuA(exe, "HAUPTMENU_D") : nullptr;
     REQUIRE(menu != nullptr);
-    CHECK_TEXT(menuListing(menu),
-               "Datei\n  -\n  -\n  Teilnehmer laden 1009\n  Teilnehmer speichern 1010 grau\n  -\n"
-               "  Regatta-Stammdaten laden 1015\n  Regatta-Stammdaten speichern 1016 grau\n  -\n"
-               "  Programm Beenden 1000\n"
-               "Auswerten\n  ERLG-Daten löschen 1018\n  ERLG-Daten auslesen und auswerten 1019\n"
-               "  Auswertung anzeigen 1023\n"
-               "Konfiguration\n  Startzeiteingabe 1005\n  Regatta-Endezeiteingabe 1006\n"
-               "  Regattastammdaten eingeben 1017\n  ERLG Uhr stellen 1021\n  Yacht konfigurieren 1012\n"
-               "  Regattastammdaten anzeigen 1007\n  ERLG-Master Passwort eingeben 1014\n"
-               "  ERLG-User-Paßwort eingeben 1020 gesperrt\n"
-               "Servi&ce\n  Programm-Passwort ändern 1001\n  Bildschirmparameter 1002\n"
-               "  Uhr - Zeitzone wählen 1008\n  ERLG-Passwort ändern 1013 grau\n  Schnittstellenauswahl 1022 grau\n"
-               "&Hilfe\n  Info &über... 1003\n  Hilfe 1004\n");
+    std::vector<std::pair<int, std::string>> items;
+    menuItems(menu, items);
     DestroyMenu(menu);
     FreeLibrary(exe);
+    std::vector<int> commands;
+    for (const auto& item : items) commands.push_back(item.first);
+    std::sort(commands.begin(), commands.end());
+    CHECK(commands == std::vector<int>({cmd::kExit, cmd::kChangeProgramPassword, cmd::kScreenConfiguration,
+                                        cmd::kAbout, cmd::kHelp, cmd::kStartTime, cmd::kEndTime,
+                                        cmd::kShowRegattaData, cmd::kTimeZone, cmd::kLoadYacht, cmd::kSaveYacht,
+                                        cmd::kConfigureYacht, cmd::kChangeLoggerPassword, cmd::kMasterPassword,
+                                        cmd::kLoadRegattaData, cmd::kSaveRegattaData, cmd::kEnterRegattaData,
+                                        cmd::kEraseLogger, cmd::kReadOutAndEvaluate, cmd::kUserPassword,
+                                        cmd::kLoggerClock, cmd::kPortSelection, cmd::kShowEvaluation}));
+    const std::pair<int, const char*> withUmlauts[] = {
+        {cmd::kEraseLogger, "ERLG-Daten löschen"}, {cmd::kChangeProgramPassword, "Programm-Passwort ändern"},
+        {cmd::kUserPassword, "ERLG-User-Paßwort eingeben"}, {cmd::kAbout, "Info &über..."}};
+    for (const auto& [command, text] : withUmlauts)
+        CHECK(std::find(items.begin(), items.end(), std::pair<int, std::string>(command, text)) != items.end());
     ctx.shot("main-window-logged-in");
 
     struct Small {
@@ -113,15 +114,16 @@ SCENARIO("shell: the menu item by item; the small dialogs open by their commands
         int closeBy;  // IDCANCEL posted is what Escape sends
     };
     const Small dialogs[] = {
-        {1003, "", 1203, " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm", IDCANCEL},
-        {1002, "Bildschirm konfigurieren", 1206, "800", IDCANCEL},
-        {1008, "Zeitzone wählen", 0, nullptr, IDOK},
-        {1007, "Regatta-Stammdaten", 0, nullptr, IDOK},
+        {cmd::kAbout, "", wg::AboutDialog::kName, " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm",
+         IDCANCEL},
+        {cmd::kScreenConfiguration, "Bildschirm konfigurieren", wg::ScreenDialog::kWidth, "800", IDCANCEL},
+        {cmd::kTimeZone, "Zeitzone wählen", 0, nullptr, IDOK},
+        {cmd::kShowRegattaData, "Regatta-Stammdaten", 0, nullptr, IDOK},
     };
     for (const Small& d : dialogs) {
         REQUIRE_WINDOW(dialog, openDialog(program, main, d.command, d.caption));
         if (d.shown) CHECK_TEXT(itemText(dialog, d.field), d.shown);
-        if (d.command == 1003) ctx.shot("about-box");
+        if (d.command == cmd::kAbout) ctx.shot("about-box");
         postCommand(dialog, d.closeBy);
         CHECK(waitGone(dialog));
     }

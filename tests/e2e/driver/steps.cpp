@@ -1,17 +1,25 @@
 #include "steps.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
+
+#include "app/password_prompt.h"
+#include "app/shell_dialogs.h"
+#include "platform/command_ids.h"
 
 namespace e2e {
 
-void dismissLogin(Program& program, const std::string& password) {
+bool dismissLogin(Context& ctx, Program& program, const std::string& password) {
     HWND prompt = waitDialog(program, "Passwortabfrage");
-    if (!prompt) return;
-    if (!password.empty()) typeInto(prompt, 1232, password);
+    if (!ctx.check(prompt != nullptr, "login prompt shown", __FILE__, __LINE__)) return false;
+    if (!password.empty()) typeInto(prompt, wg::PasswordPrompt::kPassword, password);
     clickItem(prompt, password.empty() ? IDCANCEL : IDOK);
     waitGone(prompt);
-    // The message dialog after a cancel, or the box after a right entry.
-    if (HWND answer = waitDialog(program, "Information")) closeWith(answer, IDOK);
+    // The box after a right entry, or the message dialog after a cancel.
+    return ctx.checkEqual(nextMessage(ctx, program), password.empty()
+                              ? "Kein Paßwort eingeben. Sie haben keine Berechtigung Werte im Programm zu ändern!"
+                              : "Benutzerpaßwort wurde korrekt eingegeben!",
+                          "the login's answer", __FILE__, __LINE__);
 }
 
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes, const std::string& password) {
@@ -19,8 +27,7 @@ HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBy
     if (!shipped) writeFile(ctx.tree.settingsFile(), settingsBytes);
     HWND main = program.start() ? program.waitMainWindow() : nullptr;
     if (!ctx.check(main != nullptr, "program started, main window shown", __FILE__, __LINE__)) return nullptr;
-    dismissLogin(program, shipped ? ctx.shippedPassword : password);
-    return main;
+    return dismissLogin(ctx, program, shipped ? ctx.shippedPassword : password) ? main : nullptr;
 }
 
 HWND waitDialog(Program& program, const std::string& caption, DWORD deadlineMs) {
@@ -33,7 +40,7 @@ HWND openDialog(Program& program, HWND main, int command, const std::string& cap
 }
 
 void endProgram(Context& ctx, Program& program, HWND main) {
-    postCommand(main, 1000);  // "Programm Beenden"
+    postCommand(main, wg::cmd::kExit);
     HWND question = waitDialog(program, "Warnung");
     if (!ctx.check(question != nullptr, "exit question shown", __FILE__, __LINE__)) return;
     clickItem(question, IDYES);
@@ -79,8 +86,8 @@ const std::string kYachtFile = yachtFile("Blue Star", "GER12", 3, 4);
 
 bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name) {
     HWND dialog = waitDialog(program, title);
-    // The file name field: combo box 0x47C in the explorer-style dialog.
-    HWND nameField = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;
+    // The file name field of the explorer-style dialog.
+    HWND nameField = dialog ? GetDlgItem(dialog, cmb13) : nullptr;
     if (!ctx.check(nameField != nullptr, "open-file dialog " + title, __FILE__, __LINE__)) return false;
     // The dialog takes a name once it has filled its file list.
     const auto listed = [dialog] {
@@ -98,7 +105,7 @@ bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title
 HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone, const std::string& regattaFile) {
     writeFile(ctx.tree.data() + "Sommer04.rsd", regattaFile);
     HWND main = startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", zone), "geheim");
-    if (main) postCommand(main, 1015);
+    if (main) postCommand(main, wg::cmd::kLoadRegattaData);
     return main && chooseInOpenDialog(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Sommer04.rsd") ? main
                                                                                                       : nullptr;
 }
@@ -108,7 +115,7 @@ std::string nextMessage(Context& ctx, Program& program, const std::string& shotN
     HWND message = waitDialog(program, caption, deadlineMs);
     if (!ctx.check(message != nullptr, "message dialog", __FILE__, __LINE__)) return "";
     ctx.shot(shotName);
-    std::string text = itemText(message, 1233);
+    std::string text = itemText(message, wg::MessageDialog::kText);
     if (text.empty()) text = boxText(message);  // a message box of that caption
     clickItem(message, IDOK);
     waitGone(message);

@@ -9,9 +9,11 @@
 
 namespace e2e {
 
-// Answers the login prompt with `password` (cancels it when empty), closes the message after it.
-void dismissLogin(Program& program, const std::string& password = "");
-// Writes the settings, starts and logs in; the main window. A shipped package keeps its own.
+// Answers the login prompt with `password` (cancels it when empty) and closes the message after
+// it; true when that message is the one the entry must bring: the login or its refusal.
+bool dismissLogin(Context& ctx, Program& program, const std::string& password = "");
+// Writes the settings, starts and logs in; the main window, or nullptr when the login failed.
+// A shipped package keeps its own.
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes,
                    const std::string& password);
 // A dialog or message box of the program with this caption, once it shows.
