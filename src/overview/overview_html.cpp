@@ -14,7 +14,7 @@ const char* const kStyle =
     "-webkit-print-color-adjust:exact;print-color-adjust:exact}"
     "h1{font-size:20px;margin:0 0 4px}h2{font-size:16px;margin:20px 0 6px}h3{font-size:14px;margin:16px 0 4px}"
     "table{border-collapse:collapse}th,td{border:1px solid #bbb;padding:2px 6px;text-align:left;vertical-align:top}"
-    "th{background:#eee}td{white-space:nowrap}td.n{text-align:right;white-space:pre}"
+    "th{background:#eee}td{white-space:nowrap}td.n{text-align:right;white-space:pre}td.st{white-space:normal;min-width:12em}"
     "tr.b td{background:#fff3cd}tr.x td{background:#f8d7da}"
     "tr.o td{color:#666}.kopf span{margin-right:18px}.hinweis{color:#555}"
     ".zeitleiste{width:100%;height:auto;font:11px Arial,Helvetica,sans-serif}"
@@ -135,7 +135,9 @@ std::string overviewHtml(const RegattaOverview& ov) {
         const std::vector<std::string> cells = rowCells(ov.rows[i], withList);
         html += std::string("<tr") + rowClass(ov.rows[i]) + ">";
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            html += isNumberColumn(c, withList) ? "<td class=\"n\">" : "<td>";
+            // The status, the last column, may take two lines.
+            const bool status = c + 1 == cells.size();
+            html += isNumberColumn(c, withList) ? "<td class=\"n\">" : status ? "<td class=\"st\">" : "<td>";
             if (c == 0) html += format("<a href=\"#y%zu\">", i + 1) + htmlText(cells[c]) + "</a>";
             else html += htmlText(cells[c]);
         }

@@ -16,7 +16,7 @@ uebersicht() { (cd "$tree/bin" && timeout 120 "$WG_WINE64" Uebersicht.exe "$@" <
 uebersicht
 # Longest engine time first: ID, the list's finish, seconds, events, coarse minutes, status.
 rows=$(python3 -c 'import csv, sys
-lines = open(sys.argv[1], encoding="utf-8-sig").read().split("\r\n")[9:-1]
+lines = open(sys.argv[1], encoding="utf-8-sig", newline="").read().split("\r\n")[9:-1]
 for r in csv.reader(lines, delimiter=";"): print("|".join(r[i] for i in (0, 6, 8, 10, 13, 14)))' \
   "$tree/Daten/Demo08-Uebersicht.csv")
 [ "$rows" = "NED3|14.06.2008 16:55:00|1050|2|22|ausgewertet
@@ -32,10 +32,9 @@ page="file://$tree/Daten/Demo08-Uebersicht.html"
 dom=$(chrome --dump-dom "$page")
 count() { perl -0ne "$1" <<<"$dom"; }
 # A row per yacht; a bar per engine-on interval on the axis (09:30 to the last
-# finish at 17:10): NED3 12:40 and 16:50, SWE5 10:00, FRA7 11:10; all but
-# NED3's second count.
+# finish at 17:10): NED3 12:40 and 16:50, SWE5 10:00, FRA7 11:10; each counts.
 [ "$(count '/<table class="liste">.*?<tbody>(.*?)<\/tbody>/s; print scalar(() = $1 =~ /<tr/g)')" = 5 ] || fail "table rows"
-for layer in g:4 c:3; do
+for layer in g:4 c:4; do
   n=$(count '$n = 0; $n += () = $1 =~ /M/g while /<path class="'"${layer%:*}"'" d="([^"]*)"/g; print $n')
   [ "$n" = "${layer#*:}" ] || fail "bars of class ${layer%:*}: $n"
 done

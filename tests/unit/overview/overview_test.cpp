@@ -340,7 +340,7 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
                              "<td>&lt;script&gt;", "@page{size:A4 landscape",
                              "<tr><td>03.06.2004 11:00:00<td>Stecker angesteckt<td>gez\xC3\xA4hlt: 30 min 0 sek",
                              "href=\"Kiel-AZaz09%20%C3%BC~_.yrd\"",
-                             "<td class=\"n\">   54 min 40 sek", "<td class=\"n\">57<td>", "viewBox=\"0 0 1100 70\"",
+                             "<td class=\"n\">   54 min 40 sek", "<td class=\"n\">57<td class=\"st\">", "viewBox=\"0 0 1100 70\"",
                              "<a href=\"#y1\"><text x=\"4\" y=\"13\">GER12</text></a>",
                              "<text x=\"250\" y=\"20\" text-anchor=\"middle\">10:30</text>",
                              "<path class=\"g\" d=\"M850 10h240\"/><path class=\"c\" d=\"M250 10h120\"/>",
