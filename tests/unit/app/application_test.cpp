@@ -192,6 +192,7 @@ TEST(ShellDialogs, TimeZoneIsTakenAtOnceAndTheClockSampledAndShownByIt) {
     EXPECT_NE(p.app.clientText().find("weder UTC noch Lokalzeit"), std::string::npos);
     EXPECT_EQ(pcClockLine(1, p.state.pcTime), "PC-Uhr (Lokalzeit): Mo. 07.12.26 09:05:03");
     EXPECT_EQ(pcClockLine(0, PcTime{}), "PC-Uhr (UTC): --");
+    EXPECT_EQ(pcClockLine(0, PcTime{2026, 12, 7, 7, 9, 5, 3, 0}), "PC-Uhr (UTC): --. 07.12.26 09:05:03");
 }
 
 TEST(ShellDialogs, ScreenSizeIsKeptOnOkRestoredOnAbbrechenAndNeverHidesTheMenu) {

@@ -134,6 +134,8 @@ TEST_F(RegattaTimeTest, StartGoesOutAsGAndEndAsHWithTwelveDigitsOrAsksForTheLogi
     EXPECT_EQ(shown(), (Texts{"Regatta-Startzeit geaendert", "Regatta-Endezeit geaendert", kPasswordRequiredText}));
     regatta.start = {100, 0, 0, 1, 1, 2007};  // a damaged file's values keep to their two characters
     EXPECT_EQ(regattaTimeCommand(regatta, kStartTimeRole), "G010120001000\n");
+    regatta.start = {10, 10, 0, 10, 10, 10};
+    EXPECT_EQ(regattaTimeCommand(regatta, kStartTimeRole), "G101010101000\n");
 }
 
 TEST_F(RegattaTimeTest, TypedValuesStayInTheRecordRefusedOnesReopenWithTheReplacement) {

@@ -2,6 +2,7 @@
 #include "logger/identification.h"
 #include "logger/login.h"
 #include "resources/resource_ids.h"
+#include "support/canned_port.h"
 #include "support/logger_rig.h"
 
 namespace wg::test {
@@ -38,6 +39,14 @@ TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
         EXPECT_EQ(r.logger().loggedIn, c.shown == kPasswordOkText) << c.wire;
         EXPECT_TRUE(r.message.text().empty() && !r.ports.held && r.clock.nowMs() <= 15000) << c.wire;
     }
+}
+
+// Ten characters are answer enough: the login judges them without waiting for more.
+TEST_F(LoggerTest, LoginTakesAnAnswerOfTenCharacters) {
+    CannedPort line(clock, "\nPasswort: ");
+    LoggerContext on{line, clock, message, shell};
+    loginExchange(on, PasswordKind::Master, "MASTER");
+    EXPECT_EQ(line.wire + "|" + shown().at(0), "X\nMASTER\r|" + std::string(kPasswordOkText));
 }
 
 TEST(ConfigurationVerdict, JudgesTheCollectedReply) {
@@ -81,13 +90,22 @@ TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
     }
 }
 
+// Echo reads of up to 3 bytes: of three stray bytes behind the first echo the read takes two,
+// the echo of the character written again comes with the third, and its third echo alone.
+TEST_F(LoggerTest, ConfigurationEchoReadsTakeUpToThreeBytes) {
+    CannedPort line(clock, "", 1, "abc");
+    LoggerContext on{line, clock, message, shell};
+    configurationExchange(on, "E010307140509\n", "ERLG Uhr gestellt");
+    EXPECT_EQ(line.wire, "EEE010307140509T\r");
+}
+
 TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
     // Drain, a read before the command, the answer's delay, two seconds of collection; a demanded
     // password shows its box.
     struct Case { bool loggedIn; sim::Fault fault; int result; const char* wire; std::string shown; } cases[] = {
         {true, sim::Fault::None, kIdentified, "D\r5050", ""},
         {false, sim::Fault::None, kIdentificationPasswordRequired, "D\r5050",
-         "Passwortfehler|Master-Passwort fehlt!\nzuerst Master - Passwort eingeben."},
+         "Passwortfehler|Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.|in front"},
         {true, sim::Fault::Silent, kIdentificationFailed, "DDDT\r7000", kCommandFailedText},
         {true, sim::Fault::WrongCommand, kIdentificationFailed, "D\rT\r5050", kCommandFailedText},
     };
@@ -100,7 +118,8 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
         EXPECT_EQ(identificationQuery(r.context, yacht), c.result) << c.wire;
         EXPECT_EQ(r.wire() + std::to_string(r.clock.nowMs()), c.wire);
         EXPECT_EQ(yacht.serialNumber + " " + yacht.yachtId, c.result == kIdentified ? "100234 GER12" : "old old");
-        for (const BoxRequest& box : r.shell.boxes) r.shell.shown.push_back(box.caption + "|" + box.text);
+        for (const BoxRequest& box : r.shell.boxes)
+            r.shell.shown.push_back(box.caption + "|" + box.text + (box.topmost ? "|in front" : ""));
         EXPECT_EQ(r.shown(), c.shown.empty() ? Texts{} : Texts{c.shown}) << c.wire;
     }
 }
@@ -173,27 +192,6 @@ TEST(Erase, ShowsTheSizeLineEndsOnTheConfirmationOrAfterItsWatch) {
         EXPECT_GE(repaints, c.sendLimit ? kEraseWatchSeconds : 1);  // the window repaints through the silence
     }
 }
-
-// A logger that echoes every byte at once and answers each CR with `reply`.
-struct CannedPort final : SerialPort, SerialPortFactory {
-    CannedPort(VirtualClock& clock, std::string reply) : clock(clock), reply(std::move(reply)) {}
-    std::unique_ptr<SerialPort> create() override { return std::make_unique<CannedPort>(clock, reply); }
-    LinkStatus open(const std::string&, std::uint16_t) override { return kLinkOk; }
-    LinkStatus write(const char* bytes, std::size_t count, std::size_t& accepted) override {
-        out.append(bytes, accepted = count);
-        if (out.back() == '\r') out += reply;
-        return kLinkOk;
-    }
-    LinkStatus read(std::size_t max, std::string& bytes) override {
-        if (out.empty()) clock.advance(1000);
-        bytes = out.substr(0, max);
-        out.erase(0, bytes.size());
-        return kLinkOk;
-    }
-    LinkStatus close() override { return kLinkOk; }
-    VirtualClock& clock;
-    std::string reply, out;
-};
 
 TEST_F(LoggerTest, EraseShowsOnlyTheExactSizeLine) {
     for (const std::string sizeLine : {"EEProm Size = 8192\n", "EEProm Size = 81920\r\n", " EEProm Size = 8192\r\n"}) {

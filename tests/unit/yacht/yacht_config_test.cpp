@@ -2,6 +2,7 @@
 
 #include "files/file_names.h"
 #include "resources/resource_ids.h"
+#include "support/canned_port.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
 #include "yacht/yacht_exchanges.h"
@@ -44,19 +45,20 @@ TEST_F(YachtConfigTest, ReadingShowsTheLoggersIdentityAndSelectsItsMode) {
     dialog.clicked(view, IDC_YACHT_MODE1);
     EXPECT_EQ(yacht.operatingMode, 1);
     // 5 selects the disabled button; a mode outside 1 to 5 keeps the button read last.
-    for (auto [mode, button] : {std::pair{2, IDC_YACHT_MODE2}, {5, IDC_YACHT_MODE5}, {7, IDC_YACHT_MODE5}}) {
+    for (auto [mode, button] :
+         {std::pair{1, IDC_YACHT_MODE1}, {2, IDC_YACHT_MODE2}, {5, IDC_YACHT_MODE5}, {7, IDC_YACHT_MODE5}}) {
         logger().operatingMode = mode;
         dialog.clicked(view, IDC_YACHT_READ);
         EXPECT_EQ(yacht.operatingMode, mode);
-        EXPECT_TRUE(view.checked[button] && !view.checked[IDC_YACHT_MODE1]) << mode;
+        EXPECT_TRUE(view.checked[button] && (mode == 1 || !view.checked[IDC_YACHT_MODE1])) << mode;
     }
     EXPECT_EQ(remembered, IDC_YACHT_MODE5);
     EXPECT_EQ(view.texts[IDC_YACHT_SERIAL] + " " + view.texts[IDC_YACHT_ID] + " " + view.texts[IDC_YACHT_FILE],
               "100234 GER12 Kiel08-GER12");
-    EXPECT_EQ(wire(), "D\rF\rD\rF\rD\rF\r");
+    EXPECT_EQ(wire(), "D\rF\rD\rF\rD\rF\rD\rF\r");
     logger().loggedIn = false;  // a logger that wants its password is asked nothing more
     dialog.clicked(view, IDC_YACHT_READ);
-    EXPECT_EQ(wire(), "D\rF\rD\rF\rD\rF\rD\r");
+    EXPECT_EQ(wire(), "D\rF\rD\rF\rD\rF\rD\rF\rD\r");
     EXPECT_EQ(message.text(), "");
 }
 
@@ -117,6 +119,27 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
         EXPECT_EQ(r.wire(), fault == sim::Fault::Silent ? "FFFT\r" : "F0\rD0\rT\r");
         EXPECT_EQ(outcome.passwordOutput.value_or("") + outcome.info.value_or(""), kCommandFailedText);
         EXPECT_TRUE(dir.fileCount() == 0 && r.clock.nowMs() < 20000);
+    }
+}
+
+// Echo reads of one byte: stray bytes right behind the first echo of the mode or of the yacht
+// ID make each character after it go again until they are used up.
+TEST(YachtTransfer, EchoReadsTakeOneByte) {
+    const std::pair<std::size_t, const char*> cases[] = {  // the stray bytes behind the echo of byte ..., the wire
+        {1, "F3333\r\r\r\rD0\rGER7\r"}, {7, "F3\rD0\rGEEEERRRR7777\r\r\r\r"}};
+    for (const auto& [after, wire] : cases) {
+        VirtualClock clock;
+        MessageText message;
+        FakeShell shell;
+        CannedPort line(clock, "Betriebsart 3 eingestellt\r\n", after, "abc");
+        LoggerContext context{line, clock, message, shell};
+        TempDir dir;
+        YachtRecord yacht;
+        yacht.yachtId = "GER7";
+        yacht.operatingMode = 3;
+        yacht.masterFileName = "Kiel08-GER7.ysd";
+        yachtTransfer(context, yacht, dir.programDir());
+        EXPECT_EQ(line.wire, wire);
     }
 }
 
