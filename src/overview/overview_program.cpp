@@ -72,7 +72,7 @@ std::string readFinishList(const std::string& path, FinishList& list) {
 }
 
 // The higher of two exit codes: wrong arguments over a regatta not done.
-void raise(OverviewResult& result, int exitCode) { result.exitCode = std::max(result.exitCode, exitCode); }
+void raiseExitCode(OverviewResult& result, int exitCode) { result.exitCode = std::max(result.exitCode, exitCode); }
 
 struct Totals {
     std::size_t regattas = 0, yachts = 0, withFindings = 0, failed = 0, unreadable = 0, unwritten = 0;
@@ -102,30 +102,14 @@ public:
         if (problem) {
             out_.line("Regattadatei " + dataDir + fileName + " kann nicht gelesen werden: " + problem + ".");
             ++totals.unreadable;
-            raise(result, kExitNotRead);
+            raiseExitCode(result, kExitNotRead);
             return;
         }
-        if (givenList) ov.finishList = *givenList;
-        const std::string listName = foldCase(name + "-Zielzeiten.csv");
-        for (const DirectoryEntry& e : listing) {
-            if (givenList || !e.isFile || foldCase(e.name) != listName) continue;
-            ov.finishList.emplace();
-            if (const std::string listProblem = readFinishList(dataDir + e.name, *ov.finishList); !listProblem.empty()) {
-                out_.line(listProblem);
-                out_.line("Die Übersicht der Regatta " + fileName + " wird nicht geschrieben.");
-                ++totals.unwritten;
-                raise(result, kExitWrongArguments);
-                return;
-            }
-        }
-        if (ov.finishList) {
-            const FinishList& list = *ov.finishList;
-            out_.line("Zielzeitenliste " + finishListText(list.fileName, ov.timeBase) + ": " +
-                      plural(list.yachts.size(), "Yacht", "Yachten"));
-            for (std::size_t i = 0; i < std::min(list.unreadLines.size(), kUnreadLinesShown); ++i)
-                out_.line("Nicht gelesen: " + list.unreadLines[i]);
-            if (list.unreadLines.size() > kUnreadLinesShown)
-                out_.line(format("Nicht gelesen: %zu weitere Zeilen", list.unreadLines.size() - kUnreadLinesShown));
+        if (!takeFinishList(ov, dataDir, listing, givenList)) {
+            out_.line("Die Übersicht der Regatta " + fileName + " wird nicht geschrieben.");
+            ++totals.unwritten;
+            raiseExitCode(result, kExitWrongArguments);
+            return;
         }
 
         std::vector<YachtFiles> yachts = findYachts(name, listing);
@@ -137,7 +121,7 @@ public:
             if (!row.findings.empty()) ++totals.withFindings;
             if (!row.findings.empty() && row.findings.front() == Finding::Failed) {
                 ++totals.failed;
-                raise(result, kExitNotRead);
+                raiseExitCode(result, kExitNotRead);
             }
         });
         sortRows(ov.rows);
@@ -159,7 +143,7 @@ public:
                       "eine frühere Übersicht bleibt unverändert.");
         }
         ++totals.unwritten;
-        raise(result, kExitNotRead);
+        raiseExitCode(result, kExitNotRead);
     }
 
     std::string summary() const {
@@ -177,6 +161,35 @@ public:
     Totals totals;
 
 private:
+    // The list named on the command line, else "<regatta>-Zielzeiten.csv"
+    // from the data folder when it is there; said on the console. False for
+    // a list that cannot be used.
+    bool takeFinishList(RegattaOverview& ov, const std::string& dataDir, const std::vector<DirectoryEntry>& listing,
+                        const FinishList* givenList) {
+        const std::string listName = foldCase(dropExtension(ov.regattaFile) + "-Zielzeiten.csv");
+        const auto found = std::find_if(listing.begin(), listing.end(), [&](const DirectoryEntry& e) {
+            return e.isFile && foldCase(e.name) == listName;
+        });
+        if (givenList) {
+            ov.finishList = *givenList;
+        } else if (found != listing.end()) {
+            const std::string problem = readFinishList(dataDir + found->name, ov.finishList.emplace());
+            if (!problem.empty()) {
+                out_.line(problem);
+                return false;
+            }
+        }
+        if (!ov.finishList) return true;
+        const FinishList& list = *ov.finishList;
+        out_.line("Zielzeitenliste " + finishListText(list.fileName, ov.timeBase) + ": " +
+                  plural(list.yachts.size(), "Yacht", "Yachten"));
+        for (std::size_t i = 0; i < std::min(list.unreadLines.size(), kUnreadLinesShown); ++i)
+            out_.line("Nicht gelesen: " + list.unreadLines[i]);
+        if (list.unreadLines.size() > kUnreadLinesShown)
+            out_.line(format("Nicht gelesen: %zu weitere Zeilen", list.unreadLines.size() - kUnreadLinesShown));
+        return true;
+    }
+
     // Each yacht is read and evaluated on its own, so a few threads share
     // the work (a data folder on a network share keeps several reads going).
     // `done` hears of the rows in order. The yacht readers stop at the end of

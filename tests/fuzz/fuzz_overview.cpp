@@ -1,10 +1,11 @@
 // Arbitrary bytes as a yacht's files through the overview: the input is cut
-// at "\n@@\n" into its .yrd and its .ysd, which also stands as its coarse
-// minutes file. (The regatta file goes through the program's reader, which
-// the scanner target covers.)
+// at "\n@@\n" into its .yrd, its .ysd, which also stands as its coarse
+// minutes file, and a finish list. (The regatta file goes through the
+// program's reader, which the scanner target covers.)
 #include <string>
 #include <vector>
 
+#include "overview/finish_list.h"
 #include "overview/regatta_overview.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const test::TempDir dir;
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> parts;
-    for (std::size_t from = 0, cut; parts.size() < 2; from = cut + 4) {
+    for (std::size_t from = 0, cut; parts.size() < 3; from = cut + 4) {
         cut = std::min(input.find("\n@@\n", from), input.size());
         parts.push_back(from < input.size() ? input.substr(from, cut - from) : "");
     }
@@ -26,12 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RegattaOverview ov;
     ov.regatta.start = {0, 10, 0, 14, 6, 8};
     // Odd sizes have their .yrd read, even ones only the .ysd.
-    const YachtFiles files{"GER1", "Kiel-GER1.ysd", size % 2 ? "Kiel-GER1.yrd" : "", size, size % 3 == 0};
-    ov.rows.push_back(evaluateYacht(dir.programDir(), files, ov.regatta, clock, 400));
-    // One yacht's page is small whatever its files hold, and nothing in them
-    // becomes markup of its own.
+    std::vector<YachtFiles> yachts{{"GER1", "Kiel-GER1.ysd", size % 2 ? "Kiel-GER1.yrd" : "", size, size % 3 == 0}};
+    FinishList list;
+    if (parseFinishList(parts[2], list).empty()) ov.finishList = list;
+    const std::vector<ListEntry> listed = matchFinishList(yachts, ov.finishList ? &*ov.finishList : nullptr);
+    for (std::size_t i = 0; i < yachts.size(); ++i)
+        ov.rows.push_back(evaluateYacht(dir.programDir(), yachts[i], ov.regatta, clock, 400, listed[i]));
+    // Each yacht's part of the page is small whatever its files hold, and
+    // nothing in them becomes markup of its own.
     const std::string page = overviewHtml(ov);
-    if (page.size() + overviewCsv(ov).size() > (1 << 17) || page.find("<script") != std::string::npos)
+    if (page.size() + overviewCsv(ov).size() > (1 << 17) * ov.rows.size() || page.find("<script") != std::string::npos)
         __builtin_trap();
     return 0;
 }
