@@ -59,9 +59,11 @@ bool threeNumbers(std::string_view text, char separator, const std::size_t (&wid
     return true;
 }
 
+// 0 for a month that is none.
 int daysInMonth(int month, int year) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    if (month < 1 || month > 12) return 0;
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
@@ -109,8 +111,8 @@ std::optional<FinishTime> parseFinishTime(std::string_view text) {
     if (yearDigits == 4) year -= 2000;
     else if (yearDigits != 2) return std::nullopt;
     // The year as the finish-time dialog takes it, two digits from 03.
-    if (year < 3 || year > 99 || month < 1 || month > 12 || day < 1 || day > daysInMonth(month, 2000 + year) ||
-        t[0] > 23 || t[1] > 59 || t[2] > 59)
+    if (year < 3 || year > 99 || day < 1 || day > daysInMonth(month, 2000 + year) || t[0] > 23 || t[1] > 59 ||
+        t[2] > 59)
         return std::nullopt;
     return FinishTime{t[0], t[1], t[2], day, month, year};
 }

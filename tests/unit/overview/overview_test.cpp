@@ -46,7 +46,7 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
          {"Kiel.rsd", "KIEL-NORD.RSD", "Kiel-GER1.yrd", "kiel-ger1.YSD", "Kiel-GER1.yrd.sha256", "Kiel-GER10.yrd",
           "Kiel-GER2.ysd", "Kiel-GER3.ysd", "Kiel-GER3.yrd.unvollstaendig", "Kiel-Nord-GER5.yrd", "Kiel-.yrd",
           "Kiel-GER4.yrd.wg-new", "Kiel-Uebersicht.csv", "Kiel-Uebersicht.html", "Kiel-ABCDEFGHIJKLMNOP.ysd",
-          "Kiel-GER9.yrd.grobminuten", "Kielwoche-GER6.yrd", ".rsd", "kappeln.rsd",
+          "Kiel-GER9.yrd.grobminuten", "Kielwoche-GER6.yrd", ".rsd", "kappeln.rsd", "K.rsd",
           "KIEL-GER1.YRD"})  // the last only a case-sensitive file system holds
         listing.push_back({name, 100, true});
     listing.push_back({"Kiel-GER8.yrd", 0, false});  // a folder
@@ -57,7 +57,7 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
     EXPECT_EQ(found, ":,Kiel-.yrd,refused ABCDEFGHIJKLMNOP:Kiel-ABCDEFGHIJKLMNOP.ysd,,refused "
                      "GER1:kiel-ger1.YSD,Kiel-GER1.yrd GER1:,KIEL-GER1.YRD GER2:Kiel-GER2.ysd, "
                      "GER3:Kiel-GER3.ysd,,abgebrochen GER10:,Kiel-GER10.yrd ");
-    EXPECT_EQ(regattaFileNames(listing), (std::vector<std::string>{"kappeln.rsd", "KIEL-NORD.RSD", "Kiel.rsd"}));
+    EXPECT_EQ(regattaFileNames(listing), (std::vector<std::string>{"K.rsd", "kappeln.rsd", "KIEL-NORD.RSD", "Kiel.rsd"}));
     EXPECT_EQ(foldCase("az àþ÷ÿšœž"), "AZ ÀÞ÷ŸŠŒŽ");  // as Windows compares names
 }
 
@@ -228,8 +228,8 @@ TEST(OverviewFinishList, FormatsSeparatorsEncodingsAndLinesThatCannotBeRead) {
     const std::string missingId = "In der Kopfzeile fehlt die Spalte für die Yacht-ID („Yacht-ID“, „Segelnummer“, "
                                   "„Sail No“ oder „SailNo“).";
     const Case cases[] = {
-        {"semicolons, CR LF, UTF-8 with byte order mark", "\xEF\xBB\xBFPlatz;Segelnummer;Yacht;Zielzeit\r\n"
-         "1;GER 12;M\xC3\xB6we;14.06.2008 16:55:00\r\n2;SW\xC3\x89" "5;Kiel;14.06.08 17:02:03\r\n",
+        {"semicolons, CR LF, UTF-8 with byte order mark", "\xEF\xBB\xBFSegelnummer;Platz;Yacht;Zielzeit\r\n"
+         "GER 12;1;M\xC3\xB6we;14.06.2008 16:55:00\r\nSW\xC3\x89" "5;2;Kiel;14.06.08 17:02:03\r\n",
          "GER 12 14.06.2008 16:55:00, SW\xC9" "5 14.06.2008 17:02:03, |"},
         {"commas, LF, quoted fields, no byte order mark, headers in any case", "\n\"Name\",SAIL NO,finish\n"
          "\"Wind, Rose\",DEN4,2008-06-14 09:05:00\n\"\"\"Q\"\"\",\" NOR8 \",\"2008-6-4 9:05:00\"\n",
@@ -262,21 +262,30 @@ TEST(OverviewFinishList, FormatsSeparatorsEncodingsAndLinesThatCannotBeRead) {
 }
 
 TEST(OverviewFinishList, TimesInTheThreeFormatsWithinTheDialogsRanges) {
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<const char*, const char*> cases[] = {  // the text, what is read ("-": refused)
         {"14.06.2008 16:55:00", "14.06.2008 16:55:00"}, {"14.06.08 16:55:00", "14.06.2008 16:55:00"},
         {"2008-06-14 16:55:00", "14.06.2008 16:55:00"}, {" 1.6.2003  0:00:00 ", "01.06.2003 00:00:00"},
         {"29.02.2008 23:59:59", "29.02.2008 23:59:59"}, {"31.12.2099 12:00:00", "31.12.2099 12:00:00"},
-        {"29.02.2009 12:00:00", ""}, {"31.04.2008 12:00:00", ""}, {"00.06.2008 12:00:00", ""},
-        {"14.13.2008 12:00:00", ""}, {"14.06.2002 12:00:00", ""}, {"14.06.02 12:00:00", ""},
-        {"14.06.2100 12:00:00", ""}, {"14.06.208 12:00:00", ""}, {"14.06.2008 24:00:00", ""},
-        {"14.06.2008 12:60:00", ""}, {"14.06.2008 12:00:60", ""}, {"14.06.2008 12:00", ""},
-        {"14.06.2008", ""}, {"2008-06-14T12:00:00", ""}, {"14.06.2008 12:0:00", ""}, {"14.06.2008 +1:00:00", ""},
-        {"14.06.2008 12:00:00 x", ""}, {"14-06-2008 12:00:00", ""}, {"14.06.2008 123:00:00", ""},
+        {"29.02.2009 12:00:00", "-"}, {"31.04.2008 12:00:00", "-"}, {"00.06.2008 12:00:00", "-"},
+        {"14.13.2008 12:00:00", "-"}, {"14.06.2002 12:00:00", "-"}, {"14.06.02 12:00:00", "-"},
+        {"14.06.2100 12:00:00", "-"}, {"14.06.208 12:00:00", "-"}, {"14.06.2008 24:00:00", "-"},
+        {"14.06.2008 12:60:00", "-"}, {"14.06.2008 12:00:60", "-"}, {"14.06.2008 12:00", "-"},
+        {"14.06.2008", "-"}, {"2008-06-14T12:00:00", "-"}, {"14.06.2008 12:0:00", "-"}, {"14.06.2008 +1:00:00", "-"},
+        {"14.06.2008 12:00:00 x", "-"}, {"14-06-2008 12:00:00", "-"}, {"14.06.2008 123:00:00", "-"},
+        {"14.006.2008 12:00:00", "-"}, {"14.00.2008 12:00:00", "-"},
     };
     for (const auto& [text, read] : cases) {
         const std::optional<FinishTime> time = parseFinishTime(text);
-        EXPECT_EQ(time ? dateTimeText(*time) : "", read) << text;
+        EXPECT_EQ(time ? dateTimeText(*time) : "-", read) << text;
     }
+}
+
+TEST(OverviewPages, TextsBetweenTheCodePageAndUtf8) {
+    const std::pair<std::string, const char*> cases[] = {  // UTF-8, code page 1252 ("-": not UTF-8)
+        {"M\xC3\xB6we \xE2\x82\xAC", "M\xF6we \x80"}, {"\xF0\x9F\x98\x80\xC2\x81", "??"}, {"ab\xC3", "-"},
+        {"\xC3(", "-"}, {"\xC0\x80", "-"}, {"\x80", "-"}, {"\xF5\x80\x80\x80", "-"}, {"\xE2\x82", "-"}};
+    for (const auto& [utf8, text] : cases) EXPECT_EQ(cp1252FromUtf8(utf8).value_or("-"), text) << utf8;
+    EXPECT_EQ(htmlText("a\x01" "b\x7F<"), "a?b?&lt;");
 }
 
 TEST(OverviewRows, LongestEngineTimeFirstThenRowsWithoutOneInTheirOrder) {
@@ -340,7 +349,8 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
                              "<td>&lt;script&gt;", "@page{size:A4 landscape",
                              "<tr><td>03.06.2004 11:00:00<td>Stecker angesteckt<td>gez\xC3\xA4hlt: 30 min 0 sek",
                              "href=\"Kiel-AZaz09%20%C3%BC~_.yrd\"",
-                             "<td class=\"n\">   54 min 40 sek", "<td class=\"n\">57<td class=\"st\">", "viewBox=\"0 0 1100 70\"",
+                             "<td class=\"n\">   54 min 40 sek", "<td class=\"n\">57<td class=\"st\">",
+                             "<td class=\"n\">-4<td class=\"n\">3<td>", "viewBox=\"0 0 1100 70\"",
                              "<a href=\"#y1\"><text x=\"4\" y=\"13\">GER12</text></a>",
                              "<text x=\"250\" y=\"20\" text-anchor=\"middle\">10:30</text>",
                              "<path class=\"g\" d=\"M850 10h240\"/><path class=\"c\" d=\"M250 10h120\"/>",
@@ -379,6 +389,7 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
         TimeOfRegatta end;
         double finish, powerOn;  // seconds after the start; 0: none
         std::vector<std::string> parts;
+        TimeOfRegatta start = {0, 10, 0, 3, 6, 4};
     };
     const Case cases[] = {
         {"an end at the start: one hour in 5-minute steps", {0, 10, 0, 3, 6, 4}, 0, 1823,
@@ -396,11 +407,15 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
          {"<path class=\"z\" d=\"M1090 0v18\"/>", "<path class=\"p\" d=\"M1087 2h3\"/>"}},
         {"a finish typed five years late: the axis ends at the regatta end", {0, 18, 0, 3, 6, 4},
          5 * 365 * 86400.0, 0, {"<text x=\"1090\" y=\"20\" text-anchor=\"end\">18:00</text>"}},
+        {"over the turn of the year", {0, 2, 0, 1, 1, 5}, 0, 0,
+         {">Fr 31.12. 12:00</text>", ">Sa 01.01. 00:00</text>", "<path class=\"t\" d=\"M130 24V52M250 24V52M"},
+         {0, 10, 0, 31, 12, 4}},
     };
     for (const Case& c : cases) {
         RegattaOverview ov{"Kiel.rsd", regattaAtTen(), "UTC", "", {}};
+        ov.regatta.start = c.start;
         ov.regatta.end = c.end;
-        const double start = secondCount(10, 0, 0, 3, 6, 4);
+        const double start = secondCount(c.start.hour, c.start.minute, 0, c.start.day, c.start.month, c.start.year);
         ov.rows.push_back({.files = {"GER1"}, .hasFinish = c.finish > 0, .finishSeconds = start + c.finish});
         if (c.powerOn > 0) ov.rows[0].timeline.powerOns = {start + c.powerOn};
         const std::string svg = timelineSvg(ov);
