@@ -272,7 +272,7 @@ TEST(OverviewFinishList, TimesInTheThreeFormatsWithinTheDialogsRanges) {
         {"14.06.2008 12:60:00", "-"}, {"14.06.2008 12:00:60", "-"}, {"14.06.2008 12:00", "-"},
         {"14.06.2008", "-"}, {"2008-06-14T12:00:00", "-"}, {"14.06.2008 12:0:00", "-"}, {"14.06.2008 +1:00:00", "-"},
         {"14.06.2008 12:00:00 x", "-"}, {"14-06-2008 12:00:00", "-"}, {"14.06.2008 123:00:00", "-"},
-        {"14.006.2008 12:00:00", "-"}, {"14.00.2008 12:00:00", "-"},
+        {"14.006.2008 12:00:00", "-"}, {"14.00.2008 12:00:00", "-"}, {"14.06.2008 12:000:00", "-"},
     };
     for (const auto& [text, read] : cases) {
         const std::optional<FinishTime> time = parseFinishTime(text);
@@ -402,7 +402,9 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
           ">Sa 05.06. 06:00</text>"}},
         {"over midnight, dated", {0, 2, 0, 4, 6, 4}, 0, 0, {">Fr 04.06. 00:00</text>"}},
         {"ten days in 2-day steps", {0, 10, 0, 13, 6, 4}, 0, 0, {">Sa 05.06. 00:00</text>"}},
-        {"five years in steps of whole weeks", {0, 10, 0, 3, 6, 9}, 0, 0, {" 00:00</text>"}},
+        {"five years in steps of whole weeks", {0, 10, 0, 3, 6, 9}, 0, 0,
+         {"<text x=\"202\" y=\"20\" text-anchor=\"middle\">Di 19.10. 00:00</text>"}},
+        {"over midnight in March", {0, 2, 0, 2, 3, 5}, 0, 0, {">Mi 02.03. 00:00</text>"}, {0, 10, 0, 1, 3, 5}},
         {"a finish two days after the end still reaches the axis", {0, 18, 0, 3, 6, 4}, 56 * 3600, 56 * 3600,
          {"<path class=\"z\" d=\"M1090 0v18\"/>", "<path class=\"p\" d=\"M1087 2h3\"/>"}},
         {"a finish typed five years late: the axis ends at the regatta end", {0, 18, 0, 3, 6, 4},
