@@ -394,6 +394,7 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
     const Case cases[] = {
         {"an end at the start: one hour in 5-minute steps", {0, 10, 0, 3, 6, 4}, 0, 1823,
          {"<text x=\"210\" y=\"20\" text-anchor=\"middle\">10:05</text>", "<path class=\"p\" d=\"M616 2h3\"/>"}},
+        {"an hour and a half in 10-minute steps", {30, 11, 0, 3, 6, 4}, 0, 0, {"\">10:10</text>"}},
         {"eight hours in hourly steps, the last label ending at the axis end", {0, 18, 0, 3, 6, 4}, 0, 0,
          {"<text x=\"250\" y=\"20\" text-anchor=\"middle\">11:00</text>",
           "<text x=\"1090\" y=\"20\" text-anchor=\"end\">18:00</text>"}},
