@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include <process.h>
 #include <windows.h>
 #else
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace wg {
@@ -20,6 +22,15 @@ std::string nativePath(const std::string& programPath) {
         if (c == '\\') c = '/';
     return native;
 #endif
+}
+
+std::string replacementName(const std::string& name) {
+#ifdef _WIN32
+    const long process = _getpid();
+#else
+    const long process = getpid();
+#endif
+    return name + "." + std::to_string(process) + ".wg-new";
 }
 
 bool readWholeFile(const std::string& programPath, std::string& bytes) {
@@ -43,7 +54,7 @@ static bool writeAll(const std::string& nativeName, const char* mode, const std:
 
 bool replaceFile(const std::string& programPath, const std::string& bytes) {
     const std::string target = nativePath(programPath);
-    const std::string temp = target + ".wg-new";
+    const std::string temp = replacementName(target);
     if (!writeAll(temp, "wb", bytes)) {
         std::remove(temp.c_str());
         return false;
