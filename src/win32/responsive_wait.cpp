@@ -25,6 +25,10 @@ void handleQueue() {
 
 void dropUserInput() {
     MSG msg;
+    // Closing is input too: the close box's click and the system menu's
+    // Alt+F4 arrive as keys and clicks, other programs post these.
+    while (PeekMessageW(&msg, nullptr, WM_CLOSE, WM_CLOSE, PM_REMOVE)) {}
+    while (PeekMessageW(&msg, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) {}
     while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {}
     while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
     while (PeekMessageW(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {}
@@ -46,8 +50,8 @@ bool waitResponsively(HANDLE handle, DWORD timeoutMs) {
         handleQueue();
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) return handles && WaitForSingleObject(handle, 0) == WAIT_OBJECT_0;
-        // Messages left in the queue on purpose (a posted command) wake a
-        // wait once; a short step keeps even a flood of them from spinning.
+        // A message left in the queue (a posted command) wakes the wait only
+        // when it comes, not again and again while it waits there.
         const DWORD step = static_cast<DWORD>(deadline - now);
         ++depth;
         const DWORD woke = MsgWaitForMultipleObjects(handles, &handle, FALSE, step, QS_ALLINPUT);

@@ -29,7 +29,8 @@ bool insideResponsiveWait();
 // dropped.
 unsigned long responsiveTurns();
 
-// Throws away every click and key waiting for this thread's windows.
+// Throws away every click, key and request to close waiting for this
+// thread's windows.
 void dropUserInput();
 
 // The program's clock, whose pauses are such waits.
