@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "files/status.h"
 #include "platform/shell.h"
@@ -29,6 +30,15 @@ WindowSize mainWindowSize(int storedWidth, int storedHeight);
 
 // The box start-up shows for a settings read that did not succeed; none for 0.
 std::optional<BoxRequest> settingsProblemBox(Status status);
+
+// What the command line asks of this run: the logger's port, and the box
+// that explains an argument the program does not take (it then uses COM1).
+struct StartOptions {
+    std::string loggerPort;
+    std::optional<BoxRequest> problem;
+};
+// `arguments` without the program's own name.
+StartOptions startOptions(const std::vector<std::string>& arguments);
 
 // The question asked before the program ends.
 BoxRequest exitQuestion();

@@ -5,10 +5,12 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include <process.h>
 #include <windows.h>
 #else
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace wg {
@@ -22,6 +24,15 @@ std::string nativePath(const std::string& programPath) {
         if (c == '\\') c = '/';
     return native;
 #endif
+}
+
+std::string replacementName(const std::string& name) {
+#ifdef _WIN32
+    const long process = _getpid();
+#else
+    const long process = getpid();
+#endif
+    return name + "." + std::to_string(process) + ".wg-new";
 }
 
 bool readWholeFile(const std::string& programPath, std::string& bytes, std::uint64_t limit) {
@@ -48,12 +59,12 @@ std::size_t replaceFiles(const std::vector<std::pair<std::string, std::string_vi
     bool written = true;
     for (const auto& [path, bytes] : files) {
         targets.push_back(nativePath(path));
-        if (!(written = writeAll(targets.back() + ".wg-new", "wb", bytes))) break;
+        if (!(written = writeAll(replacementName(targets.back()), "wb", bytes))) break;
     }
     std::size_t moved = 0;
     if (written)
-        while (moved < targets.size() && moveReplacing(targets[moved] + ".wg-new", targets[moved])) ++moved;
-    for (std::size_t i = moved; i < targets.size(); ++i) std::remove((targets[i] + ".wg-new").c_str());
+        while (moved < targets.size() && moveReplacing(replacementName(targets[moved]), targets[moved])) ++moved;
+    for (std::size_t i = moved; i < targets.size(); ++i) std::remove(replacementName(targets[i]).c_str());
     return moved;
 }
 

@@ -11,6 +11,12 @@ namespace wg {
 // logic; only these functions turn them into native ones.
 std::string nativePath(const std::string& programPath);
 
+// The name a new file is written under beside `name` before it takes its
+// place: "<name>.<process id>.wg-new". Two copies of the program that write
+// the same file at once (the settings, when both end together) then never
+// write into each other's new file; the last one to finish wins whole.
+std::string replacementName(const std::string& name);
+
 // Reads a whole file. Returns false when it cannot be opened. Reading stops
 // once more than `limit` bytes are in, so a file too large is told without
 // holding all of it.

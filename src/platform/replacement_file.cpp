@@ -20,7 +20,7 @@ bool moveReplacing(const std::string& nativeFrom, const std::string& nativeTo) {
 bool ReplacementFile::open(const std::string& programPath) {
     discard();
     target_ = nativePath(programPath);
-    temp_ = target_ + ".wg-new";
+    temp_ = replacementName(target_);
     failed_ = false;
     file_ = std::fopen(temp_.c_str(), "wb");
     if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);

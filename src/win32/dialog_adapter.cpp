@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/dialog_view.h"
+#include "win32/responsive_wait.h"
 
 namespace wg {
 namespace {
@@ -21,16 +22,6 @@ std::string withCrLf(const std::string& text) {
         out += text[i];
     }
     return out;
-}
-
-// Clicks and keys given while a long exchange runs are thrown away rather
-// than acted on once it has ended: an "Abbrechen" clicked in the middle of a
-// readout must not close the dialog when the readout is over.
-void dropUserInput() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {}
-    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
-    while (PeekMessageA(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {}
 }
 
 bool isEdit(HWND control) {
@@ -67,27 +58,19 @@ public:
     }
     void enable(int id, bool enabled) override { EnableWindow(GetDlgItem(hwnd_, id), enabled); }
     void setVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
-    // Peeking also answers messages other programs send, so the window never
-    // counts as hung while an exchange runs.
     void repaintNow() override {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&msg);
+        keepResponsive();
         UpdateWindow(hwnd_);
-        dropUserInput();
-        repainted_ = true;
     }
     void close(int result) override {
         closed_ = true;
         EndDialog(hwnd_, result);
     }
     bool closed() const { return closed_; }
-    // True once after a handler that repainted while it ran.
-    bool tookLong() { return std::exchange(repainted_, false); }
 
 private:
     HWND hwnd_;
     bool closed_ = false;
-    bool repainted_ = false;
 };
 
 // One open dialog. A handler may run nested dialogs, during which the window
@@ -97,6 +80,7 @@ struct Session {
     DialogLogic* logic;
     Win32DialogView* view;
     int busy = 0;
+    bool handling = false;  // the logic is inside one of its events
     bool destroyed = false;
 };
 
@@ -111,23 +95,53 @@ void release(Session* session) {
     delete session;
 }
 
-// Runs one event of the logic unless the dialog has ended.
+// Runs one event of the logic unless the dialog has ended. An event that
+// reaches the dialog while its logic still handles one (a message another
+// program sends while this dialog's exchange shows its message) is dropped:
+// the logic never runs inside itself.
 template <typename Event>
 void forward(Session* session, Event event) {
-    if (session->destroyed || session->view->closed()) return;
+    if (session->destroyed || session->view->closed() || session->handling) return;
     ++session->busy;
+    session->handling = true;
     event();
+    session->handling = false;
     --session->busy;
+}
+
+// A dialog's modal loop ends only after it has taken one more message from
+// the queue, which it then throws away. A dialog that ended itself and then
+// showed a message in a nested loop has lost the wake-up the end posted, so
+// it gets a fresh one: otherwise the user's next click or command is lost.
+void wakeIfEnded(HWND hwnd, const Session* session) {
+    if (!session->destroyed && session->view->closed()) PostMessageW(hwnd, WM_NULL, 0, 0);
+}
+
+// A dialog that would lie exactly on the dialog it opens from (the same
+// size, both centred) is moved down and right by a caption's height, so the
+// user sees that the other one is still there.
+void uncoverOwner(HWND hwnd) {
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    RECT mine, theirs;
+    if (!owner || !GetWindowRect(hwnd, &mine) || !GetWindowRect(owner, &theirs) || !EqualRect(&mine, &theirs))
+        return;
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    SetWindowPos(hwnd, nullptr, mine.left + step, mine.top + step, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* session = reinterpret_cast<Session*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    // What reaches a dialog while a logger exchange waits comes from outside
+    // the program; it must not act, above all not start a second exchange.
+    if ((message == WM_COMMAND || message == WM_CLOSE) && insideResponsiveWait()) return TRUE;
     switch (message) {
     case WM_INITDIALOG: {
         auto* logic = reinterpret_cast<DialogLogic*>(lParam);
         session = new Session{logic, new Win32DialogView(hwnd)};
         SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         openDialogs().push_back(hwnd);
+        uncoverOwner(hwnd);
         forward(session, [&] { logic->opened(*session->view); });
         return TRUE;
     }
@@ -143,13 +157,18 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             // first, as a click on the button would.
             HWND focus = GetFocus();
             if (focus && IsChild(hwnd, focus) && isEdit(focus)) SetFocus(hwnd);
+            const unsigned long turnsBefore = responsiveTurns();
             if (id == IDCANCEL && !session->destroyed && !GetDlgItem(hwnd, IDCANCEL))
                 forward(session, [&] { session->logic->cancelRequested(*session->view); });
             else
                 forward(session, [&] { session->logic->clicked(*session->view, id); });
-            // Input given in the last moments of a long exchange is dropped too.
-            if (!session->destroyed && session->view->tookLong()) dropUserInput();
+            // Clicks and keys given in the last moments of an exchange are
+            // thrown away rather than acted on once it has ended: an
+            // "Abbrechen" clicked in the middle of a readout must not close
+            // the dialog when the readout is over.
+            if (responsiveTurns() != turnsBefore) dropUserInput();
         }
+        wakeIfEnded(hwnd, session);
         --session->busy;
         if (session->destroyed && session->busy == 0) release(session);
         return TRUE;
@@ -158,6 +177,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (session) {
             ++session->busy;
             forward(session, [&] { session->logic->cancelRequested(*session->view); });
+            wakeIfEnded(hwnd, session);
             --session->busy;
             if (session->destroyed && session->busy == 0) release(session);
         }

@@ -3,33 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <map>
 
 #include "evaluation/event_log.h"
 #include "files/yacht_regatta_file.h"
 #include "overview/output_text.h"
 #include "platform/file_system.h"
 #include "regatta_generator.h"
+#include "support/csv_rows.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
 namespace wg::test {
 namespace {
-
-// The CSV's table rows by yacht ID, their fields unquoted.
-std::map<std::string, std::vector<std::string>> csvRows(const std::string& csv) {
-    std::map<std::string, std::vector<std::string>> rows;
-    for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2) {
-        std::vector<std::string> fields(1);
-        for (char c : csv.substr(at, end - at))
-            if (c == ';' && std::count(fields.back().begin(), fields.back().end(), '"') % 2 == 0) fields.emplace_back();
-            else fields.back() += c;
-        for (std::string& f : fields)
-            if (f.size() > 1 && f.front() == '"') f = f.substr(1, f.size() - 2);
-        rows[fields[0]] = fields;
-    }
-    return rows;
-}
 
 TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse) {
     TempDir dir;
@@ -42,30 +27,27 @@ TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse
     RegattaRecord regatta;
     regatta.start = {0, 10, 0, 14, 6, 8};
 
-    enum Column { kId, kFinish = 5, kListFinish, kSeconds = 8, kStatus = 14 };
+    enum Column { kFinish = 5, kListFinish, kSeconds = 8, kStatus = 14 };
     std::map<std::string, int> seen;  // rows by what the list made of them
     for (const gen::GeneratedYacht& y : yachts) {
         const std::vector<std::string>& row = rows[y.id];
         ASSERT_EQ(row.size(), kStatus + 1u) << y.id;
-        const std::string& status = row[kStatus];
-        const bool listed = y.listed != gen::Listed::Missing;
+        const bool listed = y.listed != gen::Listed::Missing, fromList = y.kind == gen::YachtKind::NoFinish;
         EXPECT_EQ(row[kListFinish], listed ? utf8FromCp1252(dateTimeText(y.listFinish)) : "") << y.id;
         const char* finding = y.kind == gen::YachtKind::Absent ? "nicht ausgelesen"
                               : !listed                        ? "nicht in der Liste"
-                              : y.kind == gen::YachtKind::NoFinish ? "Zieldurchgang aus Liste"
+                              : fromList                       ? "Zieldurchgang aus Liste"
                               : y.listed == gen::Listed::Differs && !row[kFinish].empty()
                                   ? "Zieldurchgang weicht von der Liste ab" : "";
-        EXPECT_NE(status.find(finding), std::string::npos) << y.id << ": " << status;
-        if (*finding) ++seen[finding];
+        EXPECT_NE(row[kStatus].find(finding), std::string::npos) << y.id << ": " << row[kStatus];
+        ++seen[finding];
         if (row[kSeconds].empty()) continue;
 
         // The evaluation of the file as "Daten Speichern" would have left it with the list's finish.
         YachtRecord yacht;
-        yacht.regattaFileName = "Liste-" + y.id + ".yrd";
-        const bool fromList = y.kind == gen::YachtKind::NoFinish;
+        yacht.regattaFileName = fromList ? "copy.yrd" : "Liste-" + y.id + ".yrd";
         if (fromList) {
-            dir.write("copy.yrd", dir.read("Daten/" + yacht.regattaFileName));
-            yacht.regattaFileName = "copy.yrd";
+            dir.write(yacht.regattaFileName, dir.read("Daten/Liste-" + y.id + ".yrd"));
             yacht.finish = y.listFinish;
             ASSERT_EQ(appendFinishTime(yacht, dir.programDir()), kStatusOk);
         }

@@ -1,5 +1,4 @@
 // The regatta overview against the evaluation dialog on the same files.
-#include <map>
 #include <vector>
 
 #include "overview/output_text.h"
@@ -7,21 +6,9 @@
 #include "regatta_generator.h"
 #include "resources/resource_ids.h"
 #include "steps.h"
+#include "support/csv_rows.h"
 
 using namespace e2e;
-
-// The overview's CSV rows by yacht ID, their fields unquoted.
-static std::map<std::string, std::vector<std::string>> csvRows(const std::string& csv) {
-    std::map<std::string, std::vector<std::string>> rows;
-    for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2) {
-        std::vector<std::string> fields(1);
-        for (char c : csv.substr(at, end - at))
-            if (c == ';') fields.emplace_back();
-            else if (c != '"') fields.back() += c;
-        rows[fields[0]] = fields;
-    }
-    return rows;
-}
 
 SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows them") {
     std::vector<wg::gen::GeneratedYacht> yachts;
@@ -32,7 +19,7 @@ SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows th
     DWORD exitCode = 99;
     REQUIRE(overview.start() && overview.waitExit(exitCode, 60000));
     CHECK(exitCode == 0);
-    auto rows = csvRows(fileText(ctx.tree.data() + "Test-Uebersicht.csv"));
+    auto rows = wg::test::csvRows(fileText(ctx.tree.data() + "Test-Uebersicht.csv"));
     CHECK(rows.size() == 40 + 8);  // with the head's lines and the column titles
 
     postCommand(main, wg::cmd::kLoadRegattaData);

@@ -27,6 +27,7 @@ Program::~Program() { kill(); }
 bool Program::start() {
     std::string line(1, '"');
     line += tree_.bin() + exe_ + "\"";
+    if (!arguments_.empty()) line += " " + arguments_;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, tree_.bin().c_str(), &startup,
@@ -35,11 +36,15 @@ bool Program::start() {
 
 HWND Program::waitMainWindow(DWORD deadlineMs) {
     HWND found = nullptr;
+    // Another copy of the program may run beside this one.
     const bool shown = waitFor([&] {
-        DWORD owner = 0;
-        found = FindWindowA("HAUPTMENU_D", nullptr);
-        if (found) GetWindowThreadProcessId(found, &owner);
-        return owner == info_.dwProcessId;
+        for (found = FindWindowExA(nullptr, nullptr, "HAUPTMENU_D", nullptr); found;
+             found = FindWindowExA(nullptr, found, "HAUPTMENU_D", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == info_.dwProcessId) return true;
+        }
+        return false;
     }, deadlineMs);
     return shown ? found : nullptr;
 }

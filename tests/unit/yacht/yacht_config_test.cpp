@@ -122,24 +122,17 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
     }
 }
 
-// Echo reads of one byte: stray bytes right behind the first echo of the mode or of the yacht
-// ID make each character after it go again until they are used up.
-TEST(YachtTransfer, EchoReadsTakeOneByte) {
-    const std::pair<std::size_t, const char*> cases[] = {  // the stray bytes behind the echo of byte ..., the wire
-        {1, "F3333\r\r\r\rD0\rGER7\r"}, {7, "F3\rD0\rGEEEERRRR7777\r\r\r\r"}};
-    for (const auto& [after, wire] : cases) {
-        VirtualClock clock;
-        MessageText message;
-        FakeShell shell;
+// Echo reads of one byte: stray bytes right behind the first echo of the mode (the 1st byte sent)
+// or of the yacht ID (the 7th) make each character after it go again until they are used up.
+TEST_F(YachtConfigTest, TransferEchoReadsTakeOneByte) {
+    yacht.yachtId = "GER7";
+    yacht.operatingMode = 3;
+    for (const auto& [after, wire] : {std::pair<std::size_t, std::string>{1, "F3333\r\r\r\rD0\rGER7\r"},
+                                      {7, "F3\rD0\rGEEEERRRR7777\r\r\r\r"}}) {
         CannedPort line(clock, "Betriebsart 3 eingestellt\r\n", after, "abc");
-        LoggerContext context{line, clock, message, shell};
-        TempDir dir;
-        YachtRecord yacht;
-        yacht.yachtId = "GER7";
-        yacht.operatingMode = 3;
-        yacht.masterFileName = "Kiel08-GER7.ysd";
-        yachtTransfer(context, yacht, dir.programDir());
-        EXPECT_EQ(line.wire, wire);
+        LoggerContext on{line, clock, message, shell};
+        yachtTransfer(on, yacht, dir.programDir());
+        EXPECT_EQ(line.wire(), wire);
     }
 }
 
