@@ -4,6 +4,7 @@
 
 #include "platform/file_system.h"
 #include "ui.h"
+#include "win32/wide_text.h"
 
 namespace e2e {
 
@@ -19,25 +20,26 @@ void clearFolder(const std::string& folder) {
     std::vector<wg::DirectoryEntry> entries;
     wg::listDirectory(folder, entries);
     for (const wg::DirectoryEntry& e : entries)
-        if (e.isFile) DeleteFileA((folder + e.name).c_str());
+        if (e.isFile) wg::removeNativeFile(folder + e.name);
 }
 
 Program::~Program() { kill(); }
 
 bool Program::start() {
-    std::string line(1, '"');
-    line += tree_.bin() + exe_ + "\"";
-    STARTUPINFOA startup = {};
+    std::string quoted(1, '"');  // piece by piece: GCC 12 misjudges the string operator here
+    quoted.append(tree_.bin()).append(exe_).append("\"");
+    std::wstring line = wg::wide(quoted);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, tree_.bin().c_str(), &startup,
-                          &info_) != 0;
+    return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, wg::wide(tree_.bin()).c_str(),
+                          &startup, &info_) != 0;
 }
 
 HWND Program::waitMainWindow(DWORD deadlineMs) {
     HWND found = nullptr;
     const bool shown = waitFor([&] {
         DWORD owner = 0;
-        found = FindWindowA("HAUPTMENU_D", nullptr);
+        found = FindWindowW(L"HAUPTMENU_D", nullptr);
         if (found) GetWindowThreadProcessId(found, &owner);
         return owner == info_.dwProcessId;
     }, deadlineMs);

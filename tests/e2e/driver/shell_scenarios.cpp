@@ -1,6 +1,7 @@
 // The shell: start-up and the settings file, the program login and the end
 // of a run.
 #include "steps.h"
+#include "win32/wide_text.h"
 
 using namespace e2e;
 
@@ -65,8 +66,10 @@ SCENARIO("shell: login cancelled, asked again by a gated command; the exit quest
 static std::string menuListing(HMENU menu, const std::string& indent = "") {
     std::string out;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char text[128] = {};
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        wchar_t wideText[128] = {};
+        GetMenuStringW(menu, i, wideText, 128, MF_BYPOSITION);
+        std::string text;
+        wg::narrow(wideText, text);
         HMENU popup = GetSubMenu(menu, i);
         // A popup's state carries its item count in the high byte.
         const UINT state = GetMenuState(menu, i, MF_BYPOSITION) & (popup ? 0xFFu : ~0u);
@@ -85,8 +88,8 @@ SCENARIO("shell: the menu item by item; the small dialogs open by their commands
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim"));
     REQUIRE(GetMenu(main) != nullptr);
-    HMODULE exe = LoadLibraryExA((ctx.tree.bin() + "Wakeguard.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HMENU menu = exe ? LoadMenuA(exe, "HAUPTMENU_D") : nullptr;
+    HMODULE exe = LoadLibraryExW(wg::wide(ctx.tree.bin() + "Wakeguard.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMENU menu = exe ? LoadMenuW(exe, L"HAUPTMENU_D") : nullptr;
     REQUIRE(menu != nullptr);
     CHECK_TEXT(menuListing(menu),
                "Datei\n  -\n  -\n  Teilnehmer laden 1009\n  Teilnehmer speichern 1010 grau\n  -\n"

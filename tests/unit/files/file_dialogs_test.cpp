@@ -4,6 +4,7 @@
 #include "files/open_file.h"
 #include "files/regatta_entry_dialog.h"
 #include "files/regatta_file.h"
+#include "platform/foreign_text.h"
 #include "resources/resource_ids.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -120,6 +121,52 @@ TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     EXPECT_EQ(shell.chosen, (Texts{"1 Regatta-Stammdaten, Datei öffnen", "1 Regatta-Stammdaten, Datei öffnen",
                                    "1 Regatta-Stammdaten, Datei öffnen", "2 Yacht-Daten, Datei öffnen",
                                    "1 Regatta-Stammdaten, Datei öffnen"}));
+    EXPECT_TRUE(shell.boxes.empty());
+    // A file named beyond code page 1252 is refused where it was chosen; the regatta stays.
+    shell.choices = {{true, "", "", true}};
+    loadRegattaData(shell, regatta, yacht, clock);
+    EXPECT_EQ(regatta.path + "|" + std::to_string(regatta.starters), dir.programPath("S.rsd") + "|8");
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text,
+              std::string(kForeignFileCaption) + "|" + kForeignFileText);
+}
+
+// Every field of every dialog passes this gate first (the one dialog adapter calls it).
+TEST(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWasTyped) {
+    const struct {
+        const char* what;
+        std::string typed;
+        bool foreign;  // the field also holds a character beyond code page 1252
+        bool taken;
+        const char* designation;
+        const char* fieldAfterwards;
+    } cases[] = {
+        {"umlauts are code page 1252", "Förde-Pokal Kühlungsborn", false, true, "Förde-Pokal Kühlungsborn",
+         "Förde-Pokal Kühlungsborn"},
+        {"a Polish or Cyrillic letter", "Pok?l", true, false, "Kieler Woche", ""},
+    };
+    for (const auto& c : cases) {
+        RegattaRecord regatta;
+        regatta.designation = "Kieler Woche";
+        MessageText messageText;
+        FileSaveRequest fileSave;
+        FakeShell shell;
+        FakeView view;
+        RegattaEntryDialog dialog{regatta, messageText, fileSave, shell};
+        view.texts[IDC_DESIGNATION] = c.typed;
+        if (c.foreign) view.foreign.insert(IDC_DESIGNATION);
+        EXPECT_EQ(leaveField(dialog, view, shell, IDC_DESIGNATION), c.taken) << c.what;
+        EXPECT_EQ(regatta.designation + "|" + view.texts[IDC_DESIGNATION],
+                  c.designation + std::string("|") + c.fieldAfterwards)
+            << c.what;
+        EXPECT_EQ(shell.boxes.size(), c.taken ? 0u : 1u) << c.what;
+        if (!c.taken && !shell.boxes.empty()) {
+            EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text,
+                      std::string(kForeignEntryCaption) + "|" + kForeignEntryText);
+            EXPECT_TRUE(shell.boxes[0].ownedByMainWindow);  // over the dialog it was typed in
+        }
+        EXPECT_FALSE(view.closed()) << c.what;
+    }
 }
 
 TEST(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {

@@ -1,0 +1,224 @@
+// On the Windows that offices run: any system code page, any display scaling,
+// a data folder that takes no file.
+#include "app/startup.h"
+#include "platform/file_system.h"
+#include "platform/foreign_text.h"
+#include "resources/resource_ids.h"
+#include "steps.h"
+#include "win32/wide_text.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr const char* kEntryCaption = "Regatta Stammdaten";
+constexpr const char* kOpenRegattaTitle = "Regatta-Stammdaten, Datei öffnen";
+const std::array<int, 10> kSommerTimes = {5, 9, 3, 6, 4, 30, 17, 4, 6, 4};
+
+// The warning over a dialog, its text read back; then closed.
+std::string warning(Context& ctx, Program& program, const char* caption) {
+    HWND box = waitDialog(program, caption);
+    if (!ctx.check(box != nullptr, std::string("warning ") + caption, __FILE__, __LINE__)) return "";
+    const std::string text = boxText(box);
+    closeWith(box, IDOK);
+    return text;
+}
+
+std::string designationShown(Program& program, HWND main) {
+    HWND shown = openDialog(program, main, 1007, "Regatta-Stammdaten");
+    if (!shown) return "";
+    const std::string text = itemText(shown, IDC_DESIGNATION);
+    closeWith(shown, IDOK);
+    return text;
+}
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The controls of a dialog whose text does not fit them in the dialogs' font
+// at `dpi`, or that reach beyond the dialog, as "<id> <text>" lines.
+std::string cutOff(HWND dialog, int dpi) {
+    HDC dc = GetDC(nullptr);
+    HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg");
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT client;
+    GetClientRect(dialog, &client);
+    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    std::string found;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        wchar_t type[32] = {};
+        GetClassNameW(control, type, 32);
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        const std::wstring kind = type;
+        const LONG button = style & BS_TYPEMASK;
+        RECT box;
+        GetWindowRect(control, &box);
+        const int width = box.right - box.left, height = box.bottom - box.top;
+        const std::wstring text = wg::wide(windowText(control, 2000));
+        // Room the control keeps for itself beside its text: frame, check mark, caption inset.
+        int margin = -1;
+        if (kind == L"Static" && (style & SS_TYPEMASK) <= SS_RIGHT) margin = 0;
+        if (kind == L"Edit" && !(style & ES_MULTILINE)) margin = MulDiv(6, dpi, 96);
+        if (kind == L"Button" && (button == BS_PUSHBUTTON || button == BS_DEFPUSHBUTTON)) margin = MulDiv(6, dpi, 96);
+        if (kind == L"Button" && button >= BS_CHECKBOX && button <= BS_AUTORADIOBUTTON && button != BS_GROUPBOX)
+            margin = MulDiv(17, dpi, 96);
+        if (kind == L"Button" && button == BS_GROUPBOX) margin = MulDiv(16, dpi, 96);
+        bool fits = box.left >= client.left && box.top >= client.top && box.right <= client.right &&
+                    box.bottom <= client.bottom;
+        if (margin >= 0 && !text.empty()) {
+            RECT need = {0, 0, width - margin, 0};
+            const bool wraps = kind == L"Static" || (style & BS_MULTILINE && kind == L"Button");
+            const UINT wrap = wraps ? DT_WORDBREAK : DT_SINGLELINE;
+            DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_EXPANDTABS | wrap |
+                                                     (style & SS_NOPREFIX && kind == L"Static" ? DT_NOPREFIX : 0));
+            fits = fits && need.right <= width - margin && (!wraps || need.bottom <= height);
+        }
+        if (!fits) {
+            std::string shown;
+            wg::narrow(text, shown);
+            found += std::to_string(GetDlgCtrlID(control)) + " " + shown + "\n";
+        }
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
+} // namespace
+
+SCENARIO("code page: German texts read back as UTF-16, umlauts in a regatta and its file name as on code page "
+         "1252, what 1252 cannot hold refused where it was entered") {
+    ctx.notes.push_back("system code page " + std::to_string(GetACP()));
+    writeFile(ctx.tree.settingsFile(), settingsFile("800", "600", "geheim", "0"));
+    writeFile(ctx.tree.data() + "Sommer04.rsd", kSommerFile);
+    Program program(ctx.tree);
+    REQUIRE(program.start());
+    REQUIRE_WINDOW(main, program.waitMainWindow());
+    REQUIRE_WINDOW(prompt, waitDialog(program, "Passwortabfrage"));
+    typeInto(prompt, 1232, "geheim");
+    clickItem(prompt, IDOK);
+    CHECK_TEXT(nextMessage(ctx, program), "Benutzerpaßwort wurde korrekt eingegeben!");
+    postCommand(main, 1015);
+    REQUIRE(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, "Sommer04.rsd"));
+
+    // Typed: a Russian word is refused with its warning, and the click that left the field goes no further.
+    REQUIRE_WINDOW(entry, openDialog(program, main, 1017, kEntryCaption));
+    typeInto(entry, IDC_DESIGNATION, std::wstring(L"\u041a\u0438\u043b\u044c"));
+    tabFrom(entry);
+    CHECK_TEXT(warning(ctx, program, wg::kForeignEntryCaption), wg::kForeignEntryText);
+    CHECK_TEXT(itemText(entry, IDC_DESIGNATION), "");
+    typeInto(entry, IDC_DESIGNATION, std::wstring(L"Pok\u0142al"));
+    clickItem(entry, IDC_SAVE);
+    CHECK_TEXT(warning(ctx, program, wg::kForeignEntryCaption), wg::kForeignEntryText);
+    CHECK(waitDialog(program, "Daten speichern", 1000) == nullptr && IsWindowVisible(entry));
+
+    // Umlauts, an en dash and "ß": one byte each in the file, and in its name.
+    const std::string designation = "Förde-Pokal für Jüngstenboote – Kühlungsborn, Großboote";
+    typeAll(entry, {{IDC_DESIGNATION, designation}, {IDC_STARTERS, "17"}});
+    clickItem(entry, IDC_SAVE);
+    REQUIRE_WINDOW(save, waitDialog(program, "Daten speichern"));
+    typeInto(save, IDC_SAVE_NAME, "Förde Pokal");
+    CHECK(closeWith(save, IDOK) && waitGone(entry));
+    CHECK_TEXT(fileText(ctx.tree.data() + "Förde Pokal.rsd"), regattaFile(kSommerTimes, designation, 17));
+    const std::wstring onDisk = wg::wide(ctx.tree.data()) + L"F\u00f6rde Pokal.rsd";
+    CHECK(GetFileAttributesW(onDisk.c_str()) != INVALID_FILE_ATTRIBUTES);
+
+    // Read back through the open-file dialog, by its name with the umlaut.
+    postCommand(main, 1015);
+    REQUIRE(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, "Sommer04.rsd"));
+    CHECK_TEXT(designationShown(program, main), ":Sommer Regatta");
+    postCommand(main, 1015);
+    REQUIRE(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, "Förde Pokal.rsd"));
+    CHECK_TEXT(designationShown(program, main), ":" + designation);
+
+    // Chosen: a file named in Polish is refused where it was chosen; the regatta stays.
+    const std::wstring polish = wg::wide(ctx.tree.data()) + L"\u0141eba.rsd";
+    REQUIRE(CopyFileW(onDisk.c_str(), polish.c_str(), FALSE));
+    postCommand(main, 1015);
+    CHECK(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, std::wstring(L"\u0141eba.rsd")));
+    CHECK_TEXT(warning(ctx, program, wg::kForeignFileCaption), wg::kForeignFileText);
+    CHECK_TEXT(designationShown(program, main), ":" + designation);
+    DeleteFileW(polish.c_str());  // a name the driver's folder listing leaves out, as the program's does
+    endProgram(ctx, program, main);
+}
+
+SCENARIO("display scaling: window size and every dialog at the display's DPI, nothing cut off") {
+    const int dpi = screenDpi();
+    const std::string suffix = std::string("-").append(std::to_string(dpi)).append("dpi");
+    ctx.notes.push_back(std::to_string(dpi) + " dpi");
+    writeFile(ctx.tree.settingsFile(), settingsFile("800", "600", "geheim", "0"));
+    Program program(ctx.tree);
+    REQUIRE(program.start());
+    REQUIRE_WINDOW(main, program.waitMainWindow());
+    RECT rect;
+    GetWindowRect(main, &rect);
+    const wg::WindowSize size = wg::mainWindowSize(800, 600, dpi);
+    CHECK(rect.right - rect.left == size.width && rect.bottom - rect.top == size.height);
+    REQUIRE_WINDOW(prompt, waitDialog(program, "Passwortabfrage"));
+    CHECK_TEXT(cutOff(prompt, dpi), "");
+    typeInto(prompt, 1232, "geheim");
+    clickItem(prompt, IDOK);
+    nextMessage(ctx, program);
+    writeFile(ctx.tree.data() + "Sommer04.rsd", kSommerFile);
+    postCommand(main, 1015);
+    REQUIRE(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, "Sommer04.rsd"));
+    ctx.shot("main-window" + suffix);
+
+    struct Dialog {
+        int command;
+        int via;  // opened from the first dialog by this button
+        const char* caption;
+        int closeBy;
+        const char* shot;
+    };
+    const Dialog dialogs[] = {
+        {1019, 0, "ERLG Daten Auslesen und Auswerten", IDCANCEL, "readout-dialog"},
+        {1023, 0, "Yachtdaten berechnen und auswerten", IDCANCEL, nullptr},
+        {1012, 0, "Yacht Konfiguration", IDCANCEL, nullptr},
+        {1017, 0, kEntryCaption, IDCANCEL, nullptr},
+        {1017, IDC_SAVE, "Daten speichern", IDCANCEL, nullptr},
+        {1007, 0, "Regatta-Stammdaten", IDOK, nullptr},
+        {1005, 0, "Startzeiteingabe", IDCANCEL, nullptr},
+        {1006, 0, "Zielzeiteingabe", IDCANCEL, nullptr},
+        {1021, 0, "ERLG Uhr stellen", IDCANCEL, nullptr},
+        {1014, 0, "ERLG Paßwort-Eingabe", IDCANCEL, nullptr},
+        {1008, 0, "Zeitzone wählen", IDOK, nullptr},
+        {1002, 0, "Bildschirm konfigurieren", IDCANCEL, nullptr},
+        {1003, 0, "", IDOK, nullptr},
+    };
+    for (const Dialog& d : dialogs) {
+        HWND first = openDialog(program, main, d.command, d.via ? kEntryCaption : d.caption);
+        if (first && d.via) clickItem(first, d.via);
+        HWND dialog = first && d.via ? waitDialog(program, d.caption) : first;
+        if (!ctx.check(dialog != nullptr, std::string("dialog ") + d.caption, __FILE__, __LINE__)) continue;
+        ctx.checkEqual(cutOff(dialog, dpi), "", std::string(d.caption) + ": cut off", __FILE__, __LINE__);
+        if (d.shot) ctx.shot(d.shot + suffix);
+        ctx.check(closeWith(dialog, d.closeBy) && waitGone(first), std::string(d.caption) + ": closed", __FILE__,
+                  __LINE__);
+    }
+    endProgram(ctx, program, main);
+}
+
+SCENARIO("start-up: a data folder that takes no file is named in a warning, and the program goes on") {
+    const Tree readOnly{wg::fullDirectoryPath(ctx.tree.root + "..\\Schreibgeschuetzt\\")};
+    // The run's script made this Daten read-only; a file must not go in.
+    REQUIRE(!writeFile(readOnly.data() + "Probe.txt", "x"));
+    writeFile(readOnly.settingsFile(), settingsFile("800", "600", "geheim", "0"));
+    Program program(readOnly);
+    REQUIRE(program.start());
+    REQUIRE_WINDOW(box, waitDialog(program, "Datenordner nicht beschreibbar"));
+    CHECK(findTopLevel(program.processId(), "HAUPTMENU_D", wg::mainWindowTitle()) == nullptr);
+    CHECK_TEXT(boxText(box), wg::dataFolderProblemBox(readOnly.data())->text);
+    CHECK(boxText(box).find(std::string("\n").append(readOnly.data()).append("\n")) != std::string::npos);
+    ctx.shot("startup-data-folder-read-only");
+    clickItem(box, IDOK);
+    REQUIRE_WINDOW(main, program.waitMainWindow());
+    dismissLogin(program, "geheim");
+    endProgram(ctx, program, main);
+}
