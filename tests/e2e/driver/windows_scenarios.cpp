@@ -39,6 +39,16 @@ int screenDpi() {
     return dpi;
 }
 
+// Room a control keeps beside its text at 96 dpi (frame, check mark, caption
+// inset); -1 where the text may run on (scrolled edits, pictures).
+int margin(const std::wstring& kind, LONG style) {
+    const LONG button = style & BS_TYPEMASK;
+    if (kind == L"Static") return (style & SS_TYPEMASK) <= SS_RIGHT ? 0 : -1;
+    if (kind == L"Edit") return style & ES_MULTILINE ? -1 : 6;
+    if (kind != L"Button") return -1;
+    return button <= BS_DEFPUSHBUTTON ? 6 : button == BS_GROUPBOX ? 16 : 17;
+}
+
 // The controls of a dialog whose text does not fit them in the dialogs' font
 // at `dpi`, or that reach beyond the dialog, as "<id> <text>" lines.
 std::string cutOff(HWND dialog, int dpi) {
@@ -54,35 +64,21 @@ std::string cutOff(HWND dialog, int dpi) {
         wchar_t type[32] = {};
         GetClassNameW(control, type, 32);
         const LONG style = GetWindowLongW(control, GWL_STYLE);
-        const std::wstring kind = type;
-        const LONG button = style & BS_TYPEMASK;
-        RECT box;
+        const int room = MulDiv(margin(type, style), dpi, 96);
+        const bool isStatic = type == std::wstring(L"Static");
+        const bool wraps = isStatic || (type == std::wstring(L"Button") && style & BS_MULTILINE);
+        RECT box, need = {0, 0, 0, 0};
         GetWindowRect(control, &box);
-        const int width = box.right - box.left, height = box.bottom - box.top;
-        const std::wstring text = wg::wide(windowText(control, 2000));
-        // Room the control keeps for itself beside its text: frame, check mark, caption inset.
-        int margin = -1;
-        if (kind == L"Static" && (style & SS_TYPEMASK) <= SS_RIGHT) margin = 0;
-        if (kind == L"Edit" && !(style & ES_MULTILINE)) margin = MulDiv(6, dpi, 96);
-        if (kind == L"Button" && (button == BS_PUSHBUTTON || button == BS_DEFPUSHBUTTON)) margin = MulDiv(6, dpi, 96);
-        if (kind == L"Button" && button >= BS_CHECKBOX && button <= BS_AUTORADIOBUTTON && button != BS_GROUPBOX)
-            margin = MulDiv(17, dpi, 96);
-        if (kind == L"Button" && button == BS_GROUPBOX) margin = MulDiv(16, dpi, 96);
+        const std::string text = windowText(control, 2000);
         bool fits = box.left >= client.left && box.top >= client.top && box.right <= client.right &&
                     box.bottom <= client.bottom;
-        if (margin >= 0 && !text.empty()) {
-            RECT need = {0, 0, width - margin, 0};
-            const bool wraps = kind == L"Static" || (style & BS_MULTILINE && kind == L"Button");
-            const UINT wrap = wraps ? DT_WORDBREAK : DT_SINGLELINE;
-            DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_EXPANDTABS | wrap |
-                                                     (style & SS_NOPREFIX && kind == L"Static" ? DT_NOPREFIX : 0));
-            fits = fits && need.right <= width - margin && (!wraps || need.bottom <= height);
+        if (room >= 0 && !text.empty()) {
+            need.right = box.right - box.left - room;
+            DrawTextW(dc, wg::wide(text).c_str(), -1, &need, DT_CALCRECT | DT_EXPANDTABS |
+                      (wraps ? DT_WORDBREAK : DT_SINGLELINE) | (isStatic && style & SS_NOPREFIX ? DT_NOPREFIX : 0));
+            fits = fits && need.right <= box.right - box.left - room && need.bottom <= box.bottom - box.top;
         }
-        if (!fits) {
-            std::string shown;
-            wg::narrow(text, shown);
-            found += std::to_string(GetDlgCtrlID(control)) + " " + shown + "\n";
-        }
+        if (!fits) found += std::to_string(GetDlgCtrlID(control)) + " " + text + "\n";
     }
     SelectObject(dc, old);
     DeleteObject(font);
@@ -95,17 +91,8 @@ std::string cutOff(HWND dialog, int dpi) {
 SCENARIO("code page: German texts read back as UTF-16, umlauts in a regatta and its file name as on code page "
          "1252, what 1252 cannot hold refused where it was entered") {
     ctx.notes.push_back("system code page " + std::to_string(GetACP()));
-    writeFile(ctx.tree.settingsFile(), settingsFile("800", "600", "geheim", "0"));
-    writeFile(ctx.tree.data() + "Sommer04.rsd", kSommerFile);
     Program program(ctx.tree);
-    REQUIRE(program.start());
-    REQUIRE_WINDOW(main, program.waitMainWindow());
-    REQUIRE_WINDOW(prompt, waitDialog(program, "Passwortabfrage"));
-    typeInto(prompt, 1232, "geheim");
-    clickItem(prompt, IDOK);
-    CHECK_TEXT(nextMessage(ctx, program), "Benutzerpaßwort wurde korrekt eingegeben!");
-    postCommand(main, 1015);
-    REQUIRE(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, "Sommer04.rsd"));
+    REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));  // its title with "ö" found
 
     // Typed: a Russian word is refused with its warning, and the click that left the field goes no further.
     REQUIRE_WINDOW(entry, openDialog(program, main, 1017, kEntryCaption));
@@ -156,10 +143,11 @@ SCENARIO("display scaling: window size and every dialog at the display's DPI, no
     Program program(ctx.tree);
     REQUIRE(program.start());
     REQUIRE_WINDOW(main, program.waitMainWindow());
+    // At the top left, the stored size (pixels at 96 dpi) scaled.
     RECT rect;
     GetWindowRect(main, &rect);
     const wg::WindowSize size = wg::mainWindowSize(800, 600, dpi);
-    CHECK(rect.right - rect.left == size.width && rect.bottom - rect.top == size.height);
+    CHECK(rect.left == 0 && rect.top == 0 && rect.right == size.width && rect.bottom == size.height);
     REQUIRE_WINDOW(prompt, waitDialog(program, "Passwortabfrage"));
     CHECK_TEXT(cutOff(prompt, dpi), "");
     typeInto(prompt, 1232, "geheim");
@@ -170,37 +158,40 @@ SCENARIO("display scaling: window size and every dialog at the display's DPI, no
     REQUIRE(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, "Sommer04.rsd"));
     ctx.shot("main-window" + suffix);
 
+    // Each dialog opened by its command (or a button of the first) and closed as Escape or Enter do.
     struct Dialog {
         int command;
-        int via;  // opened from the first dialog by this button
+        int via;
         const char* caption;
         int closeBy;
-        const char* shot;
+        int field;  // one that shows what it was opened with, or 0
+        const char* shown;
     };
     const Dialog dialogs[] = {
-        {1019, 0, "ERLG Daten Auslesen und Auswerten", IDCANCEL, "readout-dialog"},
-        {1023, 0, "Yachtdaten berechnen und auswerten", IDCANCEL, nullptr},
-        {1012, 0, "Yacht Konfiguration", IDCANCEL, nullptr},
-        {1017, 0, kEntryCaption, IDCANCEL, nullptr},
-        {1017, IDC_SAVE, "Daten speichern", IDCANCEL, nullptr},
-        {1007, 0, "Regatta-Stammdaten", IDOK, nullptr},
-        {1005, 0, "Startzeiteingabe", IDCANCEL, nullptr},
-        {1006, 0, "Zielzeiteingabe", IDCANCEL, nullptr},
-        {1021, 0, "ERLG Uhr stellen", IDCANCEL, nullptr},
-        {1014, 0, "ERLG Paßwort-Eingabe", IDCANCEL, nullptr},
-        {1008, 0, "Zeitzone wählen", IDOK, nullptr},
-        {1002, 0, "Bildschirm konfigurieren", IDCANCEL, nullptr},
-        {1003, 0, "", IDOK, nullptr},
+        {1019, 0, "ERLG Daten Auslesen und Auswerten", IDCANCEL, IDC_EV_TIME_ZONE, " UTC"},
+        {1023, 0, "Yachtdaten berechnen und auswerten", IDCANCEL, 0, nullptr},
+        {1012, 0, "Yacht Konfiguration", IDCANCEL, 0, nullptr},
+        {1017, 0, kEntryCaption, IDCANCEL, IDC_DESIGNATION, "Sommer Regatta"},
+        {1017, IDC_SAVE, "Daten speichern", IDCANCEL, IDC_SAVE_NAME, "Sommer04"},
+        {1007, 0, "Regatta-Stammdaten", IDOK, IDC_DESIGNATION, ":Sommer Regatta"},
+        {1005, 0, "Startzeiteingabe", IDCANCEL, 0, nullptr},
+        {1006, 0, "Zielzeiteingabe", IDCANCEL, 0, nullptr},
+        {1021, 0, "ERLG Uhr stellen", IDCANCEL, 0, nullptr},
+        {1014, 0, "ERLG Paßwort-Eingabe", IDCANCEL, 1261, "ERLG Master-Paßwort eingeben"},
+        {1008, 0, "Zeitzone wählen", IDOK, 0, nullptr},
+        {1002, 0, "Bildschirm konfigurieren", IDCANCEL, 1206, "800"},
+        {1003, 0, "", IDCANCEL, 1203, " Wakeguard ERLG - das Regatta-Motorueberwachungsprogramm"},
     };
     for (const Dialog& d : dialogs) {
         HWND first = openDialog(program, main, d.command, d.via ? kEntryCaption : d.caption);
         if (first && d.via) clickItem(first, d.via);
         HWND dialog = first && d.via ? waitDialog(program, d.caption) : first;
         if (!ctx.check(dialog != nullptr, std::string("dialog ") + d.caption, __FILE__, __LINE__)) continue;
+        if (d.field) ctx.checkEqual(itemText(dialog, d.field), d.shown, d.caption, __FILE__, __LINE__);
         ctx.checkEqual(cutOff(dialog, dpi), "", std::string(d.caption) + ": cut off", __FILE__, __LINE__);
-        if (d.shot) ctx.shot(d.shot + suffix);
-        ctx.check(closeWith(dialog, d.closeBy) && waitGone(first), std::string(d.caption) + ": closed", __FILE__,
-                  __LINE__);
+        if (d.command == 1019) ctx.shot("readout-dialog" + suffix);
+        postCommand(dialog, d.closeBy);
+        ctx.check(waitGone(dialog) && waitGone(first), std::string(d.caption) + ": closed", __FILE__, __LINE__);
     }
     endProgram(ctx, program, main);
 }

@@ -36,9 +36,8 @@ TEST(WideText, EveryByteOfCodePage1252GoesThereAndBackAndNothingElsePasses) {
 TEST(WideText, AFileIsNamedAsCodePage1252SaysAndAPathBeyondItFromTheWorkingDirectory) {
     TempDir dir;
     const std::wstring root = wide(dir.programDir());
-    ASSERT_TRUE(CreateDirectoryW((root + L"\u0141eba").c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryW((root + L"\u0141eba\\bin").c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryW((root + L"\u0141eba\\Daten").c_str(), nullptr));
+    for (const wchar_t* folder : {L"\u0141eba", L"\u0141eba\\bin", L"\u0141eba\\Daten"})
+        ASSERT_TRUE(CreateDirectoryW((root + folder).c_str(), nullptr));
     // An umlaut in a name is that character on disk.
     ASSERT_TRUE(replaceFile(dir.programPath("Förde.rsd"), "x"));
     EXPECT_NE(GetFileAttributesW((root + L"F\u00f6rde.rsd").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -54,7 +53,7 @@ TEST(WideText, AFileIsNamedAsCodePage1252SaysAndAPathBeyondItFromTheWorkingDirec
         const char* what;
         std::wstring path;
         bool kept;
-        std::string text;
+        std::string text;  // "?" where the path cannot be kept
     } paths[] = {
         {"1252 as it is", root + L"F\u00f6rde.rsd", true, dir.programPath("Förde.rsd")},
         {"a folder beyond 1252 above", root + L"\u0141eba\\Daten\\R.rsd", true, "..\\Daten\\R.rsd"},
