@@ -29,7 +29,7 @@ tier "end to end (Wine)" scripts/e2e.sh --shots build/shots --filter "${WG_E2E_S
 # The same program on an office PC whose system code page is not 1252, and on
 # a display scaled to 150 %; each in a Wine prefix of its own.
 tier "end to end on code page 1251" scripts/e2e.sh --code-page 1251 --shots build/shots-cp1251 \
-  --filter "code page|shell:"
+  --filter "code page|shell:|regatta data"
 tier "end to end at 144 dpi" scripts/e2e.sh --dpi 144 --shots build/shots-144dpi --filter "display scaling"
 
 # The Windows package as shipped: its folder layout, its own settings file

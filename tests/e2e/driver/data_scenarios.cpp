@@ -5,21 +5,22 @@
 
 using namespace e2e;
 
-SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the dialog back") {
+SCENARIO("regatta data loaded, entered, saved with umlauts; refused values shown at once, the dialog back") {
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
     REQUIRE_WINDOW(entry, openDialog(program, main, 1017, "Regatta Stammdaten"));
     CHECK_TEXT(itemText(entry, 1247), "Sommer Regatta");
-    typeAll(entry, {{1247, "Kieler Woche 2026"}, {1250, "42"}});
+    // Umlauts, an en dash and "ß": one byte each in the file and its name, whatever the system's code page.
+    const std::string designation = "Förde-Pokal – Kühlungsborn, Großboote";
+    typeAll(entry, {{1247, designation}, {1250, "42"}});
     ctx.shot("regatta-entry");
     clickItem(entry, 1249);
     REQUIRE_WINDOW(save, waitDialog(program, "Daten speichern"));
     CHECK_TEXT(itemText(save, 1251), "Sommer04");  // proposed from the loaded file
-    typeInto(save, 1251, "Kiel26");
+    typeInto(save, 1251, "Förde 26");
     ctx.shot("file-save");
     CHECK(closeWith(save, IDOK) && waitGone(entry));
-    CHECK_TEXT(fileText(ctx.tree.data() + "Kiel26.rsd"),
-               regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, "Kieler Woche 2026", 42));
+    CHECK_TEXT(fileText(ctx.tree.data() + "Förde 26.rsd"), regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, designation, 42));
 
     // Every dialog that refuses a typed value.
     struct Refusal {
@@ -38,8 +39,8 @@ SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the
     const char* const tooLong = "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!";
     const char* const saving = "Daten speichern";
     const Refusal table[] = {
-        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), 0, tooLong, 1247, "Kieler Woche 2026"},
-        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), IDOK, tooLong, 1247, "Kieler Woche 2026"},
+        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), 0, tooLong, 1247, designation},
+        {1017, "Regatta Stammdaten", 0, 1247, std::string(256, 'x'), IDOK, tooLong, 1247, designation},
         {1021, "ERLG Uhr stellen", 0, 1506, "2", 0,
          "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!", 1506,
          std::to_string(utc.wYear % 100)},  // the PC clock afresh
