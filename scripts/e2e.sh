@@ -83,11 +83,16 @@ if [ -n "$shots" ]; then
 fi
 
 wg_start_display "$screen"
+# Two simulated loggers: one on COM1, one on COM4 that also answers as COM12.
 sim_state="$work/logger-state.txt"
-rm -f "$sim_state"
-wg_start_simulator "$sim_state"
+sim2_state="$work/logger2-state.txt"
+rm -f "$sim_state" "$sim2_state"
+wg_start_simulator "$sim_state" COM1
+wg_start_simulator "$sim2_state" COM4 COM12
 export WG_E2E_LOGGER_STATE="$(winpath "$sim_state")"
 export WG_E2E_LOGGER_LOG="$(winpath "$here/build/com1-received.log")"
+export WG_E2E_LOGGER2_STATE="$(winpath "$sim2_state")"
+export WG_E2E_LOGGER2_LOG="$(winpath "$here/build/com4-received.log")"
 # The driver starts Wakeguard.exe inside Wine's desktop, so windows get frames.
 # A time zone other than UTC, so local time and UTC differ on the wire.
 TZ=Europe/Berlin timeout 1500 "$WG_WINE64" explorer /desktop=wg,"$screen" "$(winpath "$driver")" \

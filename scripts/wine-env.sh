@@ -33,23 +33,34 @@ wg_end_background() {
 }
 trap wg_end_background EXIT
 
-# The simulated logger on a pseudo-terminal, which Wine uses as COM1. It
-# starts afresh whenever the file $1 changes (end-to-end scenarios write it).
+# A simulated logger on a pseudo-terminal, which Wine uses as the serial
+# ports named after the first argument. It starts afresh whenever the file $1
+# changes (end-to-end scenarios write it); its link is build/<name of the
+# first port in lower case>, every byte it receives is logged in
+# build/<that name>-received.log.
+#   wg_start_simulator STATE_FILE [PORT...]    (default port: COM1)
 wg_start_simulator() {
-  local watch=$1
+  local watch=$1; shift
+  local ports=("$@")
+  [ ${#ports[@]} -gt 0 ] || ports=(COM1)
+  local name=${ports[0],,}
   local sim="$here/build/native/tools/simulator/wg_logger_sim"
-  local link="$here/build/com1"
-  rm -f "$here/build/sim.out"
-  "$sim" --link="$link" --log="$here/build/com1-received.log" --watch="$watch" >"$here/build/sim.out" 2>&1 &
+  local link="$here/build/$name"
+  local out="$here/build/sim-$name.out"
+  rm -f "$out"
+  "$sim" --link="$link" --log="$here/build/$name-received.log" --watch="$watch" >"$out" 2>&1 &
   WG_BACKGROUND_PIDS+=($!)
   local i=0
-  until grep -q '^ready ' "$here/build/sim.out" 2>/dev/null; do
+  until grep -q '^ready ' "$out" 2>/dev/null; do
     i=$((i + 1))
-    if [ $i -gt 100 ]; then echo "the logger simulator did not start" >&2; cat "$here/build/sim.out" >&2; return 1; fi
+    if [ $i -gt 100 ]; then echo "the logger simulator did not start" >&2; cat "$out" >&2; return 1; fi
     sleep 0.1
   done
-  # COM1 follows the registry; the next Wine start maps it to the link.
-  "$WG_WINE64" reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$link" /f >/dev/null 2>&1
+  # The ports follow the registry; the next Wine start maps them to the link.
+  local port
+  for port in "${ports[@]}"; do
+    "$WG_WINE64" reg add 'HKLM\Software\Wine\Ports' /v "$port" /d "$link" /f >/dev/null 2>&1
+  done
   "$WG_WINESERVER" -k || true
 }
 

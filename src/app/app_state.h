@@ -6,6 +6,7 @@
 #include "files/regatta_record.h"
 #include "files/settings.h"
 #include "files/yacht_record.h"
+#include "logger/link.h"
 #include "platform/message_text.h"
 #include "platform/shell.h"
 
@@ -29,6 +30,7 @@ struct AppState {
     FileSaveRequest fileSave;  // set by a dialog before it asks for command 50001
     EvaluationRun evaluationRun;
     bool firstPaint = true;
+    std::string loggerPort = kLoggerPort;  // from the command line
 
     MessageText message;
 

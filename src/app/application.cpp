@@ -55,9 +55,12 @@ void Application::painted() {
 
 void Application::timerTick() { samplePcClock(shell_, state_.settings.timeZone, state_.pcTime); }
 
-std::string Application::clientText() const { return pcClockLine(state_.settings.timeZone, state_.pcTime); }
+std::string Application::clientText() const {
+    return pcClockLine(state_.settings.timeZone, state_.pcTime) + " · ERLG an " + logger_.port;
+}
 
 bool Application::command(int id) {
+    if (exchangeRunning() && id != cmd::kShowMessage) return true;
     for (const Command& command : kCommands) {
         if (command.id != id) continue;
         if (command.gated && !login_.gate()) return true;
@@ -68,6 +71,7 @@ bool Application::command(int id) {
 }
 
 void Application::closeRequested() {
+    if (exchangeRunning()) return;
     if (shell_.messageBox(exitQuestion()) == BoxAnswer::Yes) shell_.endProgram();
 }
 

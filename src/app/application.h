@@ -13,19 +13,23 @@ class Application {
 public:
     Application(AppState& state, Shell& shell, Clock& clock, SerialPortFactory& ports)
         : state_(state), shell_(shell), clock_(clock), login_(state, shell),
-          logger_{ports, clock, state.message, shell} {}
+          logger_{ports, clock, state.message, shell, state.loggerPort} {}
 
     // Every paint; the first one of the run starts the program login.
     void painted();
     // Timer 1: samples the PC clock by the time-zone setting.
     void timerTick();
     // A command message; false for identifiers the program does not handle.
+    // While a logger exchange runs only its messages are shown: no other
+    // command starts, so no exchange can begin inside another.
     bool command(int id);
-    // Close box, system menu or "Programm Beenden": asks, then ends the run.
+    // Close box, system menu or "Programm Beenden": asks, then ends the run;
+    // not while a logger exchange runs, which must never be cut off.
     void closeRequested();
     // The main window is being destroyed: keep the settings.
     void shutdown();
-    // What the main window shows: the PC clock and its time base.
+    // What the main window shows: the PC clock, its time base and the
+    // logger's port.
     std::string clientText() const;
 
     AppState& state() { return state_; }
@@ -57,6 +61,7 @@ private:
     void endTime();
     void loggerClock();
     void eraseLogger();
+    bool exchangeRunning() const { return logger_.ports.linksInUse() > 0; }
 
     AppState& state_;
     Shell& shell_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "logger/link.h"
+#include "logger/port_name.h"
 #include "platform/file_system.h"
 
 namespace wg {
@@ -67,6 +69,24 @@ std::optional<BoxRequest> dataFolderProblemBox(const std::string& dataDir) {
     box.icon = BoxIcon::Warning;
     box.ownedByMainWindow = false;  // there is no window yet
     return box;
+}
+
+StartOptions startOptions(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return {kLoggerPort, std::nullopt};
+    if (arguments.size() == 1) {
+        if (auto port = portName(arguments[0])) return {*port, std::nullopt};
+    }
+    std::string given;
+    for (const std::string& argument : arguments) given += (given.empty() ? "" : " ") + argument;
+    BoxRequest box;
+    box.caption = "Wakeguard - Programmstart";
+    box.text = "Unbekannte Angabe beim Programmstart: \"" + given +
+               "\"\nWakeguard nimmt als einzige Angabe die Schnittstelle des ERLG an, COM1 bis COM" +
+               std::to_string(kHighestPortNumber) +
+               ", zum Beispiel:\n    Wakeguard.exe COM4\nDas Programm arbeitet jetzt mit " + kLoggerPort + ".";
+    box.icon = BoxIcon::Warning;
+    box.ownedByMainWindow = false;  // there is no window yet
+    return {kLoggerPort, box};
 }
 
 BoxRequest exitQuestion() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "files/status.h"
 #include "platform/shell.h"
@@ -49,6 +50,15 @@ std::optional<BoxRequest> settingsProblemBox(Status status);
 // `dataDir` (a read-only stick, a protected program folder): every readout
 // would be lost there. None when one can; the program starts either way.
 std::optional<BoxRequest> dataFolderProblemBox(const std::string& dataDir);
+
+// What the command line asks of this run: the logger's port, and the box
+// that explains an argument the program does not take (it then uses COM1).
+struct StartOptions {
+    std::string loggerPort;
+    std::optional<BoxRequest> problem;
+};
+// `arguments` without the program's own name.
+StartOptions startOptions(const std::vector<std::string>& arguments);
 
 // The question asked before the program ends.
 BoxRequest exitQuestion();

@@ -2,14 +2,9 @@
 
 #include "logger/collection.h"
 #include "logger/echo.h"
+#include "logger/port_name.h"
 
 namespace wg {
-
-std::string portFailureText(const std::string& port) {
-    return "Schnittstelle " + port +
-           " kann nicht geöffnet werden. Bitte prüfen, ob der ERLG angeschlossen und die "
-           "Schnittstelle vorhanden und nicht von einem anderen Programm belegt ist.";
-}
 
 void report(LoggerContext& context, const std::string& text) {
     context.message.set(text);
@@ -18,8 +13,8 @@ void report(LoggerContext& context, const std::string& text) {
 }
 
 bool openLoggerLink(LoggerContext& context, SerialLink& link) {
-    if (link.open(kLoggerPort, kLoggerBaud) == kLinkOk) return true;
-    report(context, portFailureText(kLoggerPort));
+    if (link.open(context.port, kLoggerBaud) == kLinkOk) return true;
+    report(context, portFailureText(context.port, context.ports.availablePorts()));
     return false;
 }
 

@@ -21,23 +21,23 @@ inline constexpr const char* kPasswordRequiredText =
     "Master- oder User-Paßworteingabe für ERLG erforderlich!";
 
 // What every logger exchange works with: where ports come from, the clock
-// all waits run on, the program's message text and the main window's services.
+// all waits run on, the program's message text, the main window's services
+// and the port the logger hangs on.
 struct LoggerContext {
     SerialPortFactory& ports;
     Clock& clock;
     MessageText& message;
     Shell& shell;
+    std::string port = kLoggerPort;
 };
-
-// The message shown when the logger's port cannot be opened; it names the port.
-std::string portFailureText(const std::string& port);
 
 // Puts `text` in the message text, shows it in the message dialog and
 // clears the message text once the dialog has closed.
 void report(LoggerContext& context, const std::string& text);
 
-// Opens `link` on the logger's port. When that fails the user is told which
-// port could not be opened and false comes back: nothing may then wait on it.
+// Opens `link` on the logger's port. When that fails the user is told at
+// once which port could not be opened and which ports the PC has, and false
+// comes back: nothing may then be sent or waited for.
 bool openLoggerLink(LoggerContext& context, SerialLink& link);
 
 // Winds up a failed exchange on its own, still open link: writes "T\r" in

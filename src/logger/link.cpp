@@ -1,10 +1,10 @@
 #include "logger/link.h"
 
-
 namespace wg {
 
 SerialLink::~SerialLink() {
     if (state_ == State::Open) port_->close();
+    --ports_.linksInUse_;
 }
 
 LinkStatus SerialLink::open(const std::string& name, std::uint16_t baud) {

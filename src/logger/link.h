@@ -8,7 +8,8 @@
 
 namespace wg {
 
-// The logger hangs on the first serial port, always at 4800 baud.
+// The logger hangs on the first serial port unless the program is started
+// with another one; always at 4800 baud.
 inline constexpr const char* kLoggerPort = "COM1";
 inline constexpr std::uint16_t kLoggerBaud = 4800;
 
@@ -18,7 +19,7 @@ class SerialLink {
 public:
     static constexpr std::size_t kReplyLimit = 999;
 
-    explicit SerialLink(SerialPortFactory& ports) : ports_(ports) {}
+    explicit SerialLink(SerialPortFactory& ports) : ports_(ports) { ++ports_.linksInUse_; }
     // Releases a port that is still held, so a forgotten close can never
     // block the next exchange's exclusive open.
     ~SerialLink();

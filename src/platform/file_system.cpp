@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include <process.h>
 #include <windows.h>
 
 #include "win32/wide_text.h"
@@ -26,6 +27,15 @@ std::string nativePath(const std::string& programPath) {
         if (c == '\\') c = '/';
     return native;
 #endif
+}
+
+std::string replacementName(const std::string& name) {
+#ifdef _WIN32
+    const long process = _getpid();
+#else
+    const long process = getpid();
+#endif
+    return name + "." + std::to_string(process) + ".wg-new";
 }
 
 std::FILE* openNativeFile(const std::string& nativeName, const char* mode) {
@@ -74,7 +84,7 @@ static bool writeAll(const std::string& nativeName, const char* mode, const std:
 
 bool replaceFile(const std::string& programPath, const std::string& bytes) {
     const std::string target = nativePath(programPath);
-    const std::string temp = target + ".wg-new";
+    const std::string temp = replacementName(target);
     if (writeAll(temp, "wb", bytes) && moveReplacing(temp, target)) return true;
     removeNativeFile(temp);
     return false;

@@ -17,6 +17,12 @@ bool removeNativeFile(const std::string& nativeName);
 // Moves a file over another one, replacing it. False when it fails.
 bool moveReplacing(const std::string& nativeFrom, const std::string& nativeTo);
 
+// The name a new file is written under beside `name` before it takes its
+// place: "<name>.<process id>.wg-new". Two copies of the program that write
+// the same file at once (the settings, when both end together) then never
+// write into each other's new file; the last one to finish wins whole.
+std::string replacementName(const std::string& name);
+
 // Reads a whole file. Returns false when it cannot be opened.
 bool readWholeFile(const std::string& programPath, std::string& bytes);
 

@@ -7,7 +7,7 @@ namespace wg {
 bool ReplacementFile::open(const std::string& programPath) {
     discard();
     target_ = nativePath(programPath);
-    temp_ = target_ + ".wg-new";
+    temp_ = replacementName(target_);
     failed_ = false;
     file_ = openNativeFile(temp_, "wb");
     if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);

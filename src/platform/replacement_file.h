@@ -5,7 +5,7 @@
 namespace wg {
 
 // A new file that is written bit by bit beside the one it is to replace
-// ("<path>.wg-new") and takes its place only on commit(), so an earlier
+// (under its replacementName) and takes its place only on commit(), so an earlier
 // file survives every write that does not complete.
 class ReplacementFile {
 public:

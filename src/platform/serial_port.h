@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace wg {
 
@@ -54,6 +55,17 @@ class SerialPortFactory {
 public:
     virtual ~SerialPortFactory() = default;
     virtual std::unique_ptr<SerialPort> create() = 0;
+    // The serial ports this PC has, as the platform lists them ("COM1",
+    // "COM4"), in no particular order; empty when it cannot tell.
+    virtual std::vector<std::string> availablePorts() { return {}; }
+
+    // How many links made from this factory exist: while one does, a logger
+    // exchange is running.
+    int linksInUse() const { return linksInUse_; }
+
+private:
+    friend class SerialLink;
+    int linksInUse_ = 0;
 };
 
 } // namespace wg

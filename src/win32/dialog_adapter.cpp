@@ -8,6 +8,7 @@
 #include "platform/dialog_view.h"
 #include "platform/foreign_text.h"
 #include "win32/wide_text.h"
+#include "win32/responsive_wait.h"
 
 namespace wg {
 namespace {
@@ -23,16 +24,6 @@ std::string withCrLf(const std::string& text) {
         out += text[i];
     }
     return out;
-}
-
-// Clicks and keys given while a long exchange runs are thrown away rather
-// than acted on once it has ended: an "Abbrechen" clicked in the middle of a
-// readout must not close the dialog when the readout is over.
-void dropUserInput() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {}
-    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
-    while (PeekMessageA(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {}
 }
 
 bool isEdit(HWND control) {
@@ -67,22 +58,15 @@ public:
     }
     void enable(int id, bool enabled) override { EnableWindow(GetDlgItem(hwnd_, id), enabled); }
     void setVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
-    // Peeking also answers messages other programs send, so the window never
-    // counts as hung while an exchange runs.
     void repaintNow() override {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&msg);
+        keepResponsive();
         UpdateWindow(hwnd_);
-        dropUserInput();
-        repainted_ = true;
     }
     void close(int result) override {
         closed_ = true;
         EndDialog(hwnd_, result);
     }
     bool closed() const { return closed_; }
-    // True once after a handler that repainted while it ran.
-    bool tookLong() { return std::exchange(repainted_, false); }
 
 private:
     std::wstring firstLine(int id) {
@@ -95,7 +79,6 @@ private:
     }
     HWND hwnd_;
     bool closed_ = false;
-    bool repainted_ = false;
 };
 
 // One open dialog. A handler may run nested dialogs, during which the window
@@ -106,6 +89,7 @@ struct Session {
     Win32DialogView* view;
     Shell* shell;
     int busy = 0;
+    bool handling = false;  // the logic is inside one of its events
     bool destroyed = false;
     bool fieldRefused = false;  // a field's text was just refused
 };
@@ -130,23 +114,53 @@ void release(Session* session) {
     delete session;
 }
 
-// Runs one event of the logic unless the dialog has ended.
+// Runs one event of the logic unless the dialog has ended. An event that
+// reaches the dialog while its logic still handles one (a message another
+// program sends while this dialog's exchange shows its message) is dropped:
+// the logic never runs inside itself.
 template <typename Event>
 void forward(Session* session, Event event) {
-    if (session->destroyed || session->view->closed()) return;
+    if (session->destroyed || session->view->closed() || session->handling) return;
     ++session->busy;
+    session->handling = true;
     event();
+    session->handling = false;
     --session->busy;
+}
+
+// A dialog's modal loop ends only after it has taken one more message from
+// the queue, which it then throws away. A dialog that ended itself and then
+// showed a message in a nested loop has lost the wake-up the end posted, so
+// it gets a fresh one: otherwise the user's next click or command is lost.
+void wakeIfEnded(HWND hwnd, const Session* session) {
+    if (!session->destroyed && session->view->closed()) PostMessageW(hwnd, WM_NULL, 0, 0);
+}
+
+// A dialog that would lie exactly on the dialog it opens from (the same
+// size, both centred) is moved down and right by a caption's height, so the
+// user sees that the other one is still there.
+void uncoverOwner(HWND hwnd) {
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    RECT mine, theirs;
+    if (!owner || !GetWindowRect(hwnd, &mine) || !GetWindowRect(owner, &theirs) || !EqualRect(&mine, &theirs))
+        return;
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    SetWindowPos(hwnd, nullptr, mine.left + step, mine.top + step, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* session = reinterpret_cast<Session*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    // What reaches a dialog while a logger exchange waits comes from outside
+    // the program; it must not act, above all not start a second exchange.
+    if ((message == WM_COMMAND || message == WM_CLOSE) && insideResponsiveWait()) return TRUE;
     switch (message) {
     case WM_INITDIALOG: {
         auto* opening = reinterpret_cast<Opening*>(lParam);
         session = new Session{&opening->logic, new Win32DialogView(hwnd), &opening->shell};
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         openDialogs().push_back(hwnd);
+        uncoverOwner(hwnd);
         forward(session, [&] { session->logic->opened(*session->view); });
         return TRUE;
     }
@@ -168,15 +182,20 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             // first, as a click on the button would.
             HWND focus = GetFocus();
             if (focus && IsChild(hwnd, focus) && isEdit(focus)) SetFocus(hwnd);
+            const unsigned long turnsBefore = responsiveTurns();
             if (std::exchange(session->fieldRefused, false)) {
                 // The field's refusal ends the click there.
             } else if (id == IDCANCEL && !session->destroyed && !GetDlgItem(hwnd, IDCANCEL))
                 forward(session, [&] { session->logic->cancelRequested(*session->view); });
             else
                 forward(session, [&] { session->logic->clicked(*session->view, id); });
-            // Input given in the last moments of a long exchange is dropped too.
-            if (!session->destroyed && session->view->tookLong()) dropUserInput();
+            // Clicks and keys given in the last moments of an exchange are
+            // thrown away rather than acted on once it has ended: an
+            // "Abbrechen" clicked in the middle of a readout must not close
+            // the dialog when the readout is over.
+            if (responsiveTurns() != turnsBefore) dropUserInput();
         }
+        wakeIfEnded(hwnd, session);
         --session->busy;
         if (session->destroyed && session->busy == 0) release(session);
         return TRUE;
@@ -188,6 +207,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (session) {
             ++session->busy;
             forward(session, [&] { session->logic->cancelRequested(*session->view); });
+            wakeIfEnded(hwnd, session);
             --session->busy;
             if (session->destroyed && session->busy == 0) release(session);
         }

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "resources/resource_ids.h"
 #include "win32/dpi.h"
+#include "win32/responsive_wait.h"
 #include "win32/serial_port_win32.h"
 #include "win32/wide_text.h"
 #include "win32/win32_shell.h"
@@ -20,7 +21,7 @@ struct MainWindow {
     Win32Shell shell;
     Win32SerialPortFactory ports;
     Application app;
-    explicit MainWindow(AppState& state) : app(state, shell, systemClock(), ports) {}
+    explicit MainWindow(AppState& state) : app(state, shell, responsiveClock(), ports) {}
 };
 
 // Draws off screen first, so the clock's once-a-second repaint never flickers.

@@ -2,27 +2,51 @@
 
 #include <algorithm>
 
-namespace wg {
+#include "win32/responsive_wait.h"
 
-Win32SerialPort::~Win32SerialPort() {
-    if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+namespace wg {
+namespace {
+
+// A read waits 1000 ms for its first byte; the driver ends it then. These
+// bounds only hold a driver that never ends a transfer.
+constexpr DWORD kFirstByteMs = 1000;
+constexpr DWORD kReadBoundMs = kFirstByteMs + 2000;
+constexpr DWORD kQuickBoundMs = 2000;
+// 4800 baud take about 2 ms a byte.
+DWORD writeBoundMs(std::size_t count) { return 2000 + static_cast<DWORD>(count) * 10; }
+
+std::wstring wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+} // namespace
+
+Win32SerialPort::~Win32SerialPort() { release(); }
+
+void Win32SerialPort::release() {
+    if (handle_ != INVALID_HANDLE_VALUE) {
+        CancelIo(handle_);
+        CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+    if (readDone_) CloseHandle(readDone_);
+    if (writeDone_) CloseHandle(writeDone_);
+    readDone_ = writeDone_ = nullptr;
 }
 
 LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
-    if (handle_) return kLinkOk;
+    if (opened_) return handle_ != INVALID_HANDLE_VALUE ? kLinkOk : kLinkFailed;
+    opened_ = true;
     // The device namespace reaches COM10 and above as well as COM1.
     const std::string device = name.rfind("\\\\.\\", 0) == 0 ? name : "\\\\.\\" + name;
-    handle_ = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                          0, nullptr);
+    handle_ = CreateFileW(wide(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_OVERLAPPED, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
+    readDone_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    writeDone_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 
     COMMTIMEOUTS timeouts = {};
     timeouts.ReadIntervalTimeout = MAXDWORD;
     timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
-    timeouts.ReadTotalTimeoutConstant = 1000;
-    timeouts.WriteTotalTimeoutMultiplier = 0;
-    timeouts.WriteTotalTimeoutConstant = 0;
-    if (!SetCommTimeouts(handle_, &timeouts)) return kLinkFailed;
+    timeouts.ReadTotalTimeoutConstant = kFirstByteMs;
 
     // Built from zeros: binary, 8N1, no flow control, DTR and RTS disabled,
     // no XON/XOFF, no error or NUL handling, no abort on error.
@@ -35,14 +59,34 @@ LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
     line.StopBits = ONESTOPBIT;
     line.fDtrControl = DTR_CONTROL_DISABLE;
     line.fRtsControl = RTS_CONTROL_DISABLE;
-    return SetCommState(handle_, &line) ? kLinkOk : kLinkFailed;
+    if (readDone_ && writeDone_ && SetCommTimeouts(handle_, &timeouts) && SetCommState(handle_, &line))
+        return kLinkOk;
+    release();
+    return kLinkFailed;
+}
+
+bool Win32SerialPort::finish(OVERLAPPED& transfer, DWORD& done, DWORD boundMs) {
+    done = 0;
+    if (!waitResponsively(transfer.hEvent, boundMs)) {
+        CancelIo(handle_);
+        GetOverlappedResult(handle_, &transfer, &done, TRUE);
+        return false;
+    }
+    if (GetOverlappedResult(handle_, &transfer, &done, FALSE)) return true;
+    // Wine ends a read that timed out with this error; Windows with success.
+    return GetLastError() == ERROR_TIMEOUT;
 }
 
 LinkStatus Win32SerialPort::write(const char* bytes, std::size_t count, std::size_t& accepted) {
     accepted = 0;
-    if (!handle_ || handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
+    if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
+    OVERLAPPED transfer = {};
+    transfer.hEvent = writeDone_;
+    ResetEvent(writeDone_);
     DWORD written = 0;
-    const BOOL ok = WriteFile(handle_, bytes, static_cast<DWORD>(count), &written, nullptr);
+    bool ok = WriteFile(handle_, bytes, static_cast<DWORD>(count), &written, &transfer) != 0;
+    if (!ok && GetLastError() == ERROR_IO_PENDING) ok = finish(transfer, written, writeBoundMs(count));
+    else if (ok) GetOverlappedResult(handle_, &transfer, &written, FALSE);
     accepted = written;
     return ok ? kLinkOk : kLinkFailed;
 }
@@ -62,12 +106,18 @@ DWORD Win32SerialPort::waiting() {
     return status.cbInQue;
 }
 
-bool Win32SerialPort::readInto(std::string& bytes, DWORD count) {
+bool Win32SerialPort::readInto(std::string& bytes, DWORD count, DWORD boundMs) {
     char buffer[512];
     count = std::min<DWORD>(count, sizeof buffer);
+    OVERLAPPED transfer = {};
+    transfer.hEvent = readDone_;
+    ResetEvent(readDone_);
     DWORD got = 0;
-    if (!ReadFile(handle_, buffer, count, &got, nullptr)) return false;
-    bytes.append(buffer, got);
+    bool ok = ReadFile(handle_, buffer, count, &got, &transfer) != 0;
+    if (!ok && GetLastError() == ERROR_IO_PENDING) ok = finish(transfer, got, boundMs);
+    else if (ok) GetOverlappedResult(handle_, &transfer, &got, FALSE);
+    if (!ok) return false;
+    bytes.append(buffer, std::min<DWORD>(got, count));
     return true;
 }
 
@@ -77,27 +127,50 @@ bool Win32SerialPort::readInto(std::string& bytes, DWORD count) {
 // whatever else has come.
 LinkStatus Win32SerialPort::read(std::size_t max, std::string& bytes) {
     bytes.clear();
-    if (!handle_ || handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
+    if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
+    keepResponsive();
     if (max == 0) return kLinkOk;
     const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(max, 512));
     DWORD ready = waiting();
     if (ready == 0) {
-        if (!setReadTimeouts(0, 0, 1000) || !readInto(bytes, 1)) return kLinkFailed;
+        if (!setReadTimeouts(0, 0, kFirstByteMs) || !readInto(bytes, 1, kReadBoundMs)) return kLinkFailed;
         if (bytes.empty() || wanted == 1) return kLinkOk;
         ready = waiting();
         if (ready == 0) return kLinkOk;
     }
     const DWORD take = std::min<DWORD>(wanted - static_cast<DWORD>(bytes.size()), ready);
-    if (!setReadTimeouts(MAXDWORD, 0, 0) || !readInto(bytes, take)) return kLinkFailed;
+    if (!setReadTimeouts(MAXDWORD, 0, 0) || !readInto(bytes, take, kQuickBoundMs)) return kLinkFailed;
     return kLinkOk;
 }
 
 LinkStatus Win32SerialPort::close() {
-    if (!handle_) return kLinkOk;
-    if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
-    CloseHandle(handle_);
-    handle_ = nullptr;
-    return kLinkOk;
+    if (!opened_) return kLinkOk;
+    const bool wasOpen = handle_ != INVALID_HANDLE_VALUE;
+    release();
+    return wasOpen ? kLinkOk : kLinkFailed;
+}
+
+std::vector<std::string> Win32SerialPortFactory::availablePorts() {
+    std::vector<std::string> ports;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return ports;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        DWORD nameLength = 256;
+        wchar_t data[64] = {};
+        DWORD dataBytes = sizeof data - sizeof(wchar_t);  // room for the end a value may lack
+        DWORD type = 0;
+        const LONG found = RegEnumValueW(key, index, name, &nameLength, nullptr, &type,
+                                         reinterpret_cast<BYTE*>(data), &dataBytes);
+        if (found == ERROR_NO_MORE_ITEMS) break;
+        if (found != ERROR_SUCCESS || type != REG_SZ) continue;
+        std::string port;
+        for (const wchar_t* c = data; *c && *c < 0x80; ++c) port += static_cast<char>(*c);
+        ports.push_back(port);
+    }
+    RegCloseKey(key);
+    return ports;
 }
 
 } // namespace wg

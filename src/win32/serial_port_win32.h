@@ -7,7 +7,9 @@ namespace wg {
 
 // A serial port of the PC through the Win32 communications functions.
 // Decides nothing: it gives the line settings and the read contract of
-// SerialPort, and reports success or failure.
+// SerialPort, and reports success or failure. Its waits keep the program's
+// windows alive (overlapped I/O under a responsive wait), so the window
+// answers while the logger takes its time.
 class Win32SerialPort final : public SerialPort {
 public:
     ~Win32SerialPort() override;
@@ -20,15 +22,25 @@ private:
     bool setReadTimeouts(DWORD interval, DWORD multiplier, DWORD constant);
     // How many received bytes wait in the driver; 0 when it cannot tell.
     DWORD waiting();
-    // One ReadFile under the timeouts in force; appends what came.
-    bool readInto(std::string& bytes, DWORD count);
+    // One overlapped ReadFile under the timeouts in force, awaited for at
+    // most `boundMs`; appends what came.
+    bool readInto(std::string& bytes, DWORD count, DWORD boundMs);
+    // Waits for an overlapped transfer; false when the platform failed it or
+    // it did not end within `boundMs` (it is then cancelled).
+    bool finish(OVERLAPPED& transfer, DWORD& done, DWORD boundMs);
+    void release();
 
-    HANDLE handle_ = nullptr;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    HANDLE readDone_ = nullptr;
+    HANDLE writeDone_ = nullptr;
+    bool opened_ = false;
 };
 
 class Win32SerialPortFactory final : public SerialPortFactory {
 public:
     std::unique_ptr<SerialPort> create() override { return std::make_unique<Win32SerialPort>(); }
+    // The ports Windows lists under HKLM\HARDWARE\DEVICEMAP\SERIALCOMM.
+    std::vector<std::string> availablePorts() override;
 };
 
 } // namespace wg

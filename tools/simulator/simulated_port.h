@@ -19,6 +19,7 @@ public:
     SimulatedPortFactory(LoggerDevice& device, Clock& clock) : device_(device), clock_(clock) {}
 
     std::unique_ptr<SerialPort> create() override;
+    std::vector<std::string> availablePorts() override { return portNames; }
 
     // The names that exist; an open of any other name fails.
     std::vector<std::string> portNames = {"COM1"};

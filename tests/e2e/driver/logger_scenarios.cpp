@@ -1,6 +1,7 @@
 // Every logger exchange without a fault (its wire bytes) and under every fault the simulated logger
 // can show: each ends within its bound, tells the user what happened, never reports success for
 // what the logger did not do, leaves the program usable and every file as it was or complete.
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <iterator>
@@ -72,13 +73,17 @@ const Fault kFaults[] = {
     {"Auslesen bricht ab", "dump-limit = 150\n", "SSSSSSSAS"},
 };
 
+// Windows calls a program hung after 5 s without an answer; this one answers within a blink.
+constexpr DWORD kLongestUnansweredMs = 250;
+
 const std::string kEarlierReadout = kYachtFile +
     "$Start : 14.06.08 Sa 09:00:00\r\n$Generator Ein : 14.06.08 Sa 10:20:00\r\n"
     "$Generator Aus : 14.06.08 Sa 10:40:00\r\n$Ereigniss Ende\r\n$Zielzeit_Stunde                        14\r\n";
 
 // Clicks a button as a user does and answers every message of the exchange behind it until the
-// handler has returned: the seconds that took, or -1 when it hung; `seen`: the messages.
-double clickThrough(Program& program, HWND dialog, int button, DWORD boundMs, std::string& seen) {
+// handler has returned: the seconds that took, or -1 when it hung; `seen`: the messages;
+// `hidesDialog`: a message lay exactly over the dialog, so that it seemed gone.
+double clickThrough(Program& program, HWND dialog, int button, DWORD boundMs, std::string& seen, bool& hidesDialog) {
     std::atomic<bool> done{false};
     const DWORD start = GetTickCount();
     std::thread user([&] {
@@ -91,6 +96,9 @@ double clickThrough(Program& program, HWND dialog, int button, DWORD boundMs, st
         for (const char* caption : captions) {
             HWND message = findTopLevel(program.processId(), "#32770", caption);
             if (!message) continue;
+            RECT messageRect, dialogRect;
+            if (IsWindowVisible(dialog) && GetWindowRect(message, &messageRect) && GetWindowRect(dialog, &dialogRect))
+                hidesDialog = hidesDialog || EqualRect(&messageRect, &dialogRect);
             std::string text = itemText(message, 1233);  // the message dialog, or a box
             seen += (seen.empty() ? "" : " / ") + (text.empty() ? boxText(message) : text);
             clickItem(message, IDOK);
@@ -113,6 +121,61 @@ bool asExpected(char kind, const std::string& seen, const Exchange& exchange) {
     }
 }
 
+// What the user met in one exchange.
+struct Walked {
+    double seconds;  // -1: it hung
+    std::string seen;
+    DWORD longestUnansweredMs;  // the main window's longest wait for an answer meanwhile
+    bool clockTicked;           // the main window's clock line changed on the screen meanwhile
+    bool clockCovered;          // another window lay over the clock line
+    bool messageHidesDialog;    // a message lay exactly over the exchange's dialog
+};
+
+// Opens the exchange's dialog, types, clicks and answers every message until its handler returned.
+Walked walk(Context& ctx, Program& program, HWND main, const Exchange& x, bool shots) {
+    Walked walked{-1, "", 0, false, true, false};
+    HWND first = openDialog(program, main, x.command, x.caption);
+    if (x.via && first) clickItem(first, x.via);
+    HWND dialog = x.via ? waitDialog(program, "ERLG Löschen") : first;
+    if (!ctx.check(dialog != nullptr, std::string(x.name) + ": dialog " + x.caption, __FILE__, __LINE__)) return walked;
+    typeAll(dialog, x.typed);
+    if (x.choose) clickItem(dialog, x.choose);
+    if (shots) ctx.shot(x.shot);
+    const RECT clock = visibleClockLine(main);
+    const std::string clockBefore = screenPixels(clock);
+    AnswerWatch watch(main);
+    walked.seconds = clickThrough(program, dialog, x.button, x.boundMs, walked.seen, walked.messageHidesDialog);
+    walked.longestUnansweredMs = watch.longestMs();
+    walked.clockCovered = clockBefore.empty() || visibleClockLine(main).right == 0;
+    walked.clockTicked = !walked.clockCovered && screenPixels(clock) != clockBefore;
+    for (int id : x.shown)
+        if (walked.seen.empty() && IsWindow(dialog)) walked.seen = itemText(dialog, id);
+    if (IsWindowVisible(dialog)) clickItem(dialog, IDCANCEL);
+    waitGone(dialog);
+    return walked;
+}
+
+// One line of the run's report, and the checks every exchange must pass: it ends within its
+// bound, and the program never looks hung while it runs.
+void report(Context& ctx, const Exchange& x, const char* faultName, const Walked& walked) {
+    std::string line = walked.seconds >= 0 ? walked.seen : "HAENGT";
+    for (char& c : line) c = c == '\n' || c == '\r' ? ' ' : c;
+    char text[512];
+    // Legend of the clock column: "tickt" it ticked, "verdeckt" out of sight, "steht" it stood still.
+    const char* clock = walked.clockCovered ? "verdeckt" : walked.clockTicked ? "tickt" : "steht";
+    std::snprintf(text, sizeof text, "%-34s %-20s %6.1f s  %4lu ms  %-8s  %.48s", x.name, faultName, walked.seconds,
+                  static_cast<unsigned long>(walked.longestUnansweredMs), clock, line.c_str());
+    ctx.notes.push_back(text);
+    const auto expect = [&](bool ok, const char* what) {
+        ctx.check(ok, std::string(x.name) + " / " + faultName + ": " + what, __FILE__, __LINE__);
+    };
+    expect(walked.seconds >= 0 && walked.seconds * 1000 <= x.boundMs + 5000, "ended within its bound");
+    expect(walked.longestUnansweredMs <= kLongestUnansweredMs, "the main window answered within 250 ms");
+    // A clock line out of sight, or an exchange too short for a tick, shows nothing either way.
+    expect(walked.clockCovered || walked.seconds < 2.5 || walked.clockTicked, "the main window's clock ticked");
+    expect(!walked.messageHidesDialog, "no message lay exactly over the dialog");
+}
+
 void runExchanges(Context& ctx, const Fault& fault) {
     ctx.setLogger(std::string("logged-in = 1\nerase-ms = 2000\n") + fault.settings);
     // Each file must stay as it was or be complete: its complete end.
@@ -129,34 +192,16 @@ void runExchanges(Context& ctx, const Fault& fault) {
         };
         const std::string before[2] = {fileText(files[0].first), fileText(files[1].first)};
         const std::size_t sent = ctx.loggerReceived().size();
-        HWND first = openDialog(program, main, x.command, x.caption);
-        if (x.via && first) clickItem(first, x.via);
-        REQUIRE_WINDOW(dialog, x.via ? waitDialog(program, "ERLG Löschen") : first);
-        typeAll(dialog, x.typed);
-        if (x.choose) clickItem(dialog, x.choose);
-        if (!*fault.settings) ctx.shot(x.shot);
-        std::string seen;
-        const double seconds = clickThrough(program, dialog, x.button, x.boundMs, seen);
-        for (int id : x.shown)
-            if (seen.empty() && IsWindow(dialog)) seen = itemText(dialog, id);
-        if (IsWindowVisible(dialog)) clickItem(dialog, IDCANCEL);
-        waitGone(dialog);
-
-        std::string line = seconds >= 0 ? seen : "HAENGT";
-        for (char& c : line) c = c == '\n' || c == '\r' ? ' ' : c;
-        char report[512];
-        std::snprintf(report, sizeof report, "%-34s %-20s %6.1f s  %.60s", x.name, fault.name, seconds,
-                      line.c_str());
-        ctx.notes.push_back(report);
-        expect(seconds >= 0 && seconds * 1000 <= x.boundMs + 5000, "ended within its bound");
-        expect(asExpected(fault.expected[i], seen, x), "shows what happened");
+        const Walked walked = walk(ctx, program, main, x, !*fault.settings);
+        report(ctx, x, fault.name, walked);
+        expect(asExpected(fault.expected[i], walked.seen, x), "shows what happened");
         expect(*fault.settings || ctx.loggerReceived().substr(sent) == x.wire, "wire bytes without fault");
         for (int f = 0; f < 2; ++f) {
             const std::string now = fileText(files[f].first);
             expect(now == before[f] || (now.rfind("$Dateikennung", 0) == 0 && now.find(files[f].second) != now.npos),
                    "files as they were or complete");
         }
-        if (seconds < 0) return;
+        if (walked.seconds < 0) return;
     }
     if (!*fault.settings) CHECK_TEXT(fileText(files[0].first), yachtFile("Blue Star", "GER12", 3, 5));
     endProgram(ctx, program, main);  // still answers its menu
@@ -168,7 +213,35 @@ const bool kExchangesRegistered = [] {
     return true;
 }();
 
+// The road of a logger before and after a race, on the port the program was started with: the
+// simulated logger there takes every byte, the one on COM1 none.
+void walkRoadOn(Context& ctx, const char* port) {
+    const char* const road[] = {"Anmeldung (X)", "Uhr (E)", "ERLG lesen (D, F)", "Betriebsart und Yacht-ID (F, D0)",
+                                "Auslesen (D, T, I)"};
+    ctx.setLogger("", Logger::OnCom4AndCom12);
+    Program program(ctx.tree, "Wakeguard.exe", port);
+    REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
+    std::string wire;
+    for (const char* name : road) {
+        const auto x = std::find_if(std::begin(kExchanges), std::end(kExchanges),
+                                    [&](const Exchange& e) { return std::string(e.name) == name; });
+        REQUIRE(x != std::end(kExchanges));
+        const Walked walked = walk(ctx, program, main, *x, false);
+        report(ctx, *x, port, walked);
+        CHECK(asExpected('S', walked.seen, *x));
+        wire += x->wire;
+    }
+    CHECK_TEXT(ctx.loggerReceived(Logger::OnCom4AndCom12), wire);
+    CHECK_TEXT(ctx.loggerReceived(), "");
+    const std::string readout = fileText(ctx.tree.data() + "Sommer04-GER12.yrd");
+    CHECK(readout.find("$Ereigniss Ende") != std::string::npos);
+    endProgram(ctx, program, main);
+}
+
 } // namespace
+
+SCENARIO("port: the logger road on COM4") { walkRoadOn(ctx, "COM4"); }
+SCENARIO("port: the logger road on com12, above COM9") { walkRoadOn(ctx, "com12"); }
 
 SCENARIO("preparation: erase with progress, a click meanwhile dropped; logger clock from the PC in UTC and local time") {
     ctx.setLogger("logged-in = 1\nerase-ms = 4000\n");

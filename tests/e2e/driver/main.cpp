@@ -42,19 +42,23 @@ static std::string environment(const char* name) {
     return n < sizeof value ? std::string(value, n) : std::string();
 }
 
-void Context::setLogger(const std::string& settings) {
+static std::string loggerFile(Logger logger, const char* what) {
+    return environment((std::string("WG_E2E_LOGGER") + (logger == Logger::OnCom1 ? "_" : "2_") + what).c_str());
+}
+
+void Context::setLogger(const std::string& settings, Logger logger) {
     // A new first line makes the simulator start afresh even for the same settings; it looks
     // at least once a second and then starts its log with "fresh <first line>".
     static int generation = 0;
     const std::string first = "# " + std::to_string(++generation);
-    writeFile(environment("WG_E2E_LOGGER_STATE"), first + "\n" + settings);
-    check(waitFor([&] { return fileText(environment("WG_E2E_LOGGER_LOG")).rfind("fresh " + first + "\n", 0) == 0; },
+    writeFile(loggerFile(logger, "STATE"), first + "\n" + settings);
+    check(waitFor([&] { return fileText(loggerFile(logger, "LOG")).rfind("fresh " + first + "\n", 0) == 0; },
                   5000),
           "the logger simulator took the new settings", __FILE__, __LINE__);
 }
 
-std::string Context::loggerReceived() const {
-    const std::string log = fileText(environment("WG_E2E_LOGGER_LOG"));
+std::string Context::loggerReceived(Logger logger) const {
+    const std::string log = fileText(loggerFile(logger, "LOG"));
     std::string bytes;
     // One line per byte: "<ms> rx <hex> <shown>".
     for (std::size_t at = 0; (at = log.find(" rx ", at)) != std::string::npos; at += 4)
@@ -110,7 +114,7 @@ int main(int argc, char** argv) {
         e2e::clearFolder(tree.data());
         if (!shippedPassword.empty()) e2e::writeFile(tree.settingsFile(), shippedSettings);
         e2e::Context ctx{tree, shippedPassword, shots, {}, {}};
-        ctx.setLogger("");  // the demo logger, fresh for every scenario
+        ctx.setLogger("");  // the demo logger on COM1, fresh for every scenario
         const DWORD start = GetTickCount();
         scenario.run(ctx);
         char line[512];

@@ -28,6 +28,7 @@ Program::~Program() { kill(); }
 bool Program::start() {
     std::string quoted(1, '"');  // piece by piece: GCC 12 misjudges the string operator here
     quoted.append(tree_.bin()).append(exe_).append("\"");
+    if (!arguments_.empty()) quoted.append(" ").append(arguments_);
     std::wstring line = wg::wide(quoted);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -37,11 +38,15 @@ bool Program::start() {
 
 HWND Program::waitMainWindow(DWORD deadlineMs) {
     HWND found = nullptr;
+    // Another copy of the program may run beside this one.
     const bool shown = waitFor([&] {
-        DWORD owner = 0;
-        found = FindWindowW(L"HAUPTMENU_D", nullptr);
-        if (found) GetWindowThreadProcessId(found, &owner);
-        return owner == info_.dwProcessId;
+        for (found = FindWindowExW(nullptr, nullptr, L"HAUPTMENU_D", nullptr); found;
+             found = FindWindowExW(nullptr, found, L"HAUPTMENU_D", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == info_.dwProcessId) return true;
+        }
+        return false;
     }, deadlineMs);
     return shown ? found : nullptr;
 }

@@ -24,7 +24,8 @@ void clearFolder(const std::string& folder);
 // its working directory.
 class Program {
 public:
-    explicit Program(const Tree& tree, std::string exe = "Wakeguard.exe") : tree_(tree), exe_(std::move(exe)) {}
+    explicit Program(const Tree& tree, std::string exe = "Wakeguard.exe", std::string arguments = "")
+        : tree_(tree), exe_(std::move(exe)), arguments_(std::move(arguments)) {}
     ~Program();
     bool start();
     DWORD processId() const { return info_.dwProcessId; }
@@ -36,6 +37,7 @@ public:
 private:
     Tree tree_;
     std::string exe_;
+    std::string arguments_;
     PROCESS_INFORMATION info_ = {};
 };
 

@@ -7,6 +7,9 @@
 
 namespace e2e {
 
+// The two simulated loggers: one on COM1, one that Wine's COM4 and COM12 both reach.
+enum class Logger { OnCom1, OnCom4AndCom12 };
+
 // What a scenario has at hand, and where its findings go.
 struct Context {
     const Tree tree;
@@ -21,10 +24,10 @@ struct Context {
                     const char* file, int line);
     // A screenshot of the whole screen, when screenshots are asked for.
     void shot(const std::string& name);
-    // The simulated logger on COM1 starts afresh with these "key = value" lines (wg_logger_sim --help).
-    void setLogger(const std::string& settings);
+    // A simulated logger starts afresh with these "key = value" lines (wg_logger_sim --help).
+    void setLogger(const std::string& settings, Logger logger = Logger::OnCom1);
     // Every byte the logger received since it last started afresh.
-    std::string loggerReceived() const;
+    std::string loggerReceived(Logger logger = Logger::OnCom1) const;
 };
 
 struct Scenario {

@@ -1,5 +1,7 @@
 #include "ui.h"
 
+#include <windows.h>
+
 #include "program.h"
 #include "win32/wide_text.h"
 
@@ -93,12 +95,13 @@ void closeBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-bool saveScreenshot(const std::string& path) {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+std::string screenPixels(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return "";
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
     BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     std::string pixels(static_cast<std::size_t>((width * 3 + 3) / 4 * 4) * height, '\0');
@@ -106,11 +109,56 @@ bool saveScreenshot(const std::string& path) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+bool saveScreenshot(const std::string& path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const std::string pixels = screenPixels({0, 0, width, height});
+    const BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
     const BITMAPFILEHEADER file = {0x4D42, offset + static_cast<DWORD>(pixels.size()), 0, 0, offset};
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
     bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
     return writeFile(path, bytes + pixels);
+}
+
+RECT visibleClockLine(HWND main) {
+    // The line begins 12 pixels right of and 10 below the client area's corner, in the GUI font;
+    // its seconds stand about 260 pixels from its start.
+    POINT corner = {12, 10};
+    ClientToScreen(main, &corner);
+    const RECT line = {corner.x, corner.y, corner.x + 280, corner.y + 14};
+    for (POINT at : {POINT{line.left, line.top}, POINT{line.right, line.bottom}})
+        if (GetAncestor(WindowFromPoint(at), GA_ROOT) != main) return {};
+    return line;
+}
+
+AnswerWatch::AnswerWatch(HWND window) : window_(window), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = std::thread([this] {
+        LARGE_INTEGER frequency, before, after;
+        QueryPerformanceFrequency(&frequency);
+        // One message every 50 ms until told to stop.
+        do {
+            QueryPerformanceCounter(&before);
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+            QueryPerformanceCounter(&after);
+            const DWORD ms = static_cast<DWORD>((after.QuadPart - before.QuadPart) * 1000 / frequency.QuadPart);
+            if (ms > longest_) longest_ = ms;
+        } while (WaitForSingleObject(stop_, 50) == WAIT_TIMEOUT);
+    });
+}
+
+AnswerWatch::~AnswerWatch() {
+    longestMs();
+    CloseHandle(stop_);
+}
+
+DWORD AnswerWatch::longestMs() {
+    SetEvent(stop_);
+    if (thread_.joinable()) thread_.join();
+    return longest_;
 }
 
 } // namespace e2e

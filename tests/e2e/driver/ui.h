@@ -1,8 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 
 namespace e2e {
 
@@ -44,5 +46,25 @@ bool isChecked(HWND dialog, int id);
 
 // Saves the whole screen as a 24-bit BMP.
 bool saveScreenshot(const std::string& path);
+// The pixels of part of the screen, 24 bits each.
+std::string screenPixels(const RECT& area);
+// Where the main window draws its clock line on the screen; empty when another window covers it.
+RECT visibleClockLine(HWND main);
+
+// While it lives, a thread of the driver sends the window a message every 50 ms, as Windows does to
+// tell whether a program is hung, and keeps the longest time the window took to answer one.
+class AnswerWatch {
+public:
+    explicit AnswerWatch(HWND window);
+    ~AnswerWatch();
+    // Stops watching; the longest wait for an answer in milliseconds.
+    DWORD longestMs();
+
+private:
+    HWND window_;
+    HANDLE stop_;
+    std::atomic<DWORD> longest_{0};
+    std::thread thread_;
+};
 
 } // namespace e2e

@@ -7,6 +7,7 @@
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
 #include "app/text_viewer.h"
+#include "logger/login.h"
 #include "logger/pc_clock.h"
 #include "resources/resource_ids.h"
 #include "support/logger_rig.h"
@@ -266,6 +267,79 @@ TEST(ShellDialogs, MessageDialogShowsTheMessageTextOfAtMost1023CharactersAndOnly
     EXPECT_FALSE(view.closed());
     dialog.clicked(view, button::kOk);
     EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
+}
+
+} // namespace
+} // namespace wg::test
+
+namespace wg::test {
+namespace {
+
+TEST(StartOptions, TheOnlyArgumentIsTheLoggersPortAnythingElseIsExplainedAndComOneTaken) {
+    struct Case { const char* what; std::vector<std::string> arguments; const char* port; const char* refused; } cases[] = {
+        {"no argument", {}, "COM1", nullptr},
+        {"a port", {"COM4"}, "COM4", nullptr},
+        {"a port above nine in lower case", {"com12"}, "COM12", nullptr},
+        {"not a port", {"/port=COM4"}, "COM1", "\"/port=COM4\""},
+        {"a port and more", {"COM4", "COM5"}, "COM1", "\"COM4 COM5\""},
+        {"beyond the highest port", {"COM300"}, "COM1", "\"COM300\""},
+    };
+    for (const Case& c : cases) {
+        const StartOptions options = startOptions(c.arguments);
+        EXPECT_EQ(options.loggerPort, c.port) << c.what;
+        ASSERT_EQ(options.problem.has_value(), c.refused != nullptr) << c.what;
+        if (!c.refused) continue;
+        EXPECT_EQ(options.problem->text, "Unbekannte Angabe beim Programmstart: " + std::string(c.refused) +
+                                             "\nWakeguard nimmt als einzige Angabe die Schnittstelle des ERLG an, "
+                                             "COM1 bis COM256, zum Beispiel:\n    Wakeguard.exe COM4\n"
+                                             "Das Programm arbeitet jetzt mit COM1.")
+            << c.what;
+        EXPECT_FALSE(options.problem->ownedByMainWindow) << c.what;
+    }
+}
+
+TEST(Commands, ThePortFromTheCommandLineIsShownAndUsed) {
+    Program p;
+    p.state.loggerPort = "COM12";
+    Application app{p.state, p.shell, p.clock, p.ports};
+    p.state.pcTime = PcTime{2026, 12, 1, 7, 9, 5, 3, 0};
+    EXPECT_EQ(app.clientText(), "PC-Uhr (UTC): Mo. 07.12.26 09:05:03 · ERLG an COM12");
+    p.ports.portNames = {"COM12"};
+    p.state.login.loggedIn = true;
+    p.shell.user = {[](DialogLogic& logic, FakeView& view) {
+        view.type(logic, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
+        logic.clicked(view, button::kOk);
+    }};
+    app.command(cmd::kMasterPassword);
+    EXPECT_EQ(p.ports.opens.at(0).name, "COM12");
+    EXPECT_EQ(p.shell.shown, Texts{kPasswordOkText});
+}
+
+// A message of a running exchange is shown; the close box and every other
+// command wait until the exchange is over.
+TEST(Commands, WhileAnExchangeRunsOnlyItsMessagesAreShown) {
+    Program p;
+    p.state.login.loggedIn = true;
+    p.behaviour().fault = sim::Fault::Silent;
+    p.shell.boxAnswers = {BoxAnswer::Yes, BoxAnswer::Yes};
+    int refusedInside = 0;
+    p.shell.onCommand = [&](int id) {
+        if (id != cmd::kShowMessage) return;
+        p.app.closeRequested();
+        refusedInside += p.app.command(cmd::kEraseLogger) && p.app.command(cmd::kLoggerClock);
+    };
+    p.shell.user = {[](DialogLogic& logic, FakeView& view) {
+        view.type(logic, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
+        logic.clicked(view, button::kOk);
+    }};
+    p.app.command(cmd::kMasterPassword);
+    EXPECT_EQ(p.shell.shown, Texts{kCommandFailedText});
+    EXPECT_EQ(refusedInside, 1);
+    EXPECT_EQ(p.shell.dialogsRun, Texts{"IDD_MasterPassWortEingabe"});
+    EXPECT_TRUE(p.shell.boxes.empty() && p.shell.endRequests == 0);
+    p.shell.onCommand = nullptr;
+    p.app.closeRequested();  // once it is over the program can be ended
+    EXPECT_EQ(p.shell.endRequests, 1);
 }
 
 } // namespace

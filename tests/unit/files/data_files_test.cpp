@@ -6,6 +6,7 @@
 #include "files/settings.h"
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
+#include "platform/file_system.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/yrd_text.h"
@@ -79,7 +80,7 @@ TEST(FileNames, EveryWriterRefusesUnsafeNamesAndAFailedWriteLeavesTheOldFile) {
     yacht.masterFileName = "S.ysd";
     for (const char* name : {"S.rsd", "S.ysd", "Wakeguard.ini"}) {
         dir.write(name, "alt");
-        dir.makeDirectory(name + std::string(".wg-new"));  // the new file cannot be written beside the old one
+        dir.makeDirectory(replacementName(name));  // the new file cannot be written beside the old one
     }
     EXPECT_EQ(writeRegattaData(RegattaRecord(), "S.rsd", dir.programDir()), kStatusCannotWrite);
     EXPECT_EQ(writeYachtMasterData(yacht, dir.programDir()), kStatusCannotWrite);

@@ -1,6 +1,7 @@
 #include "logger/erase.h"
 #include "logger/identification.h"
 #include "logger/login.h"
+#include "logger/port_name.h"
 #include "resources/resource_ids.h"
 #include "support/logger_rig.h"
 
@@ -17,7 +18,7 @@ TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
         {PasswordKind::User, "USER", sim::Fault::None, 0, "A\nUSER\r", kPasswordOkText},
         {master, "USER", sim::Fault::None, 0, "X\nUSER\r", kWrongPasswordText},
         {master, "", sim::Fault::None, 0, "", kNoPasswordText},
-        {master, "COM7", sim::Fault::None, 0, "", portFailureText("COM1")},  // no port
+        {master, "COM7", sim::Fault::None, 0, "", portFailureText("COM1", {})},  // no port
         {master, "MASTER", sim::Fault::Silent, 0, "XXT\r", kCommandFailedText},
         {master, "MASTER", sim::Fault::GarbledEcho, 0, "XXT\r", kCommandFailedText},
         {master, "MASTER", sim::Fault::WrongCommand, 0, "X\nT\r", kCommandFailedText},
@@ -67,7 +68,7 @@ TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
         {"E010307140509\n", sim::Fault::None, true, "E010307140509", "ERLG Uhr gestellt", 3050},
         {"H140608170000\n", sim::Fault::Silent, true, "HHHT\r", kCommandFailedText, 5000},
         {"E010307140509\n", sim::Fault::GluedAnswer, true, "E01030714050" "99999" "T\r", kCommandFailedText, 1000},
-        {"E010307140509\n", sim::Fault::None, false, "", portFailureText("COM1"), 0},
+        {"E010307140509\n", sim::Fault::None, false, "", portFailureText("COM1", {}), 0},
     };
     for (const Case& c : cases) {
         LoggerRig r;

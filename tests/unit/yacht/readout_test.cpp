@@ -1,3 +1,4 @@
+#include "platform/file_system.h"
 #include "files/fingerprint.h"
 #include "files/yacht_header.h"
 #include "support/logger_rig.h"
@@ -76,7 +77,7 @@ TEST_F(ReadoutTest, StoresEveryLoggerLineBehindADollarUpToTheEreignissLine) {
     // A fingerprint that cannot be written is reported, coarse minutes are not; the readout stands and no
     // older one of either is left.
     for (const std::string sidecar : {".sha256", ".grobminuten"})
-        dir.makeDirectory("Sommer04-GER12.yrd" + sidecar + ".wg-new");
+        dir.makeDirectory(replacementName("Sommer04-GER12.yrd" + sidecar));
     ASSERT_EQ(run(), kReadoutDone);
     EXPECT_EQ(shown(), Texts{fingerprintFailureText("Sommer04-GER12.yrd")});
     EXPECT_EQ(dir.fileCount(), 1u);

@@ -1,0 +1,179 @@
+// The logger on another serial port than COM1: a port named on the command line, a name that is
+// none, a port with nothing behind it, and two copies of the program reading out two loggers at
+// once into one data folder; and what a user's impatience during an exchange must not do.
+#include <algorithm>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "files/coarse_minutes_file.h"
+#include "files/fingerprint.h"
+#include "logger/port_name.h"
+#include "platform/command_ids.h"
+#include "resources/resource_ids.h"
+#include "steps.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr const char* kReadoutCaption = "ERLG Daten Auslesen und Auswerten";
+constexpr const char* kReadoutDone = "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.";
+
+// The serial ports Wine lists where Windows does.
+std::vector<std::string> listedPorts() {
+    std::vector<std::string> ports;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return ports;
+    char name[256], data[64];
+    for (DWORD index = 0;; ++index) {
+        DWORD nameLength = sizeof name, dataLength = sizeof data - 1, type = 0;
+        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                          &dataLength) != ERROR_SUCCESS)
+            break;
+        data[dataLength] = '\0';
+        ports.emplace_back(data);
+    }
+    RegCloseKey(key);
+    return ports;
+}
+
+// One logger of the two read out at once.
+struct Yacht {
+    const char* id;
+    const char* port;  // the program's argument
+    Logger logger;
+    int coarseMinutes;
+    std::vector<std::string> events;
+};
+
+std::string loggerSettings(const Yacht& yacht) {
+    std::string settings = "logged-in = 1\npace = 1\nyacht-id = " + std::string(yacht.id) +
+                           "\ncoarse-minutes = " + std::to_string(yacht.coarseMinutes) + "\n";
+    for (const std::string& event : yacht.events) settings += "event = " + event + "\n";
+    return settings;
+}
+
+} // namespace
+
+SCENARIO("port: a port with nothing behind it is named at once with the ports Wine lists") {
+    const char* const port = "COM99";
+    const std::vector<std::string> listed = listedPorts();
+    CHECK(!listed.empty());
+    Program program(ctx.tree, "Wakeguard.exe", port);
+    REQUIRE_WINDOW(main, startLoggedIn(ctx, program, settingsFile("800", "600", "geheim", "0"), "geheim"));
+    REQUIRE_WINDOW(dialog, openDialog(program, main, wg::cmd::kMasterPassword, "ERLG Paßwort-Eingabe"));
+    typeInto(dialog, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
+    const DWORD clicked = GetTickCount();
+    clickItem(dialog, IDOK);
+    REQUIRE_WINDOW(message, waitDialog(program, "Information", 5000));
+    const DWORD took = GetTickCount() - clicked;
+    ctx.shot("port-failure");
+    std::string shown = itemText(message, 1233);
+    shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());  // the field's line ends
+    CHECK_TEXT(shown, wg::portFailureText(port, listed));
+    ctx.notes.push_back("the message came after " + std::to_string(took) + " ms");
+    CHECK(took < 1000);
+    CHECK(closeWith(message, IDOK));
+    CHECK_TEXT(ctx.loggerReceived() + ctx.loggerReceived(Logger::OnCom4AndCom12), "");
+    endProgram(ctx, program, main);
+}
+
+SCENARIO("port: an argument that is no port is explained at the start, and COM1 taken") {
+    Program program(ctx.tree, "Wakeguard.exe", "/port=4");
+    writeFile(ctx.tree.settingsFile(), settingsFile("800", "600", "geheim", "0"));
+    REQUIRE(program.start());
+    REQUIRE_WINDOW(box, waitDialog(program, "Wakeguard - Programmstart"));
+    ctx.shot("port-argument");
+    CHECK_TEXT(boxText(box), "Unbekannte Angabe beim Programmstart: \"/port=4\"\nWakeguard nimmt als einzige Angabe "
+                             "die Schnittstelle des ERLG an, COM1 bis COM256, zum Beispiel:\n    Wakeguard.exe COM4\n"
+                             "Das Programm arbeitet jetzt mit COM1.");
+    CHECK(closeWith(box, IDOK));
+    REQUIRE_WINDOW(main, program.waitMainWindow());
+    dismissLogin(program, "geheim");
+    REQUIRE_WINDOW(dialog, openDialog(program, main, wg::cmd::kMasterPassword, "ERLG Paßwort-Eingabe"));
+    typeInto(dialog, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
+    clickItem(dialog, IDOK);
+    CHECK_TEXT(nextMessage(ctx, program), "Passwort OK!");
+    CHECK_TEXT(ctx.loggerReceived(), "X\nMASTER\r");
+    endProgram(ctx, program, main);
+}
+
+SCENARIO("port: two copies on COM1 and COM4 read out two loggers at once into one data folder") {
+    const Yacht yachts[] = {
+        {"GER12", "", Logger::OnCom1, 42,
+         {"Start : 03.06.04 Do 09:00:00", "Generator Ein : 03.06.04 Do 10:20:00",
+          "Generator Aus : 03.06.04 Do 10:40:00"}},
+        {"NED3", "COM4", Logger::OnCom4AndCom12, 7,
+         {"Start : 03.06.04 Do 08:55:00", "Getriebe Ein : 03.06.04 Do 11:00:00", "Getriebe Aus : 03.06.04 Do 11:05:00",
+          "Stecker abgezogen : 03.06.04 Do 12:00:00"}},
+    };
+    std::vector<std::unique_ptr<Program>> programs;
+    std::vector<HWND> mains, dialogs;
+    for (const Yacht& yacht : yachts) {
+        ctx.setLogger(loggerSettings(yacht), yacht.logger);
+        writeFile(ctx.tree.data() + "Sommer04-" + yacht.id + ".ysd", yachtFile("Boot " + std::string(yacht.id),
+                                                                                 yacht.id, 3, 4));
+        programs.push_back(std::make_unique<Program>(ctx.tree, "Wakeguard.exe", yacht.port));
+        REQUIRE_WINDOW(main, startWithRegatta(ctx, *programs.back(), "0"));
+        REQUIRE_WINDOW(dialog, openDialog(*programs.back(), main, wg::cmd::kReadOutAndEvaluate, kReadoutCaption));
+        mains.push_back(main);
+        dialogs.push_back(dialog);
+    }
+    for (HWND dialog : dialogs) clickItem(dialog, IDC_EV_READ);
+    const auto reading = [&](std::size_t i) { return ctx.loggerReceived(yachts[i].logger).find('I') != std::string::npos; };
+    CHECK(waitFor([&] { return reading(0) && reading(1); }, 20000));  // both event memories come at once
+    ctx.shot("two-readouts");
+    for (HWND dialog : dialogs)
+        CHECK(waitFor([&] { return itemText(dialog, IDC_EV_STATUS, 2000) == kReadoutDone; }, 60000));
+    for (const Yacht& yacht : yachts) {
+        const std::string name = "Sommer04-" + std::string(yacht.id) + ".yrd";
+        std::string expected = yachtFile("Boot " + std::string(yacht.id), yacht.id, 3, 4) + "$";
+        for (const std::string& event : yacht.events) expected += event + "\r\n$";
+        CHECK_TEXT(fileText(ctx.tree.data() + name), expected + "Ereigniss Ende\r\n");
+        CHECK(wg::checkFingerprint(ctx.tree.data(), name) == wg::FingerprintCheck::Matches);
+        CHECK_TEXT(fileText(ctx.tree.data() + name + wg::kCoarseMinutesSuffix),
+                   wg::coarseMinutesBytes(yacht.coarseMinutes));
+        CHECK_TEXT(ctx.loggerReceived(yacht.logger), "D\rT\rI\r");
+    }
+    // Both end together; the settings file is whole whichever writes it last.
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        CHECK(closeWith(dialogs[i], IDCANCEL));
+        postCommand(mains[i], wg::cmd::kExit);
+    }
+    std::vector<HWND> questions;
+    for (auto& program : programs) questions.push_back(waitDialog(*program, "Warnung"));
+    for (HWND question : questions) clickItem(question, IDYES);
+    for (auto& program : programs) {
+        DWORD code = 99;
+        CHECK(program->waitExit(code) && code == 0);
+    }
+    CHECK_TEXT(fileText(ctx.tree.settingsFile()), settingsFile("800", "600", "geheim", "0"));
+}
+
+// Closing the window, Alt+F4, "Abbrechen" and another "ERLG Daten lesen" while the logger sends
+// its event memory: the readout goes on to its end, once, and the program stays.
+SCENARIO("port: closing, Alt+F4 and clicks during a readout change nothing") {
+    std::string settings = "logged-in = 1\npace = 1\n";
+    for (int i = 0; i < 60; ++i) settings += "event = Generator Ein : 03.06.04 Do 10:20:00\n";
+    ctx.setLogger(settings);
+    writeFile(ctx.tree.data() + "Sommer04-GER12.ysd", kYachtFile);
+    Program program(ctx.tree);
+    REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
+    REQUIRE_WINDOW(dialog, openDialog(program, main, wg::cmd::kReadOutAndEvaluate, kReadoutCaption));
+    clickItem(dialog, IDC_EV_READ);
+    REQUIRE(waitFor([&] { return ctx.loggerReceived().find('I') != std::string::npos; }, 20000));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageA(dialog, WM_SYSKEYDOWN, VK_F4, 1 << 29);  // Alt+F4
+    mouseClick(dialog, IDCANCEL);
+    // Sent from another thread, as another program would: it reaches the dialog amid the exchange.
+    std::thread([&] { SendMessageA(GetDlgItem(dialog, IDC_EV_READ), BM_CLICK, 0, 0); }).join();
+    CHECK(waitFor([&] { return itemText(dialog, IDC_EV_STATUS, 2000) == kReadoutDone; }, 60000));
+    CHECK(!waitDialog(program, "Warnung", 1000));
+    CHECK(IsWindowVisible(dialog));
+    CHECK_TEXT(ctx.loggerReceived(), "D\rT\rI\r");
+    CHECK(closeWith(dialog, IDCANCEL));
+    endProgram(ctx, program, main);
+}
