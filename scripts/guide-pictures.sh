@@ -2,16 +2,14 @@
 # Renews the quick guide's pictures from the screenshots of the last test run
 # (build/shots, build/shots-144dpi, ...): each is cut to the size its picture
 # has now and reduced to 256 colours; the overview's page is taken whole.
+# Pictures made otherwise (tools/guide/render.sh) are left as they are.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 for picture in docs/bilder/*.png; do
   name=$(basename "$picture")
   shot=$(ls build/shots/"$name" build/shots-*/"$name" 2>/dev/null | head -n 1 || true)
-  if [ -z "$shot" ]; then
-    echo "no screenshot for $name" >&2
-    continue
-  fi
+  [ -n "$shot" ] || continue
   if [ "$name" = overview.png ]; then
     cp "$shot" "$picture"
   else

@@ -87,16 +87,9 @@ int main(int argc, char** argv) {
     // Coordinates and screenshots in the screen's own pixels at any display scaling.
     SetProcessDPIAware();
     // A run that asks for a system code page or a display scaling makes sure Wine gave them.
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    for (const auto& [setting, actual] : {std::pair{"WG_E2E_CODE_PAGE", static_cast<int>(GetACP())}, {"WG_E2E_DPI", dpi}}) {
-        const std::string wanted = e2e::environment(setting);
-        if (!wanted.empty() && wanted != std::to_string(actual)) {
-            std::fprintf(stderr, "%s is %s, but Wine gives %d\n", setting, wanted.c_str(), actual);
-            return 2;
-        }
-    }
+    for (const auto& [setting, actual] : {std::pair{"WG_E2E_CODE_PAGE", int(GetACP())}, {"WG_E2E_DPI", e2e::screenDpi()}})
+        if (!e2e::environment(setting).empty() && e2e::environment(setting) != std::to_string(actual))
+            return std::fprintf(stderr, "%s: Wine gives %d\n", setting, actual), 2;
     const e2e::Tree tree{argv[1]};
     const std::string filter = argc > 3 ? argv[3] : "", shots = argc > 4 ? argv[4] : "";
     // A shipped package is tested with its own settings file: it is put back

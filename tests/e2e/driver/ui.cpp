@@ -112,6 +112,13 @@ std::string screenPixels(const RECT& area) {
     return pixels;
 }
 
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 bool saveScreenshot(const std::string& path) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     const std::string pixels = screenPixels({0, 0, width, height});

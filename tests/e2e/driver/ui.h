@@ -44,6 +44,9 @@ void postCommand(HWND window, int id);
 void closeBox(HWND window);
 bool isChecked(HWND dialog, int id);
 
+// The screen's DPI (the driver is DPI-aware: its pixels are the screen's).
+int screenDpi();
+
 // Saves the whole screen as a 24-bit BMP.
 bool saveScreenshot(const std::string& path);
 // The pixels of part of the screen, 24 bits each.
