@@ -43,7 +43,7 @@ std::string portFailureText(const std::string& port, const std::vector<std::stri
     constexpr std::size_t kListed = 16;
     std::string list;
     for (std::size_t i = 0; i < ports.size() && i < kListed; ++i) list += (i ? ", " : "") + ports[i];
-    if (ports.size() > kListed) list += ", …";
+    if (ports.size() > kListed) list += " und " + std::to_string(ports.size() - kListed) + " weitere";
     const std::string& example = ports.back() == port && ports.size() > 1 ? ports.front() : ports.back();
     return text + "Serielle Schnittstellen dieses PCs: " + list +
            ".\nWakeguard mit einer davon starten, zum Beispiel \"Wakeguard.exe " + example +
