@@ -228,6 +228,7 @@ TEST(Startup, WindowSizeAndTextLineGrowWithTheDisplayScalingNeverHidingTheMenu) 
         {"125 %", 800, 600, 120, 1000, 750, 15, 13, 13},
         {"150 %", 800, 600, 144, 1200, 900, 18, 15, 16},
         {"200 %, the least size doubled too", 100, 100, 192, 640, 400, 24, 20, 21},
+        {"250 %", 800, 600, 240, 2000, 1500, 30, 25, 27},
         {"rounded to the nearest pixel", 801, 601, 120, 1001, 751, 15, 13, 13},
         {"no overflow", kMax, kMax, 192, kMax, kMax, 24, 20, 21},
     };
