@@ -26,6 +26,11 @@ tier "unit tests (native)" ctest --test-dir build/native --output-on-failure
 tier "unit tests (Windows build under Wine)" "$WG_WINE64" build/win64/tests/wg_unit_tests.exe --gtest_brief=1
 [ -x scripts/fuzz.sh ] && tier "fuzzing" scripts/fuzz.sh
 tier "end to end (Wine)" scripts/e2e.sh --shots build/shots --filter "${WG_E2E_SCENARIOS:-}"
+# The same program on an office PC whose system code page is not 1252, and on
+# a display scaled to 150 %; each in a Wine prefix of its own.
+tier "end to end on code page 1251" scripts/e2e.sh --code-page 1251 --shots build/shots-cp1251 \
+  --filter "code page|shell:|regatta data"
+tier "end to end at 144 dpi" scripts/e2e.sh --dpi 144 --shots build/shots-144dpi --filter "display scaling"
 
 # The Windows package as shipped: its folder layout, its own settings file
 # and program password, its 32-bit Wakeguard.exe on the main road and its
@@ -43,6 +48,8 @@ release_package() {
     --filter "${WG_RELEASE_SCENARIOS:-logger exchanges: ohne Stoerung|readout: logger read out|overview}"
 }
 tier "release package (as shipped)" release_package
+# What the zip holds, and the manifest and version resource of both exes in it.
+tier "release package: contents and resources" tests/package/check_package.py dist/Wakeguard-*.zip
 
 echo "tiers: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,7 +1,8 @@
 # Shared by the scripts that run Windows programs: a private Wine prefix in the
 # build tree, no Mono or Gecko prompts, and a virtual display when none exists.
 here=${here:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX="$here/build/wineprefix"
+# A run under another system code page or display scaling has a prefix of its own.
+export WINEPREFIX="${WG_WINEPREFIX:-$here/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 WG_WINE64=/usr/lib/wine/wine64
@@ -14,6 +15,13 @@ wg_wine_prefix_ready() {
     mkdir -p "$WINEPREFIX"
     "$WG_WINE64" wineboot --init >/dev/null 2>&1 || true
     "$WG_WINESERVER" -w || true
+  fi
+  # Wine's own fonts (Marlett draws the caption buttons, Tahoma the dialogs)
+  # lie where Debian's Wine does not look for them; the prefix's Fonts folder
+  # is searched.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
   fi
 }
 
@@ -56,11 +64,12 @@ wg_start_simulator() {
   "$WG_WINESERVER" -k || true
 }
 
+# A virtual display of $1 (default 1024x768) pixels when there is none.
 wg_start_display() {
   if [ -z "${DISPLAY:-}" ]; then
     local n=77
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
     WG_BACKGROUND_PIDS+=($!)
     export DISPLAY=":$n"
     local i=0

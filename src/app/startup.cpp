@@ -1,16 +1,34 @@
 #include "app/startup.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "logger/link.h"
 #include "logger/port_name.h"
+#include "platform/file_system.h"
 
 namespace wg {
 
 std::string mainWindowTitle() { return std::string(kProgramName) + kReleaseText; }
 
-WindowSize mainWindowSize(int storedWidth, int storedHeight) {
+int atDpi(int basePixels, int dpi) {
+    // Rounded to the nearest pixel, and held within int: a stored size may be any number.
+    const long long scaled = static_cast<long long>(basePixels) * dpi;
+    const long long pixels = (scaled + (scaled < 0 ? -kBaseDpi : kBaseDpi) / 2) / kBaseDpi;
+    return static_cast<int>(std::clamp<long long>(pixels, INT_MIN, INT_MAX));
+}
+
+WindowSize mainWindowSize(int storedWidth, int storedHeight, int dpi) {
     constexpr int kMinWidth = 320;
     constexpr int kMinHeight = 200;
-    return {storedWidth < kMinWidth ? kMinWidth : storedWidth, storedHeight < kMinHeight ? kMinHeight : storedHeight};
+    return {atDpi(storedWidth < kMinWidth ? kMinWidth : storedWidth, dpi),
+            atDpi(storedHeight < kMinHeight ? kMinHeight : storedHeight, dpi)};
+}
+
+ClientTextLayout clientTextLayout(int dpi) {
+    constexpr int kPointsPerInch = 72;
+    constexpr int kFontPoints = 8;
+    return {atDpi(12, dpi), atDpi(10, dpi), (kFontPoints * dpi + kPointsPerInch / 2) / kPointsPerInch};
 }
 
 std::optional<BoxRequest> settingsProblemBox(Status status) {
@@ -37,6 +55,20 @@ std::optional<BoxRequest> settingsProblemBox(Status status) {
     default:
         return std::nullopt;
     }
+}
+
+std::optional<BoxRequest> dataFolderProblemBox(const std::string& dataDir) {
+    if (canWriteIn(dataDir)) return std::nullopt;
+    BoxRequest box;
+    box.caption = "Datenordner nicht beschreibbar";
+    box.text = "Wakeguard kann im Datenordner\n" + fullDirectoryPath(dataDir) +
+               "\nkeine Dateien anlegen. Regatta- und Yachtdaten und ausgelesene ERLG-Daten lassen sich so "
+               "nicht speichern.\n\nBitte den Ordner Wakeguard an einen Ort entpacken, an dem Sie Dateien "
+               "anlegen dürfen, zum Beispiel unter „Dokumente“ oder auf dem Desktop, nicht unter „Programme“ "
+               "und nicht auf einen schreibgeschützten Datenträger, und Wakeguard von dort starten.";
+    box.icon = BoxIcon::Warning;
+    box.ownedByMainWindow = false;  // there is no window yet
+    return box;
 }
 
 StartOptions startOptions(const std::vector<std::string>& arguments) {

@@ -22,14 +22,34 @@ struct WindowSize {
     int height;
 };
 
-// The size the main window is created with: the stored one, but never so
-// small that the menu and the client area vanish (a window without client
+// The program measures in pixels of a display at 96 dpi, as the settings
+// file stores the window size; at another DPI everything it places or draws
+// itself grows or shrinks with it, as the dialogs do.
+inline constexpr int kBaseDpi = 96;
+int atDpi(int basePixels, int dpi);
+
+// The size the main window is created with at `dpi`: the stored one, but never
+// so small that the menu and the client area vanish (a window without client
 // area gets no paint, so the login at the first paint would never come).
 // The stored values themselves stay as they are.
-WindowSize mainWindowSize(int storedWidth, int storedHeight);
+WindowSize mainWindowSize(int storedWidth, int storedHeight, int dpi);
+
+// Where the main window's text line is drawn at `dpi`, and the height of its
+// characters (8 points) in pixels.
+struct ClientTextLayout {
+    int left;
+    int top;
+    int fontHeight;
+};
+ClientTextLayout clientTextLayout(int dpi);
 
 // The box start-up shows for a settings read that did not succeed; none for 0.
 std::optional<BoxRequest> settingsProblemBox(Status status);
+
+// The box start-up shows when no file can be made in the data folder
+// `dataDir` (a read-only stick, a protected program folder): every readout
+// would be lost there. None when one can; the program starts either way.
+std::optional<BoxRequest> dataFolderProblemBox(const std::string& dataDir);
 
 // What the command line asks of this run: the logger's port, and the box
 // that explains an argument the program does not take (it then uses COM1).

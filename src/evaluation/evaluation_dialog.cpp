@@ -46,7 +46,7 @@ void EvaluationDialog::cancelRequested(DialogView& view) { view.close(button::kC
 void EvaluationDialog::loadYacht(DialogView& view) {
     view.setVisible(false);
     std::string path, fileTitle;
-    const bool confirmed = shell_.chooseFile(kChooseYachtRegattaFile, kChooseYachtRegattaTitle, path, fileTitle);
+    const bool confirmed = chooseDataFile(shell_, kChooseYachtRegattaFile, kChooseYachtRegattaTitle, path, fileTitle);
     routeChosenFile(confirmed, path, fileTitle, regatta_, yacht_);
     view.setVisible(true);
 

@@ -1,7 +1,5 @@
 #include "files/coarse_minutes_file.h"
 
-#include <cstdio>
-
 #include "files/file_names.h"
 #include "files/kv_scanner.h"
 #include "files/kv_writer.h"
@@ -22,7 +20,7 @@ Status writeCoarseMinutes(const std::string& directory, const std::string& fileN
     if (!isSafeFileName(fileName)) return kStatusCannotWrite;
     const std::string path = directory + fileName + kCoarseMinutesSuffix;
     if (writeComplete(path, coarseMinutesBytes(minutes)) == kStatusOk) return kStatusOk;
-    std::remove(nativePath(path).c_str());
+    removeNativeFile(nativePath(path));
     return kStatusCannotWrite;
 }
 

@@ -1,7 +1,5 @@
 #include "files/fingerprint.h"
 
-#include <cstdio>
-
 #include "files/file_names.h"
 #include "platform/file_system.h"
 #include "platform/sha256.h"
@@ -22,7 +20,7 @@ Status writeFingerprint(const std::string& directory, const std::string& fileNam
     if (readWholeFile(path, content) && fingerprintBytes(content, fileName, sidecar) &&
         replaceFile(path + kFingerprintSuffix, sidecar))
         return kStatusOk;
-    std::remove(nativePath(path + kFingerprintSuffix).c_str());
+    removeNativeFile(nativePath(path + kFingerprintSuffix));
     return kStatusCannotWrite;
 }
 

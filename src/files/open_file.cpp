@@ -4,6 +4,7 @@
 #include "files/regatta_file.h"
 #include "files/text.h"
 #include "files/yacht_master_file.h"
+#include "platform/foreign_text.h"
 
 namespace wg {
 
@@ -19,10 +20,16 @@ void routeChosenFile(bool confirmed, const std::string& path, const std::string&
     if (holds(fileTitle, ".YRD") || holds(fileTitle, ".yrd")) yacht.masterFileName = cutTo(path, kYachtFileNameLimit);
 }
 
+bool chooseDataFile(Shell& shell, int kind, const std::string& title, std::string& path, std::string& fileTitle) {
+    const FileChoice choice = shell.chooseFile(kind, title, path, fileTitle);
+    if (choice == FileChoice::ForeignName) refuseForeignFileName(shell);
+    return choice == FileChoice::Chosen;
+}
+
 Status openFile(Shell& shell, int kind, const std::string& title, RegattaRecord& regatta,
                 YachtRecord& yacht) {
     std::string path, fileTitle;
-    const bool confirmed = shell.chooseFile(kind, title, path, fileTitle);
+    const bool confirmed = chooseDataFile(shell, kind, title, path, fileTitle);
     routeChosenFile(confirmed, path, fileTitle, regatta, yacht);
     return kStatusOk;
 }

@@ -25,6 +25,11 @@ inline constexpr const char* kChooseYachtRegattaTitle = "Yacht-Regattadaten, Dat
 void routeChosenFile(bool confirmed, const std::string& path, const std::string& fileTitle,
                      RegattaRecord& regatta, YachtRecord& yacht);
 
+// The open-file dialog for `kind`: true, with the file's path and title, when
+// the user confirmed a file; one whose name the program cannot carry is
+// refused with a message and counts as no choice.
+bool chooseDataFile(Shell& shell, int kind, const std::string& title, std::string& path, std::string& fileTitle);
+
 // Runs the open-file dialog for `kind` and routes its answer. Returns 0.
 Status openFile(Shell& shell, int kind, const std::string& title, RegattaRecord& regatta,
                 YachtRecord& yacht);

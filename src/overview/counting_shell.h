@@ -15,7 +15,9 @@ public:
         return BoxAnswer::Ok;
     }
     int runDialog(DialogLogic&) override { return 0; }
-    bool chooseFile(int, const std::string&, std::string&, std::string&) override { return false; }
+    FileChoice chooseFile(int, const std::string&, std::string&, std::string&) override {
+        return FileChoice::Cancelled;
+    }
     bool startProcess(const std::string&) override { return false; }
     void endProgram() override {}
     PcTime systemTime() override { return {}; }

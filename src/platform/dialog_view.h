@@ -10,6 +10,9 @@ public:
     virtual ~DialogView() = default;
     // The control's first line, at most 1024 characters.
     virtual std::string fieldText(int id) = 0;
+    // True when that line holds a character code page 1252, the program's
+    // text, has no byte for.
+    virtual bool fieldHasForeignCharacter(int id) = 0;
     virtual void setText(int id, const std::string& text) = 0;
     // Selects `id` among the radio buttons first..last; id 0 clears them all.
     virtual void checkRadio(int first, int last, int id) = 0;

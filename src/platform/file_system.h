@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,6 +11,13 @@ namespace wg {
 // Paths stay in the program's Windows form ("..\Daten\x.ysd") throughout the
 // logic; only these functions turn them into native ones.
 std::string nativePath(const std::string& programPath);
+
+// The C runtime's file functions on native paths. On Windows the name may
+// hold any character of code page 1252, whatever the system's code page.
+std::FILE* openNativeFile(const std::string& nativeName, const char* mode);
+bool removeNativeFile(const std::string& nativeName);
+// Moves a file over another one, replacing it. False when it fails.
+bool moveReplacing(const std::string& nativeFrom, const std::string& nativeTo);
 
 // The name a new file is written under beside `name` before it takes its
 // place: "<name>.<process id>.wg-new". Two copies of the program that write
@@ -40,6 +48,14 @@ bool appendToFile(const std::string& programPath, const std::string& bytes);
 
 bool fileExists(const std::string& programPath);
 
+// Whether a file can be created, written and removed in a directory
+// ("..\Daten\"): tries exactly that with a small file of its own.
+bool canWriteIn(const std::string& programDir);
+
+// The directory's full path as the user knows it, for messages; `programDir`
+// itself when it cannot be told.
+std::string fullDirectoryPath(const std::string& programDir);
+
 // One entry of a directory: a plain file with its size, or something else.
 struct DirectoryEntry {
     std::string name;
@@ -48,7 +64,8 @@ struct DirectoryEntry {
 };
 
 // The entries of a directory ("..\Daten\" or "..\Daten"; "" is the working
-// directory), without "." and "..", in no particular order. False when the
+// directory), without "." and "..", in no particular order. On Windows a
+// name code page 1252 cannot hold is left out: no file of the program has one. False when the
 // directory does not exist or cannot be read.
 bool listDirectory(const std::string& programDir, std::vector<DirectoryEntry>& entries);
 

@@ -38,7 +38,4 @@ private:
     bool failed_ = false;
 };
 
-// Moves a file over another one, replacing it. False when it fails.
-bool moveReplacing(const std::string& nativeFrom, const std::string& nativeTo);
-
 } // namespace wg

@@ -18,6 +18,10 @@ struct BoxRequest {
     bool topmost = false;
 };
 
+// The answer of the open-file dialog. A file whose name (or folder) holds a
+// character the program's texts cannot carry is not handed over.
+enum class FileChoice { Cancelled, Chosen, ForeignName };
+
 // The calendar time the PC clock gives (UTC or local time).
 struct PcTime {
     int year = 0, month = 0, dayOfWeek = 0, day = 0;
@@ -35,10 +39,10 @@ public:
     virtual BoxAnswer messageBox(const BoxRequest& request) = 0;
     // Runs a modal dialog owned by the main window; returns its result.
     virtual int runDialog(DialogLogic& logic) = 0;
-    // The platform's open-file dialog for data file kind 1, 2 or 3. True and
-    // the full path and file title when the user confirmed a file.
-    virtual bool chooseFile(int kind, const std::string& title, std::string& path,
-                            std::string& fileTitle) = 0;
+    // The platform's open-file dialog for data file kind 1, 2 or 3. Chosen,
+    // with the file's path and title, when the user confirmed a file.
+    virtual FileChoice chooseFile(int kind, const std::string& title, std::string& path,
+                                  std::string& fileTitle) = 0;
     // Starts a process and returns at once; false when it cannot be started.
     virtual bool startProcess(const std::string& commandLine) = 0;
     // Destroys the main window, which writes the settings and ends the run.

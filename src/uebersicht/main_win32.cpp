@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "overview/overview_program.h"
+#include "platform/foreign_text.h"
 #include "win32/pc_time.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -32,10 +34,8 @@ public:
             WriteFile(out_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
             return;
         }
-        const int n = MultiByteToWideChar(1252, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-        std::wstring wide(n > 0 ? n : 0, L'\0');
-        MultiByteToWideChar(1252, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
-        WriteConsoleW(out_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        const std::wstring shown = wg::wide(bytes);
+        WriteConsoleW(out_, shown.data(), static_cast<DWORD>(shown.size()), &written, nullptr);
     }
 
 private:
@@ -52,46 +52,69 @@ bool startedFromExplorer() {
     return GetConsoleProcessList(processes, 2) == 1 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
-std::string fullPath(const std::string& path) {
-    char buffer[MAX_PATH * 4];
-    const DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : path;
+std::wstring fullPath(const std::wstring& path) {
+    wchar_t buffer[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameW(path.c_str(), MAX_PATH * 4, buffer, nullptr);
+    return n > 0 && n < MAX_PATH * 4 ? std::wstring(buffer, n) : path;
 }
 
-bool isDirectory(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+bool isDirectory(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 // A dropped file may start the program anywhere. Arguments that name files
 // or folders are made whole first, then the working directory becomes the
 // exe's folder when "..\Daten" or "..\init" lie beside it (its "bin").
-void anchorWorkingDirectory(std::vector<std::string>& args) {
-    for (std::string& arg : args)
-        if (GetFileAttributesA(arg.c_str()) != INVALID_FILE_ATTRIBUTES) arg = fullPath(arg);
-    char exe[MAX_PATH * 4];
-    const DWORD n = GetModuleFileNameA(nullptr, exe, sizeof exe);
-    if (n == 0 || n >= sizeof exe) return;
-    std::string folder(exe, n);
-    folder.erase(folder.find_last_of('\\') + 1);
-    if (isDirectory(folder + "..\\Daten") || isDirectory(folder + "..\\init")) SetCurrentDirectoryA(folder.c_str());
+void anchorWorkingDirectory(std::vector<std::wstring>& args) {
+    for (std::wstring& arg : args)
+        if (GetFileAttributesW(arg.c_str()) != INVALID_FILE_ATTRIBUTES) arg = fullPath(arg);
+    wchar_t exe[MAX_PATH * 4];
+    const DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH * 4);
+    if (n == 0 || n >= MAX_PATH * 4) return;
+    std::wstring folder(exe, n);
+    folder.erase(folder.find_last_of(L'\\') + 1);
+    if (isDirectory(folder + L"..\\Daten") || isDirectory(folder + L"..\\init")) SetCurrentDirectoryW(folder.c_str());
+}
+
+// The arguments as the program's texts; false, with a message, for one that
+// names something code page 1252 cannot (a file is named from the working
+// directory where that helps).
+bool programArguments(const std::vector<std::wstring>& wideArgs, std::vector<std::string>& args,
+                      wg::Console& console) {
+    for (const std::wstring& wideArg : wideArgs) {
+        std::string arg;
+        if (!wg::programPath(wideArg, arg)) {
+            console.line(wg::foreignArgumentText(arg));
+            return false;
+        }
+        args.push_back(arg);
+    }
+    return true;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> wideArgs(argv + 1, argv + argc);
     const bool explorer = startedFromExplorer();
-    anchorWorkingDirectory(args);
+    anchorWorkingDirectory(wideArgs);
     WindowsConsole console;
-    const wg::OverviewResult result = wg::runOverview(args, wg::localPcTime(), console, wg::systemClock());
+    std::vector<std::string> args;
+    wg::OverviewResult result;
+    if (programArguments(wideArgs, args, console))
+        result = wg::runOverview(args, wg::localPcTime(), console, wg::systemClock());
+    else
+        result.exitCode = wg::kExitWrongArguments;
     if (explorer) {
         // Shell extensions may take part in opening a file; they want COM.
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         for (const std::string& page : result.pagesWritten) {
-            const std::string path = fullPath(page);
-            const HINSTANCE opened = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-            if (reinterpret_cast<INT_PTR>(opened) <= 32) console.line(wg::pageNotOpenedText(path));
+            const std::wstring path = fullPath(wg::wide(page));
+            const HINSTANCE opened = ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+            std::string shown;
+            wg::narrow(path, shown);  // "?" for a folder name beyond code page 1252
+            if (reinterpret_cast<INT_PTR>(opened) <= 32) console.line(wg::pageNotOpenedText(shown));
         }
         console.line("");
         console.line(wg::kPressAnyKeyText);

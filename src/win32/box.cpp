@@ -1,5 +1,7 @@
 #include "win32/box.h"
 
+#include "win32/wide_text.h"
+
 namespace wg {
 
 BoxAnswer showBox(HWND owner, const BoxRequest& request) {
@@ -12,7 +14,7 @@ BoxAnswer showBox(HWND owner, const BoxRequest& request) {
     if (request.topmost) flags |= MB_TOPMOST;
     if (!owner) flags |= MB_TASKMODAL;
     // German button texts wherever the platform has them.
-    int answer = MessageBoxExA(owner, request.text.c_str(), request.caption.c_str(), flags,
+    int answer = MessageBoxExW(owner, wide(request.text).c_str(), wide(request.caption).c_str(), flags,
                                MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN));
     if (answer == IDYES) return BoxAnswer::Yes;
     if (answer == IDNO) return BoxAnswer::No;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/dialog_view.h"
+#include "platform/foreign_text.h"
+#include "win32/wide_text.h"
 #include "win32/responsive_wait.h"
 
 namespace wg {
@@ -25,9 +27,9 @@ std::string withCrLf(const std::string& text) {
 }
 
 bool isEdit(HWND control) {
-    char cls[16] = {};
-    GetClassNameA(control, cls, sizeof cls);
-    return lstrcmpiA(cls, "Edit") == 0;
+    wchar_t cls[16] = {};
+    GetClassNameW(control, cls, 16);
+    return lstrcmpiW(cls, L"Edit") == 0;
 }
 
 class Win32DialogView final : public DialogView {
@@ -35,19 +37,17 @@ public:
     explicit Win32DialogView(HWND hwnd) : hwnd_(hwnd) {}
 
     std::string fieldText(int id) override {
-        HWND control = GetDlgItem(hwnd_, id);
-        if (!control) return {};
-        int length = GetWindowTextLengthA(control);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        GetWindowTextA(control, text.data(), length + 1);
-        text.resize(static_cast<std::size_t>(length));
-        std::size_t lineEnd = text.find_first_of("\r\n");
-        if (lineEnd != std::string::npos) text.resize(lineEnd);
+        std::string text;
+        narrow(firstLine(id), text);
         if (text.size() > kFieldReadLimit) text.resize(kFieldReadLimit);
         return text;
     }
+    bool fieldHasForeignCharacter(int id) override {
+        std::string text;
+        return !narrow(firstLine(id), text);
+    }
     void setText(int id, const std::string& text) override {
-        SetDlgItemTextA(hwnd_, id, withCrLf(text).c_str());
+        SetDlgItemTextW(hwnd_, id, wide(withCrLf(text)).c_str());
     }
     void checkRadio(int first, int last, int id) override {
         if (id == 0) {
@@ -69,6 +69,14 @@ public:
     bool closed() const { return closed_; }
 
 private:
+    std::wstring firstLine(int id) {
+        HWND control = GetDlgItem(hwnd_, id);
+        if (!control) return {};
+        const int length = GetWindowTextLengthW(control);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+        return text.substr(0, text.find_first_of(L"\r\n"));
+    }
     HWND hwnd_;
     bool closed_ = false;
 };
@@ -79,9 +87,20 @@ private:
 struct Session {
     DialogLogic* logic;
     Win32DialogView* view;
+    Shell* shell;
     int busy = 0;
     bool handling = false;  // the logic is inside one of its events
     bool destroyed = false;
+    bool fieldRefused = false;  // a field's text was just refused
+};
+
+// Posted after a field's refusal.
+constexpr UINT kRefusalOver = WM_APP + 1;
+
+// What WM_INITDIALOG receives.
+struct Opening {
+    DialogLogic& logic;
+    Shell& shell;
 };
 
 // The open dialogs of the program, innermost last: the owner of the next one.
@@ -131,18 +150,18 @@ void uncoverOwner(HWND hwnd) {
 }
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* session = reinterpret_cast<Session*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* session = reinterpret_cast<Session*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     // What reaches a dialog while a logger exchange waits comes from outside
     // the program; it must not act, above all not start a second exchange.
     if ((message == WM_COMMAND || message == WM_CLOSE) && insideResponsiveWait()) return TRUE;
     switch (message) {
     case WM_INITDIALOG: {
-        auto* logic = reinterpret_cast<DialogLogic*>(lParam);
-        session = new Session{logic, new Win32DialogView(hwnd)};
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
+        auto* opening = reinterpret_cast<Opening*>(lParam);
+        session = new Session{&opening->logic, new Win32DialogView(hwnd), &opening->shell};
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         openDialogs().push_back(hwnd);
         uncoverOwner(hwnd);
-        forward(session, [&] { logic->opened(*session->view); });
+        forward(session, [&] { session->logic->opened(*session->view); });
         return TRUE;
     }
     case WM_COMMAND: {
@@ -151,14 +170,22 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         const int code = HIWORD(wParam);
         ++session->busy;
         if (code == EN_KILLFOCUS) {
-            forward(session, [&] { session->logic->fieldLeft(*session->view, id); });
+            forward(session, [&] {
+                if (leaveField(*session->logic, *session->view, *session->shell, id)) return;
+                // A click that moved the focus away comes next, if any; the
+                // posted message ends the refusal once the queue has moved on.
+                session->fieldRefused = true;
+                PostMessageW(hwnd, kRefusalOver, 0, 0);
+            });
         } else if (code == BN_CLICKED) {
             // Enter or Escape while typing: let the field take its value
             // first, as a click on the button would.
             HWND focus = GetFocus();
             if (focus && IsChild(hwnd, focus) && isEdit(focus)) SetFocus(hwnd);
             const unsigned long turnsBefore = responsiveTurns();
-            if (id == IDCANCEL && !session->destroyed && !GetDlgItem(hwnd, IDCANCEL))
+            if (std::exchange(session->fieldRefused, false)) {
+                // The field's refusal ends the click there.
+            } else if (id == IDCANCEL && !session->destroyed && !GetDlgItem(hwnd, IDCANCEL))
                 forward(session, [&] { session->logic->cancelRequested(*session->view); });
             else
                 forward(session, [&] { session->logic->clicked(*session->view, id); });
@@ -173,6 +200,9 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (session->destroyed && session->busy == 0) release(session);
         return TRUE;
     }
+    case kRefusalOver:
+        if (session) session->fieldRefused = false;
+        return TRUE;
     case WM_CLOSE:
         if (session) {
             ++session->busy;
@@ -186,7 +216,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         auto& open = openDialogs();
         open.erase(std::remove(open.begin(), open.end(), hwnd), open.end());
         if (session) {
-            SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+            SetWindowLongPtrW(hwnd, DWLP_USER, 0);
             session->destroyed = true;
             if (session->busy == 0) release(session);
         }
@@ -206,9 +236,10 @@ HWND currentOwner(HWND mainWindow) {
     return mainWindow;
 }
 
-int runModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic) {
-    return static_cast<int>(DialogBoxParamA(instance, logic.templateName(), owner, dialogProc,
-                                            reinterpret_cast<LPARAM>(&logic)));
+int runModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic, Shell& shell) {
+    Opening opening{logic, shell};
+    return static_cast<int>(DialogBoxParamW(instance, wide(logic.templateName()).c_str(), owner, dialogProc,
+                                            reinterpret_cast<LPARAM>(&opening)));
 }
 
 } // namespace wg

@@ -7,10 +7,12 @@
 
 #include "app/app_state.h"
 #include "app/startup.h"
+#include "files/file_names.h"
 #include "files/settings.h"
 #include "platform/clock.h"
 #include "win32/box.h"
 #include "win32/main_window.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -22,10 +24,8 @@ std::vector<std::string> commandLineArguments() {
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!wide) return arguments;
     for (int i = 1; i < count; ++i) {
-        const int bytes = WideCharToMultiByte(1252, 0, wide[i], -1, nullptr, 0, "?", nullptr);
-        std::string text(bytes > 0 ? static_cast<std::size_t>(bytes) : 1, '\0');
-        WideCharToMultiByte(1252, 0, wide[i], -1, text.data(), bytes, "?", nullptr);
-        text.resize(text.size() - 1);
+        std::string text;
+        wg::narrow(wide[i], text);
         arguments.push_back(text);
     }
     LocalFree(wide);
@@ -41,6 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
     const wg::StartOptions options = wg::startOptions(commandLineArguments());
     if (options.problem) wg::showBox(nullptr, *options.problem);
     state.loggerPort = options.loggerPort;
+    if (auto box = wg::dataFolderProblemBox(wg::kDataDirectory)) wg::showBox(nullptr, *box);
     // The platform's open-file dialog runs on COM; give it an apartment.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const int exitCode = wg::runMainWindow(instance, showState, state);

@@ -8,8 +8,10 @@
 #include "app/startup.h"
 #include "platform/clock.h"
 #include "resources/resource_ids.h"
+#include "win32/dpi.h"
 #include "win32/responsive_wait.h"
 #include "win32/serial_port_win32.h"
+#include "win32/wide_text.h"
 #include "win32/win32_shell.h"
 
 namespace wg {
@@ -30,26 +32,31 @@ void paintClientText(HWND hwnd, HDC dc, const std::string& text) {
     HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
     FillRect(memory, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    HGDIOBJ oldFont = SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
+    // The dialogs' font at the window's DPI.
+    const ClientTextLayout layout = clientTextLayout(windowDpi(hwnd));
+    HFONT font = CreateFontW(-layout.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg");
+    HGDIOBJ oldFont = SelectObject(memory, font);
     SetBkMode(memory, TRANSPARENT);
     RECT line = client;
-    line.left += 12;
-    line.top += 10;
-    DrawTextA(memory, text.c_str(), -1, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    line.left += layout.left;
+    line.top += layout.top;
+    DrawTextW(memory, wide(text).c_str(), -1, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, oldFont);
+    DeleteObject(font);
     SelectObject(memory, oldBitmap);
     DeleteObject(bitmap);
     DeleteDC(memory);
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     switch (message) {
     case WM_CREATE: {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         window = static_cast<MainWindow*>(create->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
         window->shell.attach(create->hInstance, hwnd);
         window->app.state().firstPaint = true;
         window->app.timerTick();  // a sample to show before the first tick
@@ -65,6 +72,13 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_ERASEBKGND:
         return 1;  // the paint fills the whole client area itself
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another scaling: the size Windows proposes for it.
+        const RECT* proposed = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd, nullptr, proposed->left, proposed->top, proposed->right - proposed->left,
+                     proposed->bottom - proposed->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_CLOSE:
         if (window) window->app.closeRequested();
         return 0;
@@ -93,7 +107,7 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     default:
         break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 } // namespace
@@ -101,19 +115,21 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 int runMainWindow(HINSTANCE instance, int showState, AppState& state) {
     static MainWindow window(state);
 
-    WNDCLASSA windowClass = {};
+    const std::wstring className = wide(kMainWindowClass), menuName = wide(kMenuName);
+    WNDCLASSW windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszMenuName = kMenuName;
-    windowClass.lpszClassName = kMainWindowClass;
-    RegisterClassA(&windowClass);
+    windowClass.lpszMenuName = menuName.c_str();
+    windowClass.lpszClassName = className.c_str();
+    RegisterClassW(&windowClass);
 
-    const WindowSize size = mainWindowSize(state.settings.windowWidth, state.settings.windowHeight);
-    HWND hwnd = CreateWindowA(kMainWindowClass, mainWindowTitle().c_str(),
+    // The stored size counts pixels at 96 dpi.
+    const WindowSize size = mainWindowSize(state.settings.windowWidth, state.settings.windowHeight, systemDpi());
+    HWND hwnd = CreateWindowW(className.c_str(), wide(mainWindowTitle()).c_str(),
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, size.width,
                               size.height, nullptr, nullptr, instance, &window);
     InitCommonControls();
@@ -122,9 +138,9 @@ int runMainWindow(HINSTANCE instance, int showState, AppState& state) {
     UpdateWindow(hwnd);
 
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }

@@ -16,8 +16,8 @@ public:
     void postCommand(int id) override;
     BoxAnswer messageBox(const BoxRequest& request) override;
     int runDialog(DialogLogic& logic) override;
-    bool chooseFile(int kind, const std::string& title, std::string& path,
-                    std::string& fileTitle) override;
+    FileChoice chooseFile(int kind, const std::string& title, std::string& path,
+                          std::string& fileTitle) override;
     bool startProcess(const std::string& commandLine) override;
     void endProgram() override;
     PcTime systemTime() override;

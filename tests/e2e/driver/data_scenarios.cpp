@@ -1,7 +1,7 @@
 // Regatta master data loaded, entered and saved; every dialog that refuses a typed value: its
 // message read from the message dialog, and what the dialog shows as it comes back.
-#include "files/file_names.h"
 #include "app/shell_dialogs.h"
+#include "files/file_names.h"
 #include "platform/command_ids.h"
 #include "resources/resource_ids.h"
 #include "steps.h"
@@ -9,21 +9,23 @@
 using namespace e2e;
 namespace cmd = wg::cmd;
 
-SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the dialog back") {
+SCENARIO("regatta data loaded, entered, saved with umlauts; refused values shown at once, the dialog back") {
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
-    REQUIRE_WINDOW(entry, openDialog(program, main, cmd::kEnterRegattaData, "Regatta Stammdaten"));
+    const char* const entering = "Regatta Stammdaten";
+    REQUIRE_WINDOW(entry, openDialog(program, main, cmd::kEnterRegattaData, entering));
     CHECK_TEXT(itemText(entry, IDC_DESIGNATION), "Sommer Regatta");
-    typeAll(entry, {{IDC_DESIGNATION, "Kieler Woche 2026"}, {IDC_STARTERS, "42"}});
+    // Umlauts, an en dash and "ß": one byte each in the file and its name, whatever the system's code page.
+    const std::string designation = "Förde-Pokal – Kühlungsborn, Großboote";
+    typeAll(entry, {{IDC_DESIGNATION, designation}, {IDC_STARTERS, "42"}});
     ctx.shot("regatta-entry");
     clickItem(entry, IDC_SAVE);
     REQUIRE_WINDOW(save, waitDialog(program, "Daten speichern"));
     CHECK_TEXT(itemText(save, IDC_SAVE_NAME), "Sommer04");  // proposed from the loaded file
-    typeInto(save, IDC_SAVE_NAME, "Kiel26");
+    typeInto(save, IDC_SAVE_NAME, "Förde 26");
     ctx.shot("file-save");
     CHECK(closeWith(save, IDOK) && waitGone(entry));
-    CHECK_TEXT(fileText(ctx.tree.data() + "Kiel26.rsd"),
-               regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, "Kieler Woche 2026", 42));
+    CHECK_TEXT(fileText(ctx.tree.data() + "Förde 26.rsd"), regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, designation, 42));
 
     // Every dialog that refuses a typed value.
     struct Refusal {
@@ -41,12 +43,10 @@ SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the
     GetSystemTime(&utc);
     const char* const tooLong = "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!";
     const char* const saving = "Daten speichern";
-    const int entering = cmd::kEnterRegattaData;
+    const int enter = cmd::kEnterRegattaData, designationField = IDC_DESIGNATION;
     const Refusal table[] = {
-        {entering, "Regatta Stammdaten", 0, IDC_DESIGNATION, std::string(256, 'x'), 0, tooLong, IDC_DESIGNATION,
-         "Kieler Woche 2026"},
-        {entering, "Regatta Stammdaten", 0, IDC_DESIGNATION, std::string(256, 'x'), IDOK, tooLong, IDC_DESIGNATION,
-         "Kieler Woche 2026"},
+        {enter, entering, 0, designationField, std::string(256, 'x'), 0, tooLong, designationField, designation},
+        {enter, entering, 0, designationField, std::string(256, 'x'), IDOK, tooLong, designationField, designation},
         {cmd::kLoggerClock, "ERLG Uhr stellen", 0, IDC_CLOCK_YEAR, "2", 0,
          "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!", IDC_CLOCK_YEAR,
          std::to_string(utc.wYear % 100)},  // the PC clock afresh
@@ -59,16 +59,15 @@ SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the
         {cmd::kMasterPassword, "ERLG Paßwort-Eingabe", 0, IDC_LOGGER_PASSWORD_FIELD, "123456789", IDOK,
          "Paßwort darf maximal 8 Zeichen lang sein, bitte neu eingeben!", IDC_LOGGER_PASSWORD_PROMPT,
          "ERLG Master-Paßwort eingeben"},
-        {entering, saving, IDC_SAVE, IDC_SAVE_NAME, std::string(241, 'n'), 0,
+        {enter, saving, IDC_SAVE, IDC_SAVE_NAME, std::string(241, 'n'), 0,
          "Eingabe zu lang, maximal 240 Zeichen erlaubt.", IDC_SAVE_NAME, std::string(241, 'n')},
-        {entering, saving, IDC_SAVE, IDC_SAVE_NAME, "..\\Weg", 0, wg::kUnsafeFileNameMessage, IDC_SAVE_NAME,
-         "..\\Weg"},
-        {entering, "Regatta Stammdaten", 0, IDC_DESIGNATION, std::string(255, 'y'), IDOK, nullptr, IDC_DESIGNATION,
+        {enter, saving, IDC_SAVE, IDC_SAVE_NAME, "..\\Weg", 0, wg::kUnsafeFileNameMessage, IDC_SAVE_NAME, "..\\Weg"},
+        {enter, entering, 0, designationField, std::string(255, 'y'), IDOK, nullptr, designationField,
          std::string(255, 'y')},
     };
     for (const Refusal& r : table) {
         const std::string where = r.caption + std::string(": ") + r.typed.substr(0, 12);
-        REQUIRE_WINDOW(first, openDialog(program, main, r.command, r.via ? "Regatta Stammdaten" : r.caption));
+        REQUIRE_WINDOW(first, openDialog(program, main, r.command, r.via ? entering : r.caption));
         if (r.via) clickItem(first, r.via);
         REQUIRE_WINDOW(dialog, r.via ? waitDialog(program, r.caption) : first);
         typeInto(dialog, r.field, r.typed);
@@ -79,7 +78,7 @@ SCENARIO("regatta data loaded, entered, saved; refused values shown at once, the
             ctx.check(IsWindowVisible(dialog) == (r.via != 0), where + ": hidden", __FILE__, __LINE__);
             ctx.checkEqual(itemText(message, wg::MessageDialog::kText), r.message, where + ": message", __FILE__,
                            __LINE__);
-            ctx.shot(r.command == entering && !r.via ? "refused-designation" : "");
+            ctx.shot(r.command == enter && !r.via ? "refused-designation" : "");
             CHECK(closeWith(message, IDOK));
             if (!r.via) dialog = waitDialog(program, r.caption);  // reopened
         } else {

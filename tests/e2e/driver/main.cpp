@@ -84,6 +84,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] [screenshot folder\\]\n");
         return 2;
     }
+    // Coordinates and screenshots in the screen's own pixels at any display scaling.
+    SetProcessDPIAware();
+    // A run that asks for a system code page or a display scaling makes sure Wine gave them.
+    for (const auto& [setting, actual] : {std::pair{"WG_E2E_CODE_PAGE", int(GetACP())}, {"WG_E2E_DPI", e2e::screenDpi()}})
+        if (!e2e::environment(setting).empty() && e2e::environment(setting) != std::to_string(actual))
+            return std::fprintf(stderr, "%s: Wine gives %d\n", setting, actual), 2;
     const e2e::Tree tree{argv[1]};
     const std::string filter = argc > 3 ? argv[3] : "", shots = argc > 4 ? argv[4] : "";
     // A shipped package is tested with its own settings file: it is put back

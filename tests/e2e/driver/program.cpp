@@ -4,6 +4,7 @@
 
 #include "platform/file_system.h"
 #include "ui.h"
+#include "win32/wide_text.h"
 
 namespace e2e {
 
@@ -19,27 +20,28 @@ void clearFolder(const std::string& folder) {
     std::vector<wg::DirectoryEntry> entries;
     wg::listDirectory(folder, entries);
     for (const wg::DirectoryEntry& e : entries)
-        if (e.isFile) DeleteFileA((folder + e.name).c_str());
+        if (e.isFile) wg::removeNativeFile(folder + e.name);
 }
 
 Program::~Program() { kill(); }
 
 bool Program::start() {
-    std::string line(1, '"');
-    line += tree_.bin() + exe_ + "\"";
-    if (!arguments_.empty()) line += " " + arguments_;
-    STARTUPINFOA startup = {};
+    std::string quoted(1, '"');  // piece by piece: GCC 12 misjudges the string operator here
+    quoted.append(tree_.bin()).append(exe_).append("\"");
+    if (!arguments_.empty()) quoted.append(" ").append(arguments_);
+    std::wstring line = wg::wide(quoted);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, tree_.bin().c_str(), &startup,
-                          &info_) != 0;
+    return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, wg::wide(tree_.bin()).c_str(),
+                          &startup, &info_) != 0;
 }
 
 HWND Program::waitMainWindow(DWORD deadlineMs) {
     HWND found = nullptr;
     // Another copy of the program may run beside this one.
     const bool shown = waitFor([&] {
-        for (found = FindWindowExA(nullptr, nullptr, "HAUPTMENU_D", nullptr); found;
-             found = FindWindowExA(nullptr, found, "HAUPTMENU_D", nullptr)) {
+        for (found = FindWindowExW(nullptr, nullptr, L"HAUPTMENU_D", nullptr); found;
+             found = FindWindowExW(nullptr, found, L"HAUPTMENU_D", nullptr)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(found, &owner);
             if (owner == info_.dwProcessId) return true;

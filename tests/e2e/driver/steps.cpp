@@ -7,6 +7,8 @@
 #include "app/shell_dialogs.h"
 #include "platform/command_ids.h"
 
+#include "win32/wide_text.h"
+
 namespace e2e {
 
 bool dismissLogin(Context& ctx, Program& program, const std::string& password) {
@@ -85,19 +87,23 @@ const std::string kSommerFile = regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, "S
 const std::string kYachtFile = yachtFile("Blue Star", "GER12", 3, 4);
 
 bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name) {
+    return chooseInOpenDialog(ctx, program, title, wg::wide(name));
+}
+
+bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::wstring& name) {
     HWND dialog = waitDialog(program, title);
     // The file name field of the explorer-style dialog.
     HWND nameField = dialog ? GetDlgItem(dialog, cmb13) : nullptr;
     if (!ctx.check(nameField != nullptr, "open-file dialog " + title, __FILE__, __LINE__)) return false;
     // The dialog takes a name once it has filled its file list.
     const auto listed = [dialog] {
-        HWND view = FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr);
-        HWND list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
+        HWND view = FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr);
+        HWND list = view ? FindWindowExW(view, nullptr, L"SysListView32", nullptr) : nullptr;
         DWORD_PTR items = 0;
-        return list && SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 1000, &items) && items > 0;
+        return list && SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 1000, &items) && items > 0;
     };
     if (!ctx.check(waitFor(listed), "open-file dialog lists the files", __FILE__, __LINE__)) return false;
-    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageW(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     clickItem(dialog, IDOK);
     return ctx.check(waitGone(dialog), "open-file dialog closed", __FILE__, __LINE__);
 }

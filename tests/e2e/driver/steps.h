@@ -36,6 +36,7 @@ extern const std::string kYachtFile;
 
 // Picks a file in the platform's open-file dialog by typing its name.
 bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::string& name);
+bool chooseInOpenDialog(Context& ctx, Program& program, const std::string& title, const std::wstring& name);
 // Starts logged in ("geheim"), `regattaFile` loaded as Sommer04.rsd through the open-file dialog.
 HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone,
                       const std::string& regattaFile = kSommerFile);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "program.h"
+#include "win32/wide_text.h"
 
 namespace e2e {
 
@@ -15,7 +16,8 @@ bool waitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
 }
 
 HWND findTopLevel(DWORD processId, const char* windowClass, const std::string& caption) {
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, windowClass, caption.c_str()));) {
+    const std::wstring wideClass = wg::wide(windowClass), wideCaption = wg::wide(caption);
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, wideClass.c_str(), wideCaption.c_str()));) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == processId && IsWindowVisible(window)) return window;
@@ -35,17 +37,21 @@ bool waitGone(HWND window, DWORD deadlineMs) {
 
 bool answers(HWND window, DWORD boundMs) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, boundMs, &result) != 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, boundMs, &result) != 0;
 }
 
 std::string windowText(HWND window, DWORD boundMs) {
-    // WM_GETTEXT works across processes, also for edit controls.
-    std::string text(8192, '\0');
+    // WM_GETTEXT works across processes, also for edit controls. Read as
+    // UTF-16 and compared as the program's code page 1252: a character that
+    // page has none for (a wrong conversion) comes back as "?".
+    std::wstring wide(8192, L'\0');
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()),
                              SMTO_NORMAL, boundMs, &length))
         length = 0;
-    text.resize(static_cast<std::size_t>(length));
+    wide.resize(static_cast<std::size_t>(length));
+    std::string text;
+    wg::narrow(wide, text);
     return text;
 }
 
@@ -53,22 +59,24 @@ std::string itemText(HWND dialog, int id, DWORD boundMs) { return windowText(Get
 
 std::string boxText(HWND box) {
     std::string texts;
-    for (HWND child = nullptr; (child = FindWindowExA(box, child, "Static", nullptr));) {
+    for (HWND child = nullptr; (child = FindWindowExW(box, child, L"Static", nullptr));) {
         const std::string text = windowText(child);
         if (!text.empty()) texts += (texts.empty() ? "" : "\n") + text;
     }
     return texts;
 }
 
-void typeInto(HWND dialog, int id, const std::string& text) {
+void typeInto(HWND dialog, int id, const std::string& text) { typeInto(dialog, id, wg::wide(text)); }
+
+void typeInto(HWND dialog, int id, const std::wstring& text) {
     HWND field = GetDlgItem(dialog, id);
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
-    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void tabFrom(HWND dialog) { PostMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE); }
+void tabFrom(HWND dialog) { PostMessageW(dialog, WM_NEXTDLGCTL, 0, FALSE); }
 
-void clickItem(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void clickItem(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 bool closeWith(HWND dialog, int button) {
     clickItem(dialog, button);
@@ -77,13 +85,13 @@ bool closeWith(HWND dialog, int button) {
 
 void mouseClick(HWND dialog, int id) {
     HWND button = GetDlgItem(dialog, id);
-    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
-void postCommand(HWND window, int id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+void postCommand(HWND window, int id) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-void closeBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+void closeBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -102,6 +110,13 @@ std::string screenPixels(const RECT& area) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return pixels;
+}
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
 bool saveScreenshot(const std::string& path) {

@@ -22,7 +22,8 @@ bool waitGone(HWND window, DWORD deadlineMs = kDefaultDeadlineMs);
 // True when the window takes a message within `boundMs`: Windows calls it "Keine Rückmeldung" else.
 bool answers(HWND window, DWORD boundMs);
 
-// A window's text; empty when it does not answer within `boundMs`.
+// A window's text, read as UTF-16 and given in code page 1252 ("?" for any
+// other character); empty when it does not answer within `boundMs`.
 std::string windowText(HWND window, DWORD boundMs = kDefaultDeadlineMs);
 std::string itemText(HWND dialog, int id, DWORD boundMs = kDefaultDeadlineMs);
 // All static texts of a message box, joined by "\n".
@@ -30,6 +31,8 @@ std::string boxText(HWND box);
 
 // Types into a field as a user does; it takes the value when the focus moves on (a click does that).
 void typeInto(HWND dialog, int id, const std::string& text);
+// The same with any characters, also those code page 1252 has none for.
+void typeInto(HWND dialog, int id, const std::wstring& text);
 // Tab to the next control, posted: a refusal's message must not hold the driver.
 void tabFrom(HWND dialog);
 void clickItem(HWND dialog, int id);
@@ -40,6 +43,9 @@ void mouseClick(HWND dialog, int id);
 void postCommand(HWND window, int id);
 void closeBox(HWND window);
 bool isChecked(HWND dialog, int id);
+
+// The screen's DPI (the driver is DPI-aware: its pixels are the screen's).
+int screenDpi();
 
 // Saves the whole screen as a 24-bit BMP.
 bool saveScreenshot(const std::string& path);

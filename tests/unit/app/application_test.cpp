@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <tuple>
+
 #include "app/application.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
@@ -8,6 +11,7 @@
 #include "logger/pc_clock.h"
 #include "resources/resource_ids.h"
 #include "support/logger_rig.h"
+#include "support/temp_dir.h"
 
 namespace wg::test {
 namespace {
@@ -209,10 +213,47 @@ TEST(ShellDialogs, ScreenSizeIsKeptOnOkRestoredOnAbbrechenAndNeverHidesTheMenu) 
         EXPECT_TRUE(view.closed());
         EXPECT_EQ(settings.windowWidth * 10000 + settings.windowHeight, id == button::kOk ? 8000768 : 10240768);
     }
-    for (auto [width, height, shown] : {std::tuple{0, 0, 3200200}, {-5, 1000, 3201000}, {800, 600, 8000600}}) {
-        const WindowSize size = mainWindowSize(width, height);
-        EXPECT_EQ(size.width * 10000 + size.height, shown);
+}
+
+TEST(Startup, WindowSizeAndTextLineGrowWithTheDisplayScalingNeverHidingTheMenu) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const struct {
+        const char* what;
+        int storedWidth, storedHeight, dpi;
+        int width, height;  // the window created
+        int textLeft, textTop, fontHeight;
+    } cases[] = {
+        {"nothing stored", 0, 0, 96, 320, 200, 12, 10, 11},
+        {"too narrow", -5, 1000, 96, 320, 1000, 12, 10, 11},
+        {"as stored at 100 %", 800, 600, 96, 800, 600, 12, 10, 11},
+        {"125 %", 800, 600, 120, 1000, 750, 15, 13, 13},
+        {"150 %", 800, 600, 144, 1200, 900, 18, 15, 16},
+        {"200 %, the least size doubled too", 100, 100, 192, 640, 400, 24, 20, 21},
+        {"250 %", 800, 600, 240, 2000, 1500, 30, 25, 27},
+        {"rounded to the nearest pixel", 801, 601, 120, 1001, 751, 15, 13, 13},
+        {"no overflow", kMax, kMax, 192, kMax, kMax, 24, 20, 21},
+    };
+    for (const auto& c : cases) {
+        const WindowSize size = mainWindowSize(c.storedWidth, c.storedHeight, c.dpi);
+        const ClientTextLayout text = clientTextLayout(c.dpi);
+        EXPECT_EQ(std::tuple(size.width, size.height, text.left, text.top, text.fontHeight),
+                  std::tuple(c.width, c.height, c.textLeft, c.textTop, c.fontHeight))
+            << c.what;
     }
+}
+
+TEST(Startup, ADataFolderThatTakesNoFileIsNamedInAWarningAndTheProgramGoesOn) {
+    TempDir dir;
+    EXPECT_EQ(dataFolderProblemBox(dir.programDir()), std::nullopt);
+    EXPECT_EQ(dir.fileCount(), 0u);  // the probe is gone again
+    dir.write("Daten", "a file where the folder should be");
+    const std::optional<BoxRequest> box = dataFolderProblemBox(dir.programPath("Daten\\"));
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "Datenordner nicht beschreibbar");
+    EXPECT_NE(box->text.find("\n" + dir.programPath("Daten\\") + "\nkeine Dateien anlegen."), std::string::npos);
+    EXPECT_NE(box->text.find("Bitte den Ordner Wakeguard an einen Ort entpacken"), std::string::npos);
+    EXPECT_FALSE(box->ownedByMainWindow);  // before the main window exists
+    EXPECT_EQ(box->buttons, BoxButtons::Ok);
 }
 
 TEST(ShellDialogs, MessageDialogShowsTheMessageTextOfAtMost1023CharactersAndOnlyOkCloses) {

@@ -4,6 +4,7 @@
 #include "files/open_file.h"
 #include "files/regatta_entry_dialog.h"
 #include "files/regatta_file.h"
+#include "platform/foreign_text.h"
 #include "resources/resource_ids.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -120,6 +121,34 @@ TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     EXPECT_EQ(shell.chosen, (Texts{"1 Regatta-Stammdaten, Datei öffnen", "1 Regatta-Stammdaten, Datei öffnen",
                                    "1 Regatta-Stammdaten, Datei öffnen", "2 Yacht-Daten, Datei öffnen",
                                    "1 Regatta-Stammdaten, Datei öffnen"}));
+    EXPECT_TRUE(shell.boxes.empty());
+    // A file named beyond code page 1252 is refused where it was chosen; the regatta stays.
+    shell.choices = {{true, "", "", true}};
+    loadRegattaData(shell, regatta, yacht, clock);
+    EXPECT_EQ(regatta.path + "|" + std::to_string(regatta.starters), dir.programPath("S.rsd") + "|8");
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text,
+              std::string(kForeignFileCaption) + "|" + kForeignFileText);
+}
+
+// Every field of every dialog passes this gate first (the one dialog adapter calls it).
+TEST(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWasTyped) {
+    RegattaRecord regatta;
+    MessageText messageText;
+    FileSaveRequest fileSave;
+    FakeShell shell;
+    FakeView view;
+    RegattaEntryDialog dialog{regatta, messageText, fileSave, shell};
+    view.texts[IDC_DESIGNATION] = "Förde-Pokal";  // umlauts are code page 1252
+    EXPECT_TRUE(leaveField(dialog, view, shell, IDC_DESIGNATION));
+    view.texts[IDC_DESIGNATION] = "Pok?al";
+    view.foreign.insert(IDC_DESIGNATION);  // the field held an "ł"
+    EXPECT_FALSE(leaveField(dialog, view, shell, IDC_DESIGNATION));
+    EXPECT_EQ(regatta.designation + "|" + view.texts[IDC_DESIGNATION], "Förde-Pokal|");
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text,
+              std::string(kForeignEntryCaption) + "|" + kForeignEntryText);
+    EXPECT_TRUE(shell.boxes[0].ownedByMainWindow && !view.closed());  // over the dialog, which stays
 }
 
 TEST(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {

@@ -2,6 +2,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ public:
     std::string fieldText(int id) override {
         return texts[id].substr(0, texts[id].find_first_of("\r\n")).substr(0, 1024);
     }
+    bool fieldHasForeignCharacter(int id) override { return foreign.count(id) > 0; }
     void setText(int id, const std::string& text) override { texts[id] = text; }
     void checkRadio(int first, int last, int id) override {
         for (int i = first; i <= last; ++i) checked[i] = i == id;
@@ -53,6 +55,7 @@ public:
     int result() const { return closes.empty() ? 0 : closes.back(); }
 
     std::map<int, std::string> texts;
+    std::set<int> foreign;  // fields holding a character beyond code page 1252
     std::map<int, bool> checked, disabled;
     std::vector<int> closes;
     std::vector<bool> visibility;
@@ -69,6 +72,7 @@ public:
     struct Choice {
         bool confirmed;
         std::string path, fileTitle;
+        bool foreignName = false;  // named beyond code page 1252: refused by the platform's side
     };
 
     void runCommand(int id) override {
@@ -88,14 +92,14 @@ public:
         next(user, UserAction([](DialogLogic& l, FakeView& v) { l.cancelRequested(v); }))(logic, view);
         return view.result();
     }
-    bool chooseFile(int kind, const std::string& title, std::string& path, std::string& fileTitle) override {
+    FileChoice chooseFile(int kind, const std::string& title, std::string& path, std::string& fileTitle) override {
         chosen.push_back(std::to_string(kind) + " " + title);
         const Choice choice = next(choices, Choice{false, "", ""});
-        if (choice.confirmed) {
-            path = choice.path;
-            fileTitle = choice.fileTitle;
-        }
-        return choice.confirmed;
+        if (choice.foreignName) return FileChoice::ForeignName;
+        if (!choice.confirmed) return FileChoice::Cancelled;
+        path = choice.path;
+        fileTitle = choice.fileTitle;
+        return FileChoice::Chosen;
     }
     bool startProcess(const std::string& commandLine) override {
         processes.push_back(commandLine);
