@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "app/application.h"
+#include "app/password_prompt.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"
 #include "app/text_viewer.h"
@@ -18,9 +19,10 @@ namespace {
 
 using Actions = std::vector<FakeShell::UserAction>;
 
-FakeShell::UserAction enter(const std::string& password) {
-    return [password](DialogLogic& logic, FakeView& view) {
-        view.type(logic, 1232, password);
+// Types into the password field (the program's, unless another is named) and presses "OK".
+FakeShell::UserAction enter(const std::string& password, int field = PasswordPrompt::kPassword) {
+    return [password, field](DialogLogic& logic, FakeView& view) {
+        view.type(logic, field, password);
         logic.clicked(view, button::kOk);
     };
 }
@@ -59,9 +61,7 @@ TEST(ProgramLogin, AtTheFirstPaintAsksUntilTheEntryMatchesOrIsCancelled) {
         EXPECT_EQ(p.state.login.loggedIn, c.loggedIn) << c.password;
         EXPECT_EQ(p.shell.shown, c.messages) << c.password;
         EXPECT_EQ(p.shell.dialogsRun.size(), c.user.size()) << c.password;
-        std::string boxes;
-        for (const BoxRequest& box : p.shell.boxes) boxes += box.caption + "|" + box.text;
-        EXPECT_EQ(boxes, c.loggedIn ? "Information|Benutzerpaßwort wurde korrekt eingegeben!" : "");
+        EXPECT_EQ(p.shell.boxTexts(), c.loggedIn ? Texts{"Information|Benutzerpaßwort wurde korrekt eingegeben!"} : Texts{});
     }
 }
 
@@ -69,7 +69,7 @@ TEST(ProgramLogin, PasswordChangesOnlyOnTwoEqualStorableEntries) {
     Texts prompts;
     const auto seen = [&prompts](const std::string& entry) -> FakeShell::UserAction {
         return [&prompts, entry](DialogLogic& logic, FakeView& view) {
-            prompts.push_back(view.texts[1234]);
+            prompts.push_back(view.texts[PasswordPrompt::kPrompt]);
             enter(entry)(logic, view);
         };
     };
@@ -106,7 +106,8 @@ TEST(Commands, EachOpensItsDialogThoseThatChangeDataOnlyBehindTheLogin) {
         {cmd::kShowRegattaData, false, "IDD_AnzeigeParameter"}, {cmd::kScreenConfiguration, false, "IDD_KonfigScreen"},
         {cmd::kTimeZone, false, "IDD_UhrKonfig"},           {cmd::kShowEvaluation, false, "IDD_Berechnen"},
         {cmd::kShowMessage, false, "IDD_MeldungsDialog1"},  {cmd::kFileSave, false, "IDD_DateiSpeichern"},
-        {1004, false, nullptr}, {1010, false, nullptr}, {1013, false, nullptr}, {1022, false, nullptr}};
+        {cmd::kHelp, false, nullptr}, {cmd::kSaveYacht, false, nullptr}, {cmd::kChangeLoggerPassword, false, nullptr},
+        {cmd::kPortSelection, false, nullptr}};
     for (const auto& [command, gated, dialog] : cases) {
         Program closed;  // a login is cancelled
         EXPECT_TRUE(closed.app.command(command));
@@ -119,7 +120,7 @@ TEST(Commands, EachOpensItsDialogThoseThatChangeDataOnlyBehindTheLogin) {
         EXPECT_EQ(open.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", dialog, dialog}));
     }
     Program p;
-    EXPECT_FALSE(p.app.command(999) || p.app.command(1024));
+    EXPECT_FALSE(p.app.command(cmd::kExit - 1) || p.app.command(cmd::kShowEvaluation + 1));  // no commands
 }
 
 TEST(Commands, ExitAndEraseAskFirstAndOnlyYesGoesOn) {
@@ -167,9 +168,8 @@ TEST(Commands, EvaluationViewsItsFileInTheTextEditorOrSaysWhyNot) {
         FakeShell shell;
         shell.processStarts = starts;
         viewEventFile(shell, path);
-        ASSERT_EQ(shell.boxes.size(), 1u);
-        EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text, box);
-        EXPECT_TRUE(shell.boxes[0].topmost && !shell.boxes[0].ownedByMainWindow);
+        EXPECT_EQ(shell.boxTexts(), Texts{box});
+        EXPECT_TRUE(shell.boxes.at(0).topmost && !shell.boxes[0].ownedByMainWindow);
         EXPECT_EQ(shell.processes.size(), starts ? 0u : 1u);
     }
 }
@@ -179,12 +179,13 @@ TEST(ShellDialogs, TimeZoneIsTakenAtOnceAndTheClockSampledAndShownByIt) {
     TimeZoneDialog dialog(settings);
     FakeView view;
     dialog.opened(view);
-    EXPECT_FALSE(view.checked[1308] || view.checked[1309]);
-    dialog.clicked(view, 1309);
+    EXPECT_FALSE(view.checked[TimeZoneDialog::kUtc] || view.checked[TimeZoneDialog::kLocal]);
+    dialog.clicked(view, TimeZoneDialog::kLocal);
     EXPECT_EQ(settings.timeZone, 1);
-    dialog.clicked(view, 1308);
+    dialog.clicked(view, TimeZoneDialog::kUtc);
     dialog.cancelRequested(view);  // there is no way back
-    EXPECT_TRUE(settings.timeZone == 0 && view.checked[1308] && !view.checked[1309] && !view.closed());
+    EXPECT_TRUE(settings.timeZone == 0 && view.checked[TimeZoneDialog::kUtc] && !view.checked[TimeZoneDialog::kLocal] &&
+                !view.closed());
     dialog.clicked(view, button::kOk);
     EXPECT_TRUE(view.closed());
     Program p;
@@ -206,9 +207,9 @@ TEST(ShellDialogs, ScreenSizeIsKeptOnOkRestoredOnAbbrechenAndNeverHidesTheMenu) 
         ScreenDialog dialog(settings);
         FakeView view;
         dialog.opened(view);
-        EXPECT_EQ(view.texts[1206] + "x" + view.texts[1207], "1024x768");
-        view.type(dialog, 1206, "800");
-        view.type(dialog, 1207, "");  // empty changes nothing
+        EXPECT_EQ(view.texts[ScreenDialog::kWidth] + "x" + view.texts[ScreenDialog::kHeight], "1024x768");
+        view.type(dialog, ScreenDialog::kWidth, "800");
+        view.type(dialog, ScreenDialog::kHeight, "");  // empty changes nothing
         id ? dialog.clicked(view, id) : dialog.cancelRequested(view);
         EXPECT_TRUE(view.closed());
         EXPECT_EQ(settings.windowWidth * 10000 + settings.windowHeight, id == button::kOk ? 8000768 : 10240768);
@@ -263,19 +264,13 @@ TEST(ShellDialogs, MessageDialogShowsTheMessageTextOfAtMost1023CharactersAndOnly
     MessageDialog dialog(state);
     FakeView view;
     dialog.opened(view);
-    EXPECT_EQ(view.texts[1233], std::string(1023, 'x'));
+    EXPECT_EQ(view.texts[MessageDialog::kText], std::string(1023, 'x'));
     dialog.cancelRequested(view);
     dialog.clicked(view, button::kCancel);
     EXPECT_FALSE(view.closed());
     dialog.clicked(view, button::kOk);
     EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
 }
-
-} // namespace
-} // namespace wg::test
-
-namespace wg::test {
-namespace {
 
 TEST(StartOptions, TheOnlyArgumentIsTheLoggersPortAnythingElseIsExplainedAndComOneTaken) {
     struct Case { const char* what; std::vector<std::string> arguments; const char* port; const char* refused; } cases[] = {
@@ -308,10 +303,7 @@ TEST(Commands, ThePortFromTheCommandLineIsShownAndUsed) {
     EXPECT_EQ(app.clientText(), "PC-Uhr (UTC): Mo. 07.12.26 09:05:03 · ERLG an COM12");
     p.ports.portNames = {"COM12"};
     p.state.login.loggedIn = true;
-    p.shell.user = {[](DialogLogic& logic, FakeView& view) {
-        view.type(logic, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
-        logic.clicked(view, button::kOk);
-    }};
+    p.shell.user = {enter("MASTER", IDC_LOGGER_PASSWORD_FIELD)};
     app.command(cmd::kMasterPassword);
     EXPECT_EQ(p.ports.opens.at(0).name, "COM12");
     EXPECT_EQ(p.shell.shown, Texts{kPasswordOkText});
@@ -330,10 +322,7 @@ TEST(Commands, WhileAnExchangeRunsOnlyItsMessagesAreShown) {
         p.app.closeRequested();
         refusedInside += p.app.command(cmd::kEraseLogger) && p.app.command(cmd::kLoggerClock);
     };
-    p.shell.user = {[](DialogLogic& logic, FakeView& view) {
-        view.type(logic, IDC_LOGGER_PASSWORD_FIELD, "MASTER");
-        logic.clicked(view, button::kOk);
-    }};
+    p.shell.user = {enter("MASTER", IDC_LOGGER_PASSWORD_FIELD)};
     p.app.command(cmd::kMasterPassword);
     EXPECT_EQ(p.shell.shown, Texts{kCommandFailedText});
     EXPECT_EQ(refusedInside, 1);

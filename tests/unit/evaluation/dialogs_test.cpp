@@ -44,8 +44,7 @@ TEST(EvaluationDialog, LoadsAStoredFileComputesItAndHandsItToTheViewer) {
     EXPECT_TRUE(shell.boxes.empty());
     shell.choices.push_back({true, dir.programPath("Gone.yrd"), "Gone.yrd"});
     dialog.clicked(view, IDC_EV_LOAD);
-    ASSERT_EQ(shell.boxes.size(), 1u);
-    EXPECT_EQ(shell.boxes[0].caption, kYachtDataMissingCaption);
+    EXPECT_EQ(shell.boxTexts(), Texts{std::string(kYachtDataMissingCaption) + "|" + kYachtDataMissingText});
     dialog.clicked(view, button::kCancel);
     EXPECT_TRUE(view.closed());
 }
@@ -70,7 +69,6 @@ struct ReadoutDialogTest : LoggerTest {
         const int fields[] = {IDC_EV_HOUR, IDC_EV_MINUTE, IDC_EV_SECOND, IDC_EV_DAY, IDC_EV_MONTH, IDC_EV_YEAR};
         for (std::size_t i = 0; i < values.size(); ++i) view.type(dialog, fields[i], values[i]);
     }
-    std::string box(std::size_t i) const { return shell.boxes.at(i).caption + "|" + shell.boxes.at(i).text; }
     TempDir dir;
     YachtRecord yacht;
     RegattaRecord regatta;
@@ -94,7 +92,7 @@ TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
     const std::string readOut = dir.read("S-GER12.yrd");
     EXPECT_EQ(readOut.substr(0, readOut.find("$Start")), dir.read("S-GER12.ysd"));
     dialog.clicked(view, IDC_EV_COMPUTE);  // nothing to compute before a finish time was saved
-    EXPECT_EQ(box(0), "Fehlende Eingabe|Noch keine Zieldurchgangszeit eingegeben\nBerechnung nicht möglich.");
+    EXPECT_EQ(shell.boxTexts(), Texts{"Fehlende Eingabe|Noch keine Zieldurchgangszeit eingegeben\nBerechnung nicht möglich."});
     EXPECT_EQ(view.texts.count(IDC_EV_DURATION), 0u);
     typeFinish({"17", "0", "0", "14", "6", "8"});
     dialog.clicked(view, IDC_EV_SAVE);
@@ -111,7 +109,7 @@ TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
 TEST_F(ReadoutDialogTest, WithoutMasterDataTheReadoutStillRunsAndALoggerWantingItsPasswordGetsIt) {
     logger().yachtId = "FRA7";
     dialog.clicked(view, IDC_EV_READ);
-    EXPECT_EQ(box(0), std::string(kYachtDataMissingCaption) + "|" + kYachtDataMissingText);
+    EXPECT_EQ(shell.boxTexts(), Texts{std::string(kYachtDataMissingCaption) + "|" + kYachtDataMissingText});
     EXPECT_TRUE(dir.exists("S-FRA7.yrd") && run.dataRead);
     EXPECT_EQ(view.texts.count(IDC_EV_FILE_NAME), 0u);
     logger().loggedIn = false;
@@ -131,7 +129,7 @@ TEST_F(ReadoutDialogTest, BrokenReadoutLeavesTheFlagAndTheEarlierFile) {
     EXPECT_EQ(view.texts[IDC_EV_STATUS], "");  // the progress gave way to what it said before
     EXPECT_GT(view.repaints, 5);
     dialog.clicked(view, IDC_EV_SAVE);  // saving needs a readout first
-    EXPECT_EQ(box(0), "Bedienungsfehler|Datenspeicherung nicht möglich,\nZuerst ERLG auslesen!");
+    EXPECT_EQ(shell.boxTexts(), Texts{"Bedienungsfehler|Datenspeicherung nicht möglich,\nZuerst ERLG auslesen!"});
     EXPECT_FALSE(run.finishSaved);
     run = EvaluationRun{true, false, ""};  // an earlier yacht's readout of this run lets the save go
     dialog.clicked(view, IDC_EV_SAVE);

@@ -208,13 +208,7 @@ TEST(YachtFiles, MasterDataWrittenByteForByteAndFinishBlocksAppended) {
     y.finish = FinishTime{14, 5, 9, 3, 6, 4};
     ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
     ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
-    const std::string block = "$Zielzeit_Stunde                        14\r\n"
-                              "$Zielzeit_Minute                        5\r\n"
-                              "$Zielzeit_Sekunde                       9\r\n"
-                              "$Zielzeit_Tag                           3\r\n"
-                              "$Zielzeit_Monat                         6\r\n"
-                              "$Zielzeit_Jahr                          4\r\n";
-    EXPECT_EQ(dir.read("S.yrd"), block + block);
+    EXPECT_EQ(dir.read("S.yrd"), finishBlock(14, 5, 9, 3, 6, 4) + finishBlock(14, 5, 9, 3, 6, 4));
 }
 
 TEST(YachtFiles, MasterDataReaderTakesANameInTheDirectoryOrAPathAndLeavesTheBaseName) {

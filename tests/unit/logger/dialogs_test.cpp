@@ -49,24 +49,22 @@ TEST(TypedField, StoresTheLeadingNumberOrRefusesAndReopens) {
         {"2007", FieldKind::Year, Outcome::Refused, 3},      {"99999999999", FieldKind::Year, Outcome::Refused, 3},
         {"", FieldKind::Hour, Outcome::Empty, -1}};
     for (const auto& [typed, kind, outcome, stored] : cases) {
+        LoggerRig r;
         FakeView view;
-        FakeShell shell;
         RegattaRecord regatta;
-        MessageText message;
-        shell.shows = &message;
         // Shown at once by a dialog closed and hidden: a posted message would wait behind the reopened dialog.
-        shell.onCommand = [&](int) {
-            EXPECT_TRUE(view.closed() && !view.visibility.at(0) && shell.commandsPosted.empty());
+        r.shell.onCommand = [&](int) {
+            EXPECT_TRUE(view.closed() && !view.visibility.at(0) && r.shell.commandsPosted.empty());
         };
-        TypedFieldContext context{view, shell, regatta, message, cmd::kLoggerClock};
+        TypedFieldContext context{view, r.shell, regatta, r.message, cmd::kLoggerClock};
         view.texts[1] = typed;
         std::int32_t got = -1;
         EXPECT_EQ(typedFieldLeft(context, 1, kind, [&](std::int32_t v) { got = v; }), outcome) << typed;
-        EXPECT_EQ(got, stored) << typed;
         const bool refused = outcome == Outcome::Refused;
-        EXPECT_EQ(shell.shown, refused ? Texts{rangeMessage(kind)} : Texts{}) << typed;
-        EXPECT_EQ(shell.commandsPosted, refused ? std::vector<int>{cmd::kLoggerClock} : std::vector<int>{});
-        EXPECT_EQ(view.closed(), refused) << typed;
+        EXPECT_EQ(std::tuple(got, r.shown(), r.shell.commandsPosted, view.closed()),
+                  std::tuple(stored, refused ? Texts{rangeMessage(kind)} : Texts{},
+                             refused ? std::vector<int>{cmd::kLoggerClock} : std::vector<int>{}, refused))
+            << typed;
     }
 }
 

@@ -64,14 +64,5 @@ TEST(PortFailure, NamesThePortListsThePortsOfThePcAndComesAtOnce) {
     EXPECT_NE(portFailureText("COM50", many).find("COM16.\n"), std::string::npos);
 }
 
-TEST(PortFailure, AnExchangeOnAnotherPortGoesOutThere) {
-    LoggerRig r;
-    r.ports.portNames = {"COM12"};
-    r.context.port = "COM12";
-    loginExchange(r.context, PasswordKind::Master, "MASTER");
-    EXPECT_EQ(r.wire(), "X\nMASTER\r");
-    EXPECT_EQ(r.shown(), Texts{kPasswordOkText});
-}
-
 } // namespace
 } // namespace wg::test

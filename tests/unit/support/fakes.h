@@ -15,6 +15,8 @@
 
 namespace wg::test {
 
+using Texts = std::vector<std::string>;
+
 // Time passes only when the code under test lets it pass (or a test says so).
 class VirtualClock final : public Clock {
 public:
@@ -106,6 +108,11 @@ public:
         return processStarts;
     }
     void endProgram() override { ++endRequests; }
+    Texts boxTexts() const {  // "caption|text" of each box shown
+        Texts texts;
+        for (const BoxRequest& box : boxes) texts.push_back(box.caption + "|" + box.text);
+        return texts;
+    }
     PcTime systemTime() override { return utc; }
     PcTime localTime() override { return local; }
 

@@ -11,8 +11,6 @@
 
 namespace wg::test {
 
-using Texts = std::vector<std::string>;
-
 // The simulated logger on the virtual clock, with everything a logger
 // exchange works with; `shell.shown` collects the messages shown.
 struct LoggerRig {

@@ -94,9 +94,8 @@ TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFileOrStopsWhereI
     view.texts[IDC_YACHT_INFO] = "";
     dialog.clicked(view, IDC_YACHT_TRANSFER);
     EXPECT_EQ(wire().substr(22), "F1\rD0\rGER7\r" "F1\r" "F1\r");
-    ASSERT_EQ(shell.boxes.size(), 1u);
-    EXPECT_EQ(shell.boxes[0].caption + "|" + shell.boxes[0].text,
-              "Passwortfehler|Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.");
+    EXPECT_EQ(shell.boxTexts(),
+              Texts{"Passwortfehler|Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen."});
     EXPECT_EQ(view.texts[IDC_YACHT_INFO], "");
     EXPECT_EQ(dir.fileCount(), 1u);
 }
