@@ -127,14 +127,17 @@ TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     EXPECT_EQ(shell.boxTexts(), Texts{std::string(kForeignFileCaption) + "|" + kForeignFileText});
 }
 
-// Every field of every dialog passes this gate first (the one dialog adapter calls it).
-TEST(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWasTyped) {
+struct RegattaEntry : ::testing::Test {
     RegattaRecord regatta;
     MessageText messageText;
     FileSaveRequest fileSave;
     FakeShell shell;
     FakeView view;
     RegattaEntryDialog dialog{regatta, messageText, fileSave, shell};
+};
+
+// Every field of every dialog passes this gate first (the one dialog adapter calls it).
+TEST_F(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWasTyped) {
     view.texts[IDC_DESIGNATION] = "Förde-Pokal";  // umlauts are code page 1252
     EXPECT_TRUE(leaveField(dialog, view, shell, IDC_DESIGNATION));
     view.texts[IDC_DESIGNATION] = "Pok?al";
@@ -145,15 +148,9 @@ TEST(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWasTy
     EXPECT_TRUE(shell.boxes[0].ownedByMainWindow && !view.closed());  // over the dialog, which stays
 }
 
-TEST(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
-    RegattaRecord regatta;
+TEST_F(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
     regatta.designation = "Kieler Woche";
     regatta.starters = 42;
-    MessageText messageText;
-    FileSaveRequest fileSave;
-    FakeShell shell;
-    FakeView view;
-    RegattaEntryDialog dialog{regatta, messageText, fileSave, shell};
     dialog.opened(view);
     EXPECT_EQ(view.texts[IDC_DESIGNATION] + "|" + view.texts[IDC_STARTERS], "Kieler Woche|42");
     view.type(dialog, IDC_DESIGNATION, "  Rund um \t Fehmarn ");

@@ -25,23 +25,17 @@ TEST(EntryScanner, ReadsAsTheFormatSays) {
         Status status;
         std::string values;  // number, other, word, name
     } cases[] = {
-        {"  \r\n#", kStatusOk, "-1 -1 - -"},
-        {"$Zahl      1\r\n#", kStatusOk, "1 -1 - -"},
+        {"  \r\n#", kStatusOk, "-1 -1 - -"}, {"$Zahl      1\r\n#", kStatusOk, "1 -1 - -"},
         {"#\n$Zahl 5\nxyz", kStatusOk, "-1 -1 - -"},  // nothing after the end marker is read
         {"$Fremd 1 2\n$Zahl 3\n/ a comment 99\n$Andere 4\n#", kStatusOk, "3 4 - -"},
-        {"$Zahl 12abc\n$Andere abc\n#", kStatusOk, "12 0 - -"},
-        {"$Zahl -42\n#", kStatusOk, "-42 -1 - -"},
-        {"$Zahl 99999999999\n#", kStatusOk, "2147483647 -1 - -"},
-        {"$Zahl 1\n$Zahl 2\n$zahl 3\n#", kStatusOk, "2 -1 - -"},
-        {"$Zahl 1\nZahl 2\n$Andere 3\n#", kStatusBadCharacter, "1 -1 - -"},
-        {"$\n  Zahl\n 7\n#", kStatusOk, "7 -1 - -"},
+        {"$Zahl 12abc\n$Andere abc\n#", kStatusOk, "12 0 - -"}, {"$Zahl -42\n#", kStatusOk, "-42 -1 - -"},
+        {"$Zahl 99999999999\n#", kStatusOk, "2147483647 -1 - -"}, {"$Zahl 1\n$Zahl 2\n$zahl 3\n#", kStatusOk, "2 -1 - -"},
+        {"$Zahl 1\nZahl 2\n$Andere 3\n#", kStatusBadCharacter, "1 -1 - -"}, {"$\n  Zahl\n 7\n#", kStatusOk, "7 -1 - -"},
         {"$Zahl\n$Andere 5\n#", kStatusBadCharacter, "0 -1 - -"},  // a missing value takes the next key
         {"$Wort abcdefghijk\n#", kStatusOk, "-1 -1 abcdefgh -"},
         {"$Name Blue   Star One\n$Zahl 1\n#", kStatusOk, "1 -1 - Blue Star One"},
-        {"$Name Blue\tStar\n#", kStatusBadCharacter, "-1 -1 - Blue"},
-        {"$Wort a b\n#", kStatusBadCharacter, "-1 -1 a -"},
-        {"$Name Blue \n$Zahl 4\n#", kStatusOk, "-1 -1 - Blue $Zahl 4"},
-        {"$Zahl 1\n\x1a", kStatusBadCharacter, "1 -1 - -"},
+        {"$Name Blue\tStar\n#", kStatusBadCharacter, "-1 -1 - Blue"}, {"$Wort a b\n#", kStatusBadCharacter, "-1 -1 a -"},
+        {"$Name Blue \n$Zahl 4\n#", kStatusOk, "-1 -1 - Blue $Zahl 4"}, {"$Zahl 1\n\x1a", kStatusBadCharacter, "1 -1 - -"},
         // A skipped line ends after 131 characters; the rest is scanned on.
         {"$Fremd " + std::string(129, 'x') + "\n$Zahl 1\n#", kStatusOk, "1 -1 - -"},
         {"$Fremd " + std::string(140, 'x') + "\n$Zahl 1\n#", kStatusBadCharacter, "-1 -1 - -"},
@@ -51,8 +45,8 @@ TEST(EntryScanner, ReadsAsTheFormatSays) {
     for (const Case& c : cases) {
         Sample sample;
         VirtualClock clock;
-        EXPECT_EQ(scanBytes(c.bytes, kNoEof, sample.keys(), clock), c.status) << c.bytes;
-        EXPECT_EQ(sample.values(), c.values) << c.bytes;
+        const Status status = scanBytes(c.bytes, kNoEof, sample.keys(), clock);
+        EXPECT_EQ(std::tuple(status, sample.values()), std::tuple(c.status, c.values)) << c.bytes;
     }
 }
 
@@ -75,9 +69,9 @@ TEST(EntryScanner, FileKindsDifferInTheirEndTheirIdentificationAndTheirLineEnds)
         Sample sample;
         VirtualClock clock;
         clock.advance(86400000);  // a program's clock has run for a while
-        EXPECT_EQ(scanBytes(c.bytes, c.params, sample.keys(), clock), c.status) << c.bytes;
-        EXPECT_EQ(sample.values(), c.values) << c.bytes;
-        EXPECT_EQ(clock.nowMs() - 86400000, c.ms) << c.bytes;
+        const Status status = scanBytes(c.bytes, c.params, sample.keys(), clock);
+        EXPECT_EQ(std::tuple(status, sample.values(), clock.nowMs() - 86400000), std::tuple(c.status, c.values, c.ms))
+            << c.bytes;
     }
 }
 

@@ -35,9 +35,8 @@ TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
         r.behaviour().sendLimit = c.sendLimit;
         if (c.password == "COM7") r.ports.portNames.clear();
         loginExchange(r.context, c.kind, c.password);
-        EXPECT_EQ(r.wire(), c.wire) << c.wire;
-        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.wire;
-        EXPECT_EQ(r.logger().loggedIn, c.shown == kPasswordOkText) << c.wire;
+        EXPECT_EQ(std::tuple(r.wire(), r.shown(), r.logger().loggedIn),
+                  std::tuple(c.wire, Texts{c.shown}, c.shown == kPasswordOkText)) << c.wire;
         EXPECT_TRUE(r.message.text().empty() && !r.ports.held && r.clock.nowMs() <= 15000) << c.wire;
     }
 }
@@ -62,9 +61,7 @@ TEST(ConfigurationVerdict, JudgesTheCollectedReply) {
         LoggerRig r;
         r.message.set(c.reply);
         configurationVerdict(r.context, "ERLG Uhr gestellt");
-        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.reply;
-        EXPECT_EQ(r.wire(), c.wire) << c.reply;
-        EXPECT_EQ(r.message.text(), "") << c.reply;
+        EXPECT_EQ(std::tuple(r.shown(), r.wire(), r.message.text()), std::tuple(Texts{c.shown}, c.wire, "")) << c.reply;
     }
 }
 
@@ -85,9 +82,7 @@ TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
         r.behaviour().fault = c.fault;
         if (!c.portExists) r.ports.portNames.clear();
         configurationExchange(r.context, c.command, "ERLG Uhr gestellt");
-        EXPECT_EQ(r.wire(), c.wire) << c.command;
-        EXPECT_EQ(r.shown(), Texts{c.shown}) << c.wire;
-        EXPECT_EQ(r.clock.nowMs(), c.ms) << c.wire;
+        EXPECT_EQ(std::tuple(r.wire(), r.shown(), r.clock.nowMs()), std::tuple(c.wire, Texts{c.shown}, c.ms)) << c.command;
     }
 }
 
@@ -127,11 +122,9 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
 
 TEST(IdentificationReply, SerialNumberAndYachtIdComeFromTheFirstAndLastColon) {
     struct Case { std::string reply, serial, yachtId; } cases[] = {
-        {"ERLG: 123456\r\nYacht: ABC\r\n", "123456", "ABC"},
-        {"SN: 1234567890\r\nID: ABCDEFGHI\r\n", "123456", "ABCDEF"},
+        {"ERLG: 123456\r\nYacht: ABC\r\n", "123456", "ABC"}, {"SN: 1234567890\r\nID: ABCDEFGHI\r\n", "123456", "ABCDEF"},
         {"Nr: 42AB\r", "42AB", "42AB"},  // one colon fills both
-        {"no colon at all", "", ""},
-        {"x: ", "", ""},
+        {"no colon at all", "", ""}, {"x: ", "", ""},
         // The serial number comes from the first 20 characters, the yacht ID from the first 50.
         {"Seriennummern: 123456 Yacht: Q\r", "12345", "Q"},
         {"ERLG01 Seriennummer: 123456\r\n", "", "123456"},
@@ -186,10 +179,8 @@ TEST(Erase, ShowsTheSizeLineEndsOnTheConfirmationOrAfterItsWatch) {
         bool erased = false;
         int repaints = 0;
         EXPECT_EQ(erase(r.context, &erased, &repaints), c.texts) << c.wire;
-        EXPECT_EQ(r.wire(), c.wire);
-        EXPECT_EQ(erased, c.message == nullptr);
-        EXPECT_EQ(r.shown(), c.message ? Texts{c.message} : Texts{});
-        EXPECT_EQ(r.clock.nowMs(), c.ms);
+        EXPECT_EQ(std::tuple(r.wire(), erased, r.shown(), r.clock.nowMs()),
+                  std::tuple(c.wire, c.message == nullptr, c.message ? Texts{c.message} : Texts{}, c.ms)) << c.wire;
         EXPECT_GE(repaints, c.sendLimit ? kEraseWatchSeconds : 1);  // the window repaints through the silence
     }
 }
