@@ -10,8 +10,12 @@
 namespace wg::test {
 namespace {
 
-TEST(DateTimeRecord, EachKindHasItsRangeMessageAndReplacement) {
-    const std::tuple<FieldKind, std::int32_t, std::int32_t, std::int32_t, const char*> cases[] = {
+// A typed value is its leading number, checked against the range of its kind. A refused value closes
+// the dialog before its message shows, stores the kind's replacement and reopens the dialog through its
+// command. Only the kind's own field of the record counts.
+TEST(TypedField, TakesTheLeadingNumberInItsKindsRangeOrRefusesAndReopens) {
+    using Outcome = TypedFieldOutcome;
+    const std::tuple<FieldKind, std::int32_t, std::int32_t, std::int32_t, const char*> kinds[] = {  // low, high, replacement
         {FieldKind::Hour, 0, 23, 0, "Stundeneingabe muß zwischen 0 und 23 liegen, bitte neu eingeben!"},
         {FieldKind::Minute, 0, 59, 0, "Minuteneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!"},
         {FieldKind::Second, 0, 59, 0, "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!"},
@@ -19,53 +23,41 @@ TEST(DateTimeRecord, EachKindHasItsRangeMessageAndReplacement) {
         {FieldKind::Month, 1, 12, 1, "Datumseingabe für Monat muß zwischen 1 und 12 liegen, bitte neu eingeben!"},
         {FieldKind::Year, 3, 99, 3, "Datumseingabe für Jahr muß zwischen 03 und 99 liegen, bitte neu eingeben!"},
     };
-    for (const auto& [kind, low, high, replacement, message] : cases) {
-        RegattaRecord regatta;
-        regatta.scratch = {99, 99, 99, 99, 99, 99};  // only the kind's own field counts
-        for (std::int32_t value : {low - 1, low, high, high + 1, replacement}) {
-            *scratchField(regatta.scratch, kind) = value;
-            EXPECT_EQ(rangeCheck(regatta, kind), value >= low && value <= high ? 0 : kRangeError) << value;
+    struct Case { std::string typed; FieldKind kind; Outcome outcome; std::int32_t stored; std::string message; };
+    std::vector<Case> cases = {
+        {"  -5", FieldKind::Minute, Outcome::Refused, 0, rangeMessage(FieldKind::Minute)},
+        {"abc", FieldKind::Minute, Outcome::Accepted, 0, ""}, {"12xyz", FieldKind::Month, Outcome::Accepted, 12, ""},
+        {"abc", FieldKind::Day, Outcome::Refused, 1, rangeMessage(FieldKind::Day)},
+        {"99999999999", FieldKind::Year, Outcome::Refused, 3, rangeMessage(FieldKind::Year)},
+        {"", FieldKind::Hour, Outcome::Empty, -1, ""}};
+    for (const auto& [kind, low, high, replacement, message] : kinds)
+        for (std::int32_t value : {low - 1, low, high, high + 1}) {
+            const bool in = value >= low && value <= high;
+            cases.push_back({std::to_string(value), kind, in ? Outcome::Accepted : Outcome::Refused, in ? value : replacement,
+                             in ? "" : message});
         }
-        EXPECT_STREQ(rangeMessage(kind), message);
-        EXPECT_EQ(replacementValue(kind), replacement);
-    }
-    RegattaRecord regatta;
-    regatta.scratch = {-1, -1, -1, -1, -1, -1};
-    for (int kind : {-1, 6}) {
-        EXPECT_EQ(rangeCheck(regatta, FieldKind(kind)), 0) << kind;
-        EXPECT_EQ(scratchField(regatta.scratch, FieldKind(kind)), nullptr) << kind;
-        EXPECT_STREQ(rangeMessage(FieldKind(kind)), "") << kind;
-    }
-}
-
-// A refused value closes the dialog before its message shows, stores the
-// kind's replacement value and reopens the dialog through its command.
-TEST(TypedField, StoresTheLeadingNumberOrRefusesAndReopens) {
-    using Outcome = TypedFieldOutcome;
-    const std::tuple<const char*, FieldKind, Outcome, std::int32_t> cases[] = {
-        {"23", FieldKind::Hour, Outcome::Accepted, 23},      {"24", FieldKind::Hour, Outcome::Refused, 0},
-        {"  -5", FieldKind::Minute, Outcome::Refused, 0},    {"abc", FieldKind::Minute, Outcome::Accepted, 0},
-        {"abc", FieldKind::Day, Outcome::Refused, 1},        {"12xyz", FieldKind::Month, Outcome::Accepted, 12},
-        {"2007", FieldKind::Year, Outcome::Refused, 3},      {"99999999999", FieldKind::Year, Outcome::Refused, 3},
-        {"", FieldKind::Hour, Outcome::Empty, -1}};
-    for (const auto& [typed, kind, outcome, stored] : cases) {
+    for (const Case& c : cases) {
         LoggerRig r;
         FakeView view;
         RegattaRecord regatta;
+        regatta.scratch = {99, 99, 99, 99, 99, 99};
         // Shown at once by a dialog closed and hidden: a posted message would wait behind the reopened dialog.
         r.shell.onCommand = [&](int) {
             EXPECT_TRUE(view.closed() && !view.visibility.at(0) && r.shell.commandsPosted.empty());
         };
         TypedFieldContext context{view, r.shell, regatta, r.message, cmd::kLoggerClock};
-        view.texts[1] = typed;
+        view.texts[1] = c.typed;
         std::int32_t got = -1;
-        EXPECT_EQ(typedFieldLeft(context, 1, kind, [&](std::int32_t v) { got = v; }), outcome) << typed;
-        const bool refused = outcome == Outcome::Refused;
+        EXPECT_EQ(typedFieldLeft(context, 1, c.kind, [&](std::int32_t v) { got = v; }), c.outcome) << c.typed;
+        const bool refused = c.outcome == Outcome::Refused;
         EXPECT_EQ(std::tuple(got, r.shown(), r.shell.commandsPosted, view.closed()),
-                  std::tuple(stored, refused ? Texts{rangeMessage(kind)} : Texts{},
+                  std::tuple(c.stored, refused ? Texts{c.message} : Texts{},
                              refused ? std::vector<int>{cmd::kLoggerClock} : std::vector<int>{}, refused))
-            << typed;
+            << c.typed << " " << static_cast<int>(c.kind);
     }
+    RegattaRecord none;  // outside the six kinds: no rule, no field
+    for (const FieldKind kind : {FieldKind(-1), FieldKind(6)})
+        EXPECT_TRUE(rangeCheck(none, kind) == 0 && !scratchField(none.scratch, kind) && !*rangeMessage(kind));
 }
 
 struct ClockDialogTest : LoggerTest {
