@@ -84,8 +84,7 @@ TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
     view.onRepaint = [&] { lastRepainted = view.texts[IDC_EV_STATUS]; };
     dialog.clicked(view, IDC_EV_READ);
     EXPECT_EQ(lastRepainted, "Auslesen läuft: 314 Bytes, 9 Zeilen, 0 s");  // the last of the event memory
-    EXPECT_EQ(wire(), "D\rT\rI\r");
-    EXPECT_EQ(view.texts[IDC_EV_STATUS], kReadoutDoneText);
+    EXPECT_EQ(std::tuple(wire(), view.texts[IDC_EV_STATUS]), std::tuple("D\rT\rI\r", kReadoutDoneText));
     EXPECT_EQ(view.texts[IDC_EV_COARSE] + "|" + view.texts[IDC_EV_YACHT_ID] + "|" + view.texts[IDC_EV_SERIAL] + "|" +
                   view.texts[IDC_EV_FILE_NAME] + "|" + view.texts[IDC_EV_SEALS] + "|" + view.texts[IDC_EV_YACHT_NAME],
               "42 min|GER12|100234|S-GER12|4|Blue Star");
@@ -96,14 +95,13 @@ TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
     EXPECT_EQ(view.texts.count(IDC_EV_DURATION), 0u);
     typeFinish({"17", "0", "0", "14", "6", "8"});
     dialog.clicked(view, IDC_EV_SAVE);
-    EXPECT_EQ(view.texts[IDC_EV_STATUS], "Zieldurchgangszeit in Datei S-GER12.yrd gespeichert.");
-    EXPECT_EQ(dir.read("S-GER12.yrd"), readOut + finishBlock(17, 0, 0, 14, 6, 8));
+    EXPECT_EQ(std::tuple(view.texts[IDC_EV_STATUS], dir.read("S-GER12.yrd")),
+              std::tuple("Zieldurchgangszeit in Datei S-GER12.yrd gespeichert.", readOut + finishBlock(17, 0, 0, 14, 6, 8)));
     for (int press = 0; press < 2; ++press) {
         dialog.clicked(view, IDC_EV_COMPUTE);
         EXPECT_EQ(view.texts[IDC_EV_DURATION] + "|" + view.texts[IDC_EV_EVENTS], "   54 min 40 sek|2");
     }
-    EXPECT_EQ(shell.boxes.size(), 1u);
-    EXPECT_FALSE(view.closed());
+    EXPECT_TRUE(shell.boxes.size() == 1 && !view.closed());
 }
 
 TEST_F(ReadoutDialogTest, WithoutMasterDataTheReadoutStillRunsAndALoggerWantingItsPasswordGetsIt) {
@@ -114,19 +112,17 @@ TEST_F(ReadoutDialogTest, WithoutMasterDataTheReadoutStillRunsAndALoggerWantingI
     EXPECT_EQ(view.texts.count(IDC_EV_FILE_NAME), 0u);
     logger().loggedIn = false;
     dialog.clicked(view, IDC_EV_READ);
-    EXPECT_TRUE(view.closed());
-    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kMasterPassword});
-    EXPECT_EQ(wire(), "D\rT\rI\rD\r");
+    EXPECT_EQ(std::tuple(view.closed(), shell.commandsPosted, wire()),
+              std::tuple(true, std::vector<int>{cmd::kMasterPassword}, "D\rT\rI\rD\r"));
 }
 
 TEST_F(ReadoutDialogTest, BrokenReadoutLeavesTheFlagAndTheEarlierFile) {
     dir.write("S-GER12.yrd", "earlier readout\r\n");
     behaviour().dumpLimit = 100;
     dialog.clicked(view, IDC_EV_READ);
-    EXPECT_FALSE(run.dataRead);
-    EXPECT_EQ(dir.read("S-GER12.yrd"), "earlier readout\r\n");
-    EXPECT_EQ(shown(), Texts{readoutBrokenText("S-GER12.yrd", true, true)});
-    EXPECT_EQ(view.texts[IDC_EV_STATUS], "");  // the progress gave way to what it said before
+    // The progress gave way to what the status said before.
+    EXPECT_EQ(std::tuple(run.dataRead, dir.read("S-GER12.yrd"), shown(), view.texts[IDC_EV_STATUS]),
+              std::tuple(false, "earlier readout\r\n", Texts{readoutBrokenText("S-GER12.yrd", true, true)}, ""));
     EXPECT_GT(view.repaints, 5);
     dialog.clicked(view, IDC_EV_SAVE);  // saving needs a readout first
     EXPECT_EQ(shell.boxTexts(), Texts{"Bedienungsfehler|Datenspeicherung nicht möglich,\nZuerst ERLG auslesen!"});

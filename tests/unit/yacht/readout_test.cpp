@@ -25,15 +25,13 @@ TEST_F(LoggerTest, CoarseMinutesQueryStoresTheLoggersTotalOrKeepsTheRecord) {
     logger().coarseMinutes = 123;
     YachtRecord yacht;
     ASSERT_TRUE(coarseMinutesQuery(context, yacht));
-    EXPECT_EQ(yacht.coarseMinutes, 123);
-    EXPECT_EQ(wire(), "T\r");
     // Drain, one read before the command, the answer's delay, two seconds of collection.
-    EXPECT_EQ(clock.nowMs(), 2000 + 1000 + 50 + 2000);
+    EXPECT_EQ(std::tuple(yacht.coarseMinutes, wire(), clock.nowMs()), std::tuple(123, "T\r", 2000 + 1000 + 50 + 2000));
     behaviour().fault = sim::Fault::Silent;
     EXPECT_FALSE(coarseMinutesQuery(context, yacht));
-    EXPECT_EQ(yacht.coarseMinutes, 123);
-    EXPECT_EQ(shown(), Texts{kCommandFailedText});
-    EXPECT_EQ(clock.nowMs(), 5050 + 2000 + 1000 + 3000 + 1000);  // the echo's three seconds, the recovery
+    // The echo's three seconds, the recovery.
+    EXPECT_EQ(std::tuple(yacht.coarseMinutes, shown(), clock.nowMs()),
+              std::tuple(123, Texts{kCommandFailedText}, 5050 + 2000 + 1000 + 3000 + 1000));
 }
 
 struct ReadoutTest : LoggerTest {
@@ -56,12 +54,10 @@ struct ReadoutTest : LoggerTest {
 TEST_F(ReadoutTest, StoresEveryLoggerLineBehindADollarUpToTheEreignissLine) {
     // The events as the logger holds them (it ends each with CR LF), and the file after the header.
     const std::pair<std::vector<std::string>, const char*> cases[] = {
-        {{"Reset\nStart"}, "$Reset\r\n$Start\r\n$Ereigniss Ende\r\n"},
-        {{"Reset\n"}, "$Reset\r\n$\r\n$Ereigniss Ende\r\n"},
-        {{"Gene\rrator\r"}, "$Generator\r\n$Ereigniss Ende\r\n"},
+        {{"Reset\nStart"}, "$Reset\r\n$Start\r\n$Ereigniss Ende\r\n"}, {{"Reset\n"}, "$Reset\r\n$\r\n$Ereigniss Ende\r\n"},
+        {{"Gene\rrator\r"}, "$Generator\r\n$Ereigniss Ende\r\n"}, {{}, "$Ereigniss Ende\r\n"},
         {{"Kein Ereigniss hier"}, "$Kein Ereigniss hier\r\n$Ereigniss Ende\r\n"},
         {{"Ereignisspeicher leer", "Start : 1.1.08 x 1:00:00"}, "$Ereigniss Ende\r\n"},
-        {{}, "$Ereigniss Ende\r\n"},
     };
     dir.write("Sommer04-GER12.yrd", "old\r\n$Zielzeit_Jahr 8\r\n");  // replaced, finish block and all
     dir.write("Sommer04-GER12.yrd.grobminuten", "$Grobminuten 7\r\n");
@@ -71,16 +67,15 @@ TEST_F(ReadoutTest, StoresEveryLoggerLineBehindADollarUpToTheEreignissLine) {
         EXPECT_EQ(file(), header + block);
         EXPECT_EQ(checkFingerprint(dir.programDir(), "Sommer04-GER12.yrd"), FingerprintCheck::Matches);
     }
-    EXPECT_EQ(dir.read("Sommer04-GER12.yrd.grobminuten"), "$Grobminuten                            123\r\n");
-    EXPECT_EQ(dir.fileCount(), 3u);  // the file, its fingerprint and its coarse minutes
-    EXPECT_EQ(shown(), Texts{});
+    // The file, its fingerprint and its coarse minutes, nothing shown.
+    EXPECT_EQ(std::tuple(dir.read("Sommer04-GER12.yrd.grobminuten"), dir.fileCount(), shown()),
+              std::tuple("$Grobminuten                            123\r\n", 3u, Texts{}));
     // A fingerprint that cannot be written is reported, coarse minutes are not; the readout stands and no
     // older one of either is left.
     for (const std::string sidecar : {".sha256", ".grobminuten"})
         dir.makeDirectory(replacementName("Sommer04-GER12.yrd" + sidecar));
     ASSERT_EQ(run(), kReadoutDone);
-    EXPECT_EQ(shown(), Texts{fingerprintFailureText("Sommer04-GER12.yrd")});
-    EXPECT_EQ(dir.fileCount(), 1u);
+    EXPECT_EQ(std::tuple(shown(), dir.fileCount()), std::tuple(Texts{fingerprintFailureText("Sommer04-GER12.yrd")}, 1u));
 }
 
 TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothing) {
@@ -92,8 +87,8 @@ TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothi
     EXPECT_EQ(file(), header + twoLines + "$Ereigniss Ende\r\n");
     // Progress after every read, the timed-out ones of the pause too: the seconds go on while the bytes wait.
     ASSERT_GE(heard.size(), 5u);
-    EXPECT_EQ(heard.back().bytes, 84u);  // all but the line feed before the first line
-    EXPECT_EQ(heard.back().lines, 3u);
+    // All but the line feed before the first line.
+    EXPECT_EQ(std::tuple(heard.back().bytes, heard.back().lines), std::tuple(84u, 3u));
     EXPECT_GE(heard.back().seconds, kReadoutSilenceSeconds - 1);
     for (std::size_t i = 1; i < heard.size(); ++i) EXPECT_GE(heard[i].bytes, heard[i - 1].bytes);
     behaviour().fault = sim::Fault::GluedAnswer;
@@ -115,13 +110,12 @@ TEST_F(ReadoutTest, LoggerFallingSilentMidDumpKeepsTheEarlierFileAndSetsTheRestA
     dir.write("Sommer04-GER12.yrd.grobminuten", "$Grobminuten 7\r\n");  // stays with the earlier file
     behaviour().dumpLimit = 40;
     ASSERT_EQ(run(), kReadoutIncomplete);
-    EXPECT_EQ(file(), earlier);
+    EXPECT_EQ(std::tuple(file(), dir.read("Sommer04-GER12.yrd.grobminuten"), dir.fileCount()),
+              std::tuple(earlier, "$Grobminuten 7\r\n", 3u));
     EXPECT_EQ(dir.read("Sommer04-GER12.yrd.unvollstaendig"), header + "$Start : 14.06.08 Sa 09:00:00\r\n$Generator");
-    EXPECT_EQ(dir.read("Sommer04-GER12.yrd.grobminuten"), "$Grobminuten 7\r\n");
-    EXPECT_EQ(dir.fileCount(), 3u);
-    EXPECT_EQ(shown(), Texts{readoutBrokenText("Sommer04-GER12.yrd", true, true)});
     // Drain, one read, the dump, then five seconds of silence.
-    EXPECT_EQ(clock.nowMs(), 2000 + 1000 + 50 + kReadoutSilenceSeconds * 1000);
+    EXPECT_EQ(std::tuple(shown(), clock.nowMs()), std::tuple(Texts{readoutBrokenText("Sommer04-GER12.yrd", true, true)},
+                                                           2000 + 1000 + 50 + kReadoutSilenceSeconds * 1000));
 }
 
 TEST_F(ReadoutTest, SilentLoggerOrAFileThatCannotBeCreatedLeaveNoFile) {
@@ -130,8 +124,7 @@ TEST_F(ReadoutTest, SilentLoggerOrAFileThatCannotBeCreatedLeaveNoFile) {
     behaviour().fault = sim::Fault::Silent;  // not even an echo
     ASSERT_EQ(run(), kReadoutIncomplete);
     EXPECT_EQ(shown(), (Texts{readoutBrokenText("Sommer04-GER12.yrd", false, false), kCommandFailedText}));
-    EXPECT_EQ(shown()[0].find("unverändert"), std::string::npos);
-    EXPECT_EQ(dir.fileCount(), 0u);
+    EXPECT_TRUE(shown()[0].find("unverändert") == std::string::npos && dir.fileCount() == 0);
     // A file that cannot be created stops the readout before the logger is contacted.
     for (const char* name : {"..\\x.yrd", ""}) {
         yacht.regattaFileName = name;
@@ -139,8 +132,7 @@ TEST_F(ReadoutTest, SilentLoggerOrAFileThatCannotBeCreatedLeaveNoFile) {
     }
     yacht.regattaFileName = "a.yrd";
     EXPECT_EQ(readOut(context, yacht, dir.programPath("missing\\")), kReadoutCannotCreate);
-    EXPECT_EQ(ports.created, 2);
-    EXPECT_EQ(shown().size(), 2u);
+    EXPECT_EQ(std::tuple(ports.created, shown().size()), std::tuple(2, 2u));
 }
 
 TEST_F(ReadoutTest, KeepsUpWithThePacedWire) {
