@@ -74,8 +74,7 @@ TEST_F(FileSave, UnsafeOrMissingNamesWriteNothing) {
     EXPECT_EQ(Texts(shell.shown.begin() + 10, shell.shown.end()), Texts(2, kUnsafeFileNameMessage));
     dialog.clicked(again, button::kCancel);
     dialog.cancelRequested(again);
-    EXPECT_EQ(again.closes, (std::vector<int>{button::kCancel, button::kCancel}));
-    EXPECT_EQ(dir.fileCount(), 0u);
+    EXPECT_EQ(std::tuple(again.closes, dir.fileCount()), std::tuple(std::vector<int>{button::kCancel, button::kCancel}, 0u));
 }
 
 TEST_F(FileSave, WriterFailureShowsItsMessageOnOkAndClosesSilentlyOnOverwrite) {
@@ -84,8 +83,7 @@ TEST_F(FileSave, WriterFailureShowsItsMessageOnOkAndClosesSilentlyOnOverwrite) {
     nowhere.clicked(view, button::kOk);
     EXPECT_FALSE(view.closed());
     nowhere.clicked(view, IDC_OVERWRITE);
-    EXPECT_EQ(shell.shown, Texts{kSaveFailedMessage});
-    EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
+    EXPECT_EQ(std::tuple(shell.shown, view.closes), std::tuple(Texts{kSaveFailedMessage}, std::vector<int>{button::kOk}));
     dir.write("Sommer04.rsd", "alt");
     type("Sommer04");
     dialog.clicked(view, IDC_OVERWRITE);

@@ -28,11 +28,7 @@ TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
         {master, "ABC", sim::Fault::None, 16, "X\nABCCCT\r", kCommandFailedText},
     };
     for (const Case& c : cases) {
-        LoggerRig r;
-        r.logger().masterPassword = "MASTER";
-        r.logger().userPassword = "USER";
-        r.behaviour().fault = c.fault;
-        r.behaviour().sendLimit = c.sendLimit;
+        LoggerRig r(!kLoggedIn, c.fault, c.sendLimit);  // passwords "MASTER" and "USER"
         if (c.password == "COM7") r.ports.portNames.clear();
         loginExchange(r.context, c.kind, c.password);
         EXPECT_EQ(std::tuple(r.wire(), r.shown(), r.logger().loggedIn),
@@ -77,9 +73,7 @@ TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
         {"E010307140509\n", sim::Fault::None, false, "", portFailureText("COM1", {}), 0},
     };
     for (const Case& c : cases) {
-        LoggerRig r;
-        r.logger().loggedIn = true;
-        r.behaviour().fault = c.fault;
+        LoggerRig r(kLoggedIn, c.fault);
         if (!c.portExists) r.ports.portNames.clear();
         configurationExchange(r.context, c.command, "ERLG Uhr gestellt");
         EXPECT_EQ(std::tuple(r.wire(), r.shown(), r.clock.nowMs()), std::tuple(c.wire, Texts{c.shown}, c.ms)) << c.command;
@@ -106,9 +100,7 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
         {true, sim::Fault::WrongCommand, kIdentificationFailed, "D\rT\r5050", kCommandFailedText},
     };
     for (const Case& c : cases) {
-        LoggerRig r;
-        r.logger().loggedIn = c.loggedIn;
-        r.behaviour().fault = c.fault;
+        LoggerRig r(c.loggedIn, c.fault);
         YachtRecord yacht;
         yacht.serialNumber = yacht.yachtId = "old";
         EXPECT_EQ(identificationQuery(r.context, yacht), c.result) << c.wire;
@@ -172,10 +164,8 @@ TEST(Erase, ShowsTheSizeLineEndsOnTheConfirmationOrAfterItsWatch) {
         {0, sim::Fault::Silent, "CCCT\r", {kRunning, kEraseWarningText}, kCommandFailedText, 7000},
     };
     for (const Case& c : cases) {
-        LoggerRig r;
+        LoggerRig r(!kLoggedIn, c.fault, c.sendLimit);
         r.behaviour().eraseMs = 7000;
-        r.behaviour().sendLimit = c.sendLimit;
-        r.behaviour().fault = c.fault;
         bool erased = false;
         int repaints = 0;
         EXPECT_EQ(erase(r.context, &erased, &repaints), c.texts) << c.wire;

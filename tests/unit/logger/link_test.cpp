@@ -31,7 +31,7 @@ TEST_F(LinkTest, OneExclusivePortPerLinkOpenedOnceOnComOneAt4800) {
     EXPECT_EQ(SerialLink(ports).open(kLoggerPort, kLoggerBaud), kLinkOk);
 }
 
-TEST_F(LinkTest, ReadTakesWhatIsWaitingAtMostAsAskedAndWaitsOnlyForTheFirstByte) {
+TEST_F(LinkTest, ReadTakesWhatIsWaitingAtMostAsAskedWaitsOnlyForTheFirstByteAndEndsTheTextAtAZeroByte) {
     open();
     link.write("F\r");  // two echoes at once, the answer a moment later
     EXPECT_EQ(link.read(1), kLinkOk);
@@ -42,17 +42,13 @@ TEST_F(LinkTest, ReadTakesWhatIsWaitingAtMostAsAskedAndWaitsOnlyForTheFirstByte)
     EXPECT_EQ(link.reply() + std::to_string(clock.nowMs()), "\nBetriebsart: 3\r\n50");
     EXPECT_EQ(link.read(100), kLinkOk);
     EXPECT_EQ(link.reply() + std::to_string(clock.nowMs()), "1050");
-}
-
-TEST_F(LinkTest, ZeroByteEndsTheReplyText) {
+    // A zero byte ends the reply's text; the bytes read count all.
     logger().loggedIn = true;
     logger().serialNumber = std::string("12\0" "456", 6);
-    open();
     link.write("D\r");
     link.read(2);
     link.read(100);
-    EXPECT_EQ(link.reply(), "\nERLG: 12");
-    EXPECT_EQ(link.bytesRead(), 29u);
+    EXPECT_EQ(link.reply() + "|" + std::to_string(link.bytesRead()), "\nERLG: 12|29");
 }
 
 TEST_F(LinkTest, CollectionsEndAsTheirLimitsSay) {
@@ -80,9 +76,7 @@ TEST(EchoedTransmission, SendsAllButTheLastCharacterEachUntilItsEchoComes) {
         {"D\r\r", 2, sim::Fault::EchoExtraByte, 0, false, "DDDDD", 0},
     };
     for (const Case& c : cases) {
-        LoggerRig r;
-        r.logger().loggedIn = true;
-        r.behaviour().fault = c.fault;
+        LoggerRig r(kLoggedIn, c.fault);
         r.behaviour().faultCount = c.faultCount;
         SerialLink link(r.ports);
         ASSERT_EQ(link.open(kLoggerPort, kLoggerBaud), kLinkOk);

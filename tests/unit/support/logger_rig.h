@@ -11,10 +11,18 @@
 
 namespace wg::test {
 
+inline constexpr bool kLoggedIn = true;
+
 // The simulated logger on the virtual clock, with everything a logger
-// exchange works with; `shell.shown` collects the messages shown.
+// exchange works with; `shell.shown` collects the messages shown. The logger
+// may start logged in, with a fault, and falling silent after `sendLimit` bytes (0: never).
 struct LoggerRig {
-    LoggerRig() { shell.shows = &message; }
+    explicit LoggerRig(bool loggedIn = false, sim::Fault fault = sim::Fault::None, std::size_t sendLimit = 0) {
+        shell.shows = &message;
+        logger().loggedIn = loggedIn;
+        behaviour().fault = fault;
+        behaviour().sendLimit = sendLimit;
+    }
     sim::DeviceState& logger() { return device.state(); }
     sim::Behaviour& behaviour() { return device.behaviour(); }
     const std::string& wire() const { return device.received(); }

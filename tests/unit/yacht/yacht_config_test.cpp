@@ -105,10 +105,7 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
         {sim::Fault::None, 3 + 28 + 3},  // silent after the mode's answer
         {sim::Fault::Silent, 0}};        // no echo of the mode command
     for (const auto& [fault, sendLimit] : faults) {
-        LoggerRig r;
-        r.logger().loggedIn = true;
-        r.behaviour().fault = fault;
-        r.behaviour().sendLimit = sendLimit;
+        LoggerRig r(kLoggedIn, fault, sendLimit);
         TempDir dir;
         YachtRecord yacht;
         yacht.yachtId = "GER7";
@@ -141,8 +138,7 @@ TEST(YachtMasterLogin, ShowsTheVerdictInThePasswordOutput) {
         {"MASTER", sim::Fault::Silent, "XXT\r", kCommandFailedText},
         {"", sim::Fault::None, "", ""}};
     for (const auto& [password, fault, wire, output] : cases) {
-        LoggerRig r;
-        r.behaviour().fault = fault;
+        LoggerRig r(!kLoggedIn, fault);
         YachtRecord yacht;
         RegattaRecord regatta;
         int remembered = 0;
