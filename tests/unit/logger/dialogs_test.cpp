@@ -82,18 +82,17 @@ TEST_F(ClockDialogTest, SendsTheClockOfTheOpeningWithTypedChangesOrThatOfTheClic
     view.type(dialog, IDC_CLOCK_HOUR, "7");
     view.type(dialog, IDC_CLOCK_SECOND, "");
     dialog.clicked(view, IDC_CLOCK_SEND_TYPED);
-    EXPECT_EQ(logger().clock, "010307070509");
-    EXPECT_TRUE(view.closed());
+    EXPECT_EQ(std::tuple(logger().clock, view.closed()), std::tuple("010307070509", true));
     for (int zone : {7, 0, 1}) {  // neither UTC nor local time: the last sample
         timeZone = zone;
         dialog.clicked(view, IDC_CLOCK_SEND_PC);
     }
-    EXPECT_EQ(wire(), "E010307070509" "E010307140509" "E010307140609" "E010307150509");
-    EXPECT_EQ(shown(), Texts(4, kClockSetText));
+    EXPECT_EQ(std::tuple(wire(), shown()),
+              std::tuple("E010307070509" "E010307140509" "E010307140609" "E010307150509", Texts(4, kClockSetText)));
     // A refused value hides the dialog, which comes back showing the PC clock afresh.
     view.type(dialog, IDC_CLOCK_HOUR, "24");
-    EXPECT_EQ(view.visibility, std::vector<bool>(5, false));
-    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kLoggerClock});
+    EXPECT_EQ(std::tuple(view.visibility, shell.commandsPosted),
+              std::tuple(std::vector<bool>(5, false), std::vector<int>{cmd::kLoggerClock}));
     FakeView again;
     dialog.opened(again);
     EXPECT_EQ(again.texts[IDC_CLOCK_HOUR], "15");
@@ -117,8 +116,8 @@ TEST_F(RegattaTimeTest, StartGoesOutAsGAndEndAsHWithTwelveDigitsOrAsksForTheLogi
         dialog.clicked(view, IDC_RTIME_SEND);
     }
     EXPECT_EQ(view.texts[IDC_RTIME_HOUR] + view.texts[IDC_RTIME_MINUTE] + view.texts[IDC_RTIME_YEAR], "170508");
-    EXPECT_EQ(wire(), "G140608093000" "H150608170500");
-    EXPECT_EQ(logger().regattaStart + logger().regattaEnd, "140608093000" "150608170500");
+    EXPECT_EQ(wire() + "|" + logger().regattaStart + logger().regattaEnd,
+              "G140608093000" "H150608170500|" "140608093000" "150608170500");
     logger().loggedIn = false;
     RegattaTimeDialog(context, regatta, fileSave, kStartTimeRole).clicked(view, IDC_RTIME_SEND);
     EXPECT_EQ(shown(), (Texts{"Regatta-Startzeit geaendert", "Regatta-Endezeit geaendert", kPasswordRequiredText}));
@@ -134,11 +133,12 @@ TEST_F(RegattaTimeTest, TypedValuesStayInTheRecordRefusedOnesReopenWithTheReplac
     view.type(start, IDC_RTIME_HOUR, "");
     view.type(start, IDC_RTIME_DAY, "32");
     view.type(end, IDC_RTIME_YEAR, "2008");
-    EXPECT_EQ(shown(), (Texts{rangeMessage(FieldKind::Day), rangeMessage(FieldKind::Year)}));
-    EXPECT_EQ(shell.commandsPosted, (std::vector<int>{cmd::kStartTime, cmd::kEndTime}));
-    EXPECT_EQ(regatta.start.minute + 100 * regatta.start.hour + 10000 * regatta.start.day, 10945);
-    EXPECT_EQ(regatta.end.year, 3);
-    EXPECT_EQ(wire(), "");
+    EXPECT_EQ(std::tuple(shown(), shell.commandsPosted, wire()),
+              std::tuple(Texts{rangeMessage(FieldKind::Day), rangeMessage(FieldKind::Year)},
+                         std::vector<int>{cmd::kStartTime, cmd::kEndTime}, ""));
+    // Minute, hour, day of the start and year of the end.
+    EXPECT_EQ(std::tuple(regatta.start.minute, regatta.start.hour, regatta.start.day, regatta.end.year),
+              std::tuple(45, 9, 1, 3));
 }
 
 TEST_F(RegattaTimeTest, SaveAsksForTheFileSaveDialogWithTheRolesPromptThenCloses) {
@@ -150,8 +150,7 @@ TEST_F(RegattaTimeTest, SaveAsksForTheFileSaveDialogWithTheRolesPromptThenCloses
         EXPECT_EQ(fileSave.prompt + fileSave.extension + fileSave.kind, std::string(prompt) + ".rsdR");
         EXPECT_TRUE(saveView.closed());
     }
-    EXPECT_EQ(shell.commandsRun, (std::vector<int>{cmd::kFileSave, cmd::kFileSave}));
-    EXPECT_EQ(wire(), "");
+    EXPECT_EQ(std::tuple(shell.commandsRun, wire()), std::tuple(std::vector<int>{cmd::kFileSave, cmd::kFileSave}, ""));
 }
 
 TEST_F(LoggerTest, PasswordDialogTakesEightCharactersRefusesNineAndLogsInOnOk) {
@@ -161,10 +160,8 @@ TEST_F(LoggerTest, PasswordDialogTakesEightCharactersRefusesNineAndLogsInOnOk) {
     dialog.opened(view);
     EXPECT_EQ(view.texts[IDC_LOGGER_PASSWORD_PROMPT], "ERLG Master-Paßwort eingeben");
     view.type(dialog, IDC_LOGGER_PASSWORD_FIELD, "123456789");
-    EXPECT_EQ(password, "MASTER");
-    EXPECT_TRUE(view.closed());
-    EXPECT_EQ(shown(), Texts{kPasswordTooLongText});
-    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kMasterPassword});
+    EXPECT_EQ(std::tuple(password, view.closed(), shown(), shell.commandsPosted),
+              std::tuple("MASTER", true, Texts{kPasswordTooLongText}, std::vector<int>{cmd::kMasterPassword}));
     view.type(dialog, IDC_LOGGER_PASSWORD_FIELD, "12345678");
     EXPECT_EQ(password, "12345678");
     password = "MASTER";
@@ -172,8 +169,7 @@ TEST_F(LoggerTest, PasswordDialogTakesEightCharactersRefusesNineAndLogsInOnOk) {
     dialog.clicked(view, button::kCancel);
     EXPECT_EQ(ports.created, 0);
     dialog.clicked(view, button::kOk);
-    EXPECT_EQ(wire(), "X\nMASTER\r");
-    EXPECT_TRUE(logger().loggedIn);
+    EXPECT_EQ(std::tuple(wire(), logger().loggedIn), std::tuple("X\nMASTER\r", true));
     LoggerPasswordDialog userDialog(context, PasswordKind::User, password);
     EXPECT_EQ(userDialog.prompt() + std::to_string(userDialog.reopenCommand()), "ERLG User-Paßwort eingeben1020");
 }
