@@ -125,8 +125,7 @@ TEST(Commands, ExitAndEraseAskFirstAndOnlyYesGoesOn) {
     Program p;
     p.shell.boxAnswers = {BoxAnswer::No, BoxAnswer::No, BoxAnswer::Yes, BoxAnswer::Yes};
     for (int id : {cmd::kExit, cmd::kEraseLogger, cmd::kExit, cmd::kEraseLogger}) p.app.command(id);
-    EXPECT_EQ(p.shell.endRequests, 1);
-    EXPECT_EQ(p.shell.dialogsRun, Texts{"IDD_ErlgLoeschen"});
+    EXPECT_EQ(std::tuple(p.shell.endRequests, p.shell.dialogsRun), std::tuple(1, Texts{"IDD_ErlgLoeschen"}));
     ASSERT_EQ(p.shell.boxes.size(), 4u);
     EXPECT_EQ(p.shell.boxes[0].text + "|" + p.shell.boxes[1].text,
               "Programm wirklich beenden?\nAlle nicht gespeicherte Daten gehen verloren!|"
@@ -141,14 +140,14 @@ TEST(Commands, YachtConfigurationAndReadoutOfferTheRegattaFileWithoutMasterData)
     for (Program* p : {&loaded, &cancelled, &empty}) p->app.command(cmd::kConfigureYacht);
     readout.app.command(cmd::kReadOutAndEvaluate);
     // Without a login the yacht configuration opens all the same.
-    EXPECT_EQ(loaded.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}));
-    EXPECT_EQ(cancelled.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}));
-    EXPECT_TRUE(empty.shell.dialogsRun.empty());
-    EXPECT_EQ(readout.shell.dialogsRun, Texts{"IDD_ErlgLesen"});  // also after a cancelled choice
+    // The readout opens also after a cancelled choice.
+    EXPECT_EQ(std::tuple(loaded.shell.dialogsRun, cancelled.shell.dialogsRun, empty.shell.dialogsRun, readout.shell.dialogsRun),
+              std::tuple(Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}, Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"},
+                         Texts{}, Texts{"IDD_ErlgLesen"}));
     for (Program* p : {&empty, &readout}) {
         ASSERT_EQ(p->shell.boxes.size(), 1u);
-        EXPECT_EQ(p->shell.boxes[0].caption, "Bedienungsfehl");
-        EXPECT_EQ(p->shell.chosen, Texts{"1 Regatta-Stammdaten, Datei öffnen"});
+        EXPECT_EQ(std::tuple(p->shell.boxes[0].caption, p->shell.chosen),
+                  std::tuple("Bedienungsfehl", Texts{"1 Regatta-Stammdaten, Datei öffnen"}));
     }
     readout.state.regatta.path = "..\\Daten\\Kiel.rsd";
     readout.app.command(cmd::kReadOutAndEvaluate);
@@ -166,9 +165,8 @@ TEST(Commands, EvaluationViewsItsFileInTheTextEditorOrSaysWhyNot) {
         FakeShell shell;
         shell.processStarts = starts;
         viewEventFile(shell, path);
-        EXPECT_EQ(shell.boxTexts(), Texts{box});
+        EXPECT_EQ(std::tuple(shell.boxTexts(), shell.processes.size()), std::tuple(Texts{box}, starts ? 0u : 1u));
         EXPECT_TRUE(shell.boxes.at(0).topmost && !shell.boxes[0].ownedByMainWindow);
-        EXPECT_EQ(shell.processes.size(), starts ? 0u : 1u);
     }
 }
 
@@ -298,8 +296,7 @@ TEST(Commands, ThePortFromTheCommandLineIsShownAndUsed) {
     p.state.login.loggedIn = true;
     p.shell.user = {enter("MASTER", IDC_LOGGER_PASSWORD_FIELD)};
     app.command(cmd::kMasterPassword);
-    EXPECT_EQ(p.ports.opens.at(0).name, "COM12");
-    EXPECT_EQ(p.shell.shown, Texts{kPasswordOkText});
+    EXPECT_EQ(std::tuple(p.ports.opens.at(0).name, p.shell.shown), std::tuple("COM12", Texts{kPasswordOkText}));
 }
 
 // A message of a running exchange is shown; the close box and every other
@@ -317,10 +314,8 @@ TEST(Commands, WhileAnExchangeRunsOnlyItsMessagesAreShown) {
     };
     p.shell.user = {enter("MASTER", IDC_LOGGER_PASSWORD_FIELD)};
     p.app.command(cmd::kMasterPassword);
-    EXPECT_EQ(p.shell.shown, Texts{kCommandFailedText});
-    EXPECT_EQ(refusedInside, 1);
-    EXPECT_EQ(p.shell.dialogsRun, Texts{"IDD_MasterPassWortEingabe"});
-    EXPECT_TRUE(p.shell.boxes.empty() && p.shell.endRequests == 0);
+    EXPECT_EQ(std::tuple(p.shell.shown, refusedInside, p.shell.dialogsRun, p.shell.boxes.size(), p.shell.endRequests),
+              std::tuple(Texts{kCommandFailedText}, 1, Texts{"IDD_MasterPassWortEingabe"}, 0u, 0));
     p.shell.onCommand = nullptr;
     p.app.closeRequested();  // once it is over the program can be ended
     EXPECT_EQ(p.shell.endRequests, 1);

@@ -10,6 +10,9 @@
 #include "support/temp_dir.h"
 #include "yacht/readout.h"
 
+// Records are written with the fields a case needs; the others keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace wg::test {
 namespace {
 
@@ -57,12 +60,8 @@ struct ReadoutDialogTest : LoggerTest {
         regatta.start = {30, 9, 0, 14, 6, 8};
         logger().loggedIn = true;
         logger().coarseMinutes = 42;
-        YachtRecord master;
-        master.yachtName = "Blue Star";
-        master.yachtId = "GER12";
-        master.serialNumber = "100234";
-        master.sealCount = 4;
-        dir.write("S-GER12.ysd", yachtHeaderBytes(master));
+        dir.write("S-GER12.ysd", yachtHeaderBytes({.yachtId = "GER12", .serialNumber = "100234", .sealCount = 4,
+                                                   .yachtName = "Blue Star"}));
         dialog.opened(view);
     }
     void typeFinish(const std::vector<const char*>& values) {
@@ -108,8 +107,7 @@ TEST_F(ReadoutDialogTest, WithoutMasterDataTheReadoutStillRunsAndALoggerWantingI
     logger().yachtId = "FRA7";
     dialog.clicked(view, IDC_EV_READ);
     EXPECT_EQ(shell.boxTexts(), Texts{std::string(kYachtDataMissingCaption) + "|" + kYachtDataMissingText});
-    EXPECT_TRUE(dir.exists("S-FRA7.yrd") && run.dataRead);
-    EXPECT_EQ(view.texts.count(IDC_EV_FILE_NAME), 0u);
+    EXPECT_TRUE(dir.exists("S-FRA7.yrd") && run.dataRead && !view.texts.count(IDC_EV_FILE_NAME));
     logger().loggedIn = false;
     dialog.clicked(view, IDC_EV_READ);
     EXPECT_EQ(std::tuple(view.closed(), shell.commandsPosted, wire()),

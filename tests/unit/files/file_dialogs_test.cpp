@@ -47,11 +47,10 @@ TEST_F(FileSave, ProposesTheNameOfTheFileLoadedAndAddsTheExtensionAlways) {
     type("Alt.rsd");
     type(std::string(241, 'm'));
     dialog.clicked(view, button::kOk);
-    EXPECT_EQ(designationIn("Alt.rsd.rsd"), "Sommer Cup");
-    EXPECT_EQ(shell.shown, Texts{kSaveNameTooLongMessage});
+    EXPECT_EQ(std::tuple(designationIn("Alt.rsd.rsd"), shell.shown), std::tuple("Sommer Cup", Texts{kSaveNameTooLongMessage}));
     type(std::string(240, 'n'));
-    EXPECT_EQ(dialog.fileName(), std::string(240, 'n') + ".rsd");
-    EXPECT_EQ(view.closes, (std::vector<int>{button::kOk, button::kOk}));
+    EXPECT_EQ(std::tuple(dialog.fileName(), view.closes),
+              std::tuple(std::string(240, 'n') + ".rsd", std::vector<int>{button::kOk, button::kOk}));
 }
 
 TEST_F(FileSave, UnsafeOrMissingNamesWriteNothing) {
@@ -141,8 +140,8 @@ TEST_F(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWas
     view.texts[IDC_DESIGNATION] = "Pok?al";
     view.foreign.insert(IDC_DESIGNATION);  // the field held an "ł"
     EXPECT_FALSE(leaveField(dialog, view, shell, IDC_DESIGNATION));
-    EXPECT_EQ(regatta.designation + "|" + view.texts[IDC_DESIGNATION], "Förde-Pokal|");
-    EXPECT_EQ(shell.boxTexts(), Texts{std::string(kForeignEntryCaption) + "|" + kForeignEntryText});
+    EXPECT_EQ(std::tuple(regatta.designation, view.texts[IDC_DESIGNATION], shell.boxTexts()),
+              std::tuple("Förde-Pokal", "", Texts{std::string(kForeignEntryCaption) + "|" + kForeignEntryText}));
     EXPECT_TRUE(shell.boxes[0].ownedByMainWindow && !view.closed());  // over the dialog, which stays
 }
 
@@ -161,22 +160,20 @@ TEST_F(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
     dialog.clicked(view, button::kCancel);  // does not undo what was taken
     dialog.clicked(view, button::kOk);
     dialog.cancelRequested(view);
-    EXPECT_EQ(view.closes, (std::vector<int>{button::kCancel, button::kOk, button::kCancel}));
-    EXPECT_TRUE(shell.commandsPosted.empty());
+    EXPECT_EQ(std::tuple(view.closes, shell.commandsPosted.size()),
+              std::tuple(std::vector<int>{button::kCancel, button::kOk, button::kCancel}, 0u));
     // Too long: closes, shows its message at once and only then posts the reopening, the dialog
     // never opening inside itself (a posted message would wait behind the reopened dialog).
     shell.shows = &messageText;
     view.type(dialog, IDC_DESIGNATION, std::string(256, 'b'));
-    EXPECT_EQ(regatta.designation, std::string(255, 'a'));
-    EXPECT_EQ(shell.shown, Texts{kDesignationTooLongMessage});
-    EXPECT_EQ(shell.commandsPosted, std::vector<int>{cmd::kEnterRegattaData});
+    EXPECT_EQ(std::tuple(regatta.designation, shell.shown, shell.commandsPosted),
+              std::tuple(std::string(255, 'a'), Texts{kDesignationTooLongMessage}, std::vector<int>{cmd::kEnterRegattaData}));
     // "Speichern" asks for the file-save dialog, then closes.
     shell.onCommand = [&](int) { EXPECT_EQ(view.closes.size(), 4u); };
     dialog.clicked(view, IDC_SAVE);
     EXPECT_EQ(fileSave.prompt + "|" + fileSave.extension + "|" + fileSave.kind,
               std::string(kRegattaSavePrompt) + "|.rsd|R");
-    EXPECT_EQ(shell.commandsRun, (std::vector<int>{cmd::kShowMessage, cmd::kFileSave}));
-    EXPECT_EQ(view.closes.size(), 5u);
+    EXPECT_EQ(std::tuple(shell.commandsRun, view.closes.size()), std::tuple(std::vector<int>{cmd::kShowMessage, cmd::kFileSave}, 5u));
 }
 
 } // namespace

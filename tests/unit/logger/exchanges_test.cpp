@@ -9,31 +9,45 @@
 namespace wg::test {
 namespace {
 
-// Every way a login can go; each failure of the logger ends in the recovery
-// command and the failure message within a few seconds of silence.
-TEST(LoginExchange, SendsLetterLineFeedPasswordAndOneCarriageReturn) {
+// A login sends its letter, a line feed, the password and one carriage return; the clock and regatta
+// time commands go out whole, with echo reads of up to 3 bytes, and a logger that answers too soon
+// makes the last digit go again. Each failure of the logger ends in the recovery command and the
+// failure message, after the exchange's own waits.
+using Exchange = std::function<void(LoggerContext&)>;
+Exchange login(PasswordKind kind, std::string password) {
+    return [=](LoggerContext& on) { loginExchange(on, kind, password); };
+}
+Exchange configuration(std::string command) {
+    return [=](LoggerContext& on) { configurationExchange(on, command, "ERLG Uhr gestellt"); };
+}
+
+TEST(LoggerExchanges, LoginAndConfigurationSendTheirBytesAndEndFailuresInTheRecovery) {
     const auto master = PasswordKind::Master;
-    struct Case { PasswordKind kind; std::string password; sim::Fault fault; std::size_t sendLimit; const char* wire;
-                  std::string shown; } cases[] = {
-        {master, "MASTER", sim::Fault::None, 0, "X\nMASTER\r", kPasswordOkText},
-        {PasswordKind::User, "USER", sim::Fault::None, 0, "A\nUSER\r", kPasswordOkText},
-        {master, "USER", sim::Fault::None, 0, "X\nUSER\r", kWrongPasswordText},
-        {master, "", sim::Fault::None, 0, "", kNoPasswordText},
-        {master, "COM7", sim::Fault::None, 0, "", portFailureText("COM1", {})},  // no port
-        {master, "MASTER", sim::Fault::Silent, 0, "XXT\r", kCommandFailedText},
-        {master, "MASTER", sim::Fault::GarbledEcho, 0, "XXT\r", kCommandFailedText},
-        {master, "MASTER", sim::Fault::WrongCommand, 0, "X\nT\r", kCommandFailedText},
+    const Exchange clock = configuration("E010307140509\n");
+    struct Case { Exchange exchange; sim::Fault fault; std::size_t sendLimit; bool portExists; const char* wire;
+                  std::string shown; std::int64_t ms; } cases[] = {
+        {login(master, "MASTER"), sim::Fault::None, 0, true, "X\nMASTER\r", kPasswordOkText, 4050},
+        {login(PasswordKind::User, "USER"), sim::Fault::None, 0, true, "A\nUSER\r", kPasswordOkText, 4050},
+        {login(master, "USER"), sim::Fault::None, 0, true, "X\nUSER\r", kWrongPasswordText, 4050},
+        {login(master, ""), sim::Fault::None, 0, true, "", kNoPasswordText, 2000},
+        {login(master, "MASTER"), sim::Fault::None, 0, false, "", portFailureText("COM1", {}), 0},
+        {login(master, "MASTER"), sim::Fault::Silent, 0, true, "XXT\r", kCommandFailedText, 8000},
+        {login(master, "MASTER"), sim::Fault::GarbledEcho, 0, true, "XXT\r", kCommandFailedText, 5000},
+        {login(master, "MASTER"), sim::Fault::WrongCommand, 0, true, "X\nT\r", kCommandFailedText, 4000},
         // The verdict stops after "Pas"; the logger stops amid the echoes.
-        {master, "ABC", sim::Fault::None, 22, "X\nABC\rT\r", kCommandFailedText},
-        {master, "ABC", sim::Fault::None, 16, "X\nABCCCT\r", kCommandFailedText},
+        {login(master, "ABC"), sim::Fault::None, 22, true, "X\nABC\rT\r", kCommandFailedText, 8050},
+        {login(master, "ABC"), sim::Fault::None, 16, true, "X\nABCCCT\r", kCommandFailedText, 8000},
+        {clock, sim::Fault::None, 0, true, "E010307140509", "ERLG Uhr gestellt", 3050},
+        {configuration("H140608170000\n"), sim::Fault::Silent, 0, true, "HHHT\r", kCommandFailedText, 5000},
+        {clock, sim::Fault::GluedAnswer, 0, true, "E01030714050" "99999" "T\r", kCommandFailedText, 1000},
+        {clock, sim::Fault::None, 0, false, "", portFailureText("COM1", {}), 0},
     };
     for (const Case& c : cases) {
-        LoggerRig r(!kLoggedIn, c.fault, c.sendLimit);  // passwords "MASTER" and "USER"
-        if (c.password == "COM7") r.ports.portNames.clear();
-        loginExchange(r.context, c.kind, c.password);
-        EXPECT_EQ(std::tuple(r.wire(), r.shown(), r.logger().loggedIn),
-                  std::tuple(c.wire, Texts{c.shown}, c.shown == kPasswordOkText)) << c.wire;
-        EXPECT_TRUE(r.message.text().empty() && !r.ports.held && r.clock.nowMs() <= 15000) << c.wire;
+        LoggerRig r(kLoggedIn, c.fault, c.sendLimit);  // passwords "MASTER" and "USER"
+        if (!c.portExists) r.ports.portNames.clear();
+        c.exchange(r.context);
+        EXPECT_EQ(std::tuple(r.wire(), r.shown(), r.clock.nowMs(), r.message.text(), r.ports.held),
+                  std::tuple(c.wire, Texts{c.shown}, c.ms, "", false)) << c.wire;
     }
 }
 
@@ -61,25 +75,6 @@ TEST(ConfigurationVerdict, JudgesTheCollectedReply) {
     }
 }
 
-// The clock and regatta time commands go out whole, with echo reads of up
-// to 3 bytes; a logger that answers too soon makes the last digit go again.
-TEST(ConfigurationExchange, FailuresEndInTheRecoveryWithinTheirBound) {
-    struct Case {
-        const char* command; sim::Fault fault; bool portExists; const char* wire; std::string shown; std::int64_t ms;
-    } cases[] = {
-        {"E010307140509\n", sim::Fault::None, true, "E010307140509", "ERLG Uhr gestellt", 3050},
-        {"H140608170000\n", sim::Fault::Silent, true, "HHHT\r", kCommandFailedText, 5000},
-        {"E010307140509\n", sim::Fault::GluedAnswer, true, "E01030714050" "99999" "T\r", kCommandFailedText, 1000},
-        {"E010307140509\n", sim::Fault::None, false, "", portFailureText("COM1", {}), 0},
-    };
-    for (const Case& c : cases) {
-        LoggerRig r(kLoggedIn, c.fault);
-        if (!c.portExists) r.ports.portNames.clear();
-        configurationExchange(r.context, c.command, "ERLG Uhr gestellt");
-        EXPECT_EQ(std::tuple(r.wire(), r.shown(), r.clock.nowMs()), std::tuple(c.wire, Texts{c.shown}, c.ms)) << c.command;
-    }
-}
-
 // Echo reads of up to 3 bytes: of three stray bytes behind the first echo the read takes two,
 // the echo of the character written again comes with the third, and its third echo alone.
 TEST_F(LoggerTest, ConfigurationEchoReadsTakeUpToThreeBytes) {
@@ -104,8 +99,8 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
         YachtRecord yacht;
         yacht.serialNumber = yacht.yachtId = "old";
         EXPECT_EQ(identificationQuery(r.context, yacht), c.result) << c.wire;
-        EXPECT_EQ(r.wire() + std::to_string(r.clock.nowMs()), c.wire);
-        EXPECT_EQ(yacht.serialNumber + " " + yacht.yachtId, c.result == kIdentified ? "100234 GER12" : "old old");
+        EXPECT_EQ(r.wire() + std::to_string(r.clock.nowMs()) + " " + yacht.serialNumber + " " + yacht.yachtId,
+                  c.wire + std::string(c.result == kIdentified ? " 100234 GER12" : " old old"));
         for (const BoxRequest& box : r.shell.boxes)
             r.shell.shown.push_back(box.caption + "|" + box.text + (box.topmost ? "|in front" : ""));
         EXPECT_EQ(r.shown(), c.shown.empty() ? Texts{} : Texts{c.shown}) << c.wire;
@@ -191,8 +186,7 @@ TEST_F(LoggerTest, EraseDialogWarnsErasesOnRequestAndStaysUntilLeft) {
     dialog.opened(view);
     EXPECT_EQ(view.texts[IDC_ERASE_TEXT], kEraseWarningText);
     for (int id : {IDC_ERASE_RUN, IDC_ERASE_RUN, button::kOk}) dialog.clicked(view, id);
-    EXPECT_EQ(wire(), "C\rC\r");
-    EXPECT_EQ(view.texts[IDC_ERASE_TEXT], kErasedText);
+    EXPECT_EQ(std::tuple(wire(), view.texts[IDC_ERASE_TEXT]), std::tuple("C\rC\r", kErasedText));
     EXPECT_TRUE(view.repaints > 0 && !view.closed());
     dialog.clicked(view, button::kCancel);
     EXPECT_EQ(view.closes, std::vector<int>{button::kCancel});

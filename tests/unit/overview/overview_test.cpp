@@ -172,10 +172,9 @@ TEST(OverviewRows, EveryRuleTellsWhatItDidAndTheDetailCollapsesLinesWithoutEffec
     using E = EventEffect;
     const std::string file = yrdFile({
         ev("Reset", "09:00:00"), ev("Generator Ein", "09:50:00"), ev("Getriebe Aus", "09:55:00"),
-        ev("Generator Aus", "10:20:00"), ev("Getriebe Ein", "11:00:00"),
-        ev("Generator Ein", "11:10:00"), ev("Getriebe Aus", "11:30:00"), ev("Start", "12:00:00"),
-        ev("Reset", "12:30:00"), ev("Stecker abgezogen", "13:40:00"),
-        ev("Stecker angesteckt", "14:10:00"), ev("Generator Aus", "14:20:00"),
+        ev("Generator Aus", "10:20:00"), ev("Getriebe Ein", "11:00:00"), ev("Generator Ein", "11:10:00"),
+        ev("Getriebe Aus", "11:30:00"), ev("Start", "12:00:00"), ev("Reset", "12:30:00"),
+        ev("Stecker abgezogen", "13:40:00"), ev("Stecker angesteckt", "14:10:00"), ev("Generator Aus", "14:20:00"),
         ev("Start", "15:00:00")});
     struct Recorder final : EvaluationObserver {
         void judged(const EventJudgement& j) override { heard.push_back(j); }
@@ -286,15 +285,13 @@ TEST(OverviewPages, TextsBetweenTheCodePageAndUtf8) {
 }
 
 TEST(OverviewRows, LongestEngineTimeFirstThenRowsWithoutOneInTheirOrder) {
-    std::vector<YachtRow> rows(5);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].files.yachtId = std::string(1, static_cast<char>('A' + i));
-        rows[i].hasEngineTime = i % 3 != 0;  // not A and D
-        rows[i].engineSeconds = i == 2 ? 120 : 60;
-    }
+    std::vector<YachtRow> rows;
+    for (auto [id, seconds] : {std::pair{"A", -1}, {"B", 60}, {"C", 120}, {"D", -1}, {"E", 60}})  // -1: no engine time
+        rows.push_back({.files = {id}, .hasEngineTime = seconds >= 0, .engineSeconds = seconds * 1.0});
     sortRows(rows);
-    EXPECT_EQ(rows[0].files.yachtId + rows[1].files.yachtId + rows[2].files.yachtId + rows[3].files.yachtId +
-                  rows[4].files.yachtId, "CBEAD");
+    std::string order;
+    for (const YachtRow& row : rows) order += row.files.yachtId;
+    EXPECT_EQ(order, "CBEAD");
 }
 
 RegattaOverview smallOverview() {
@@ -354,8 +351,8 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
                              "<path class=\"z\" d=\"M1090 0v18\"/>",
                              "<text class=\"h\" x=\"136\" y=\"13\">nicht ausgelesen</text>"})
         EXPECT_NE(page.find(part), std::string::npos) << part;
-    EXPECT_EQ(page.find("ausgewertet</text>"), std::string::npos);  // a row with bars has no status in the picture
-    EXPECT_EQ(page.find("<script"), std::string::npos);
+    // A row with bars has no status in the picture; the page has no script.
+    for (const char* absent : {"ausgewertet</text>", "<script"}) EXPECT_EQ(page.find(absent), std::string::npos) << absent;
 
     // The worst a yacht can bring: every other column of each layer marked,
     // the longest texts, the detail full.

@@ -15,8 +15,7 @@ TEST(DeviceConfig, TheExampleFileHoldsTheDemoLoggerAndABadSettingIsNamed) {
     DeviceConfig example;
     std::string error;
     ASSERT_TRUE(applySettingsText(example, {std::istreambuf_iterator<char>(in), {}}, error)) << error;
-    EXPECT_EQ(example.state.events, DeviceState{}.events);
-    EXPECT_EQ(example.state.masterPassword, "MASTER");
+    EXPECT_EQ(std::tuple(example.state.events, example.state.masterPassword), std::tuple(DeviceState{}.events, "MASTER"));
     EXPECT_FALSE(applySettingsText(example, "\nfault = loud\n", error));
     EXPECT_EQ(error, "line 2: bad value for fault: \"loud\"");
 }

@@ -94,8 +94,7 @@ TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothi
     behaviour().fault = sim::Fault::GluedAnswer;
     dir.write("Sommer04-GER12.yrd", "");
     ASSERT_EQ(run(), kReadoutDone);
-    EXPECT_EQ(file(), header + twoLines + "$Ereigniss Ende\r\n");
-    EXPECT_EQ(wire(), "I\rI\r");
+    EXPECT_EQ(std::tuple(file(), wire()), std::tuple(header + twoLines + "$Ereigniss Ende\r\n", "I\rI\r"));
 }
 
 TEST(ReadoutProgress, TextSetsThousandsApartWithABlank) {
@@ -123,8 +122,9 @@ TEST_F(ReadoutTest, SilentLoggerOrAFileThatCannotBeCreatedLeaveNoFile) {
     ASSERT_EQ(run(), kReadoutIncomplete);
     behaviour().fault = sim::Fault::Silent;  // not even an echo
     ASSERT_EQ(run(), kReadoutIncomplete);
-    EXPECT_EQ(shown(), (Texts{readoutBrokenText("Sommer04-GER12.yrd", false, false), kCommandFailedText}));
-    EXPECT_TRUE(shown()[0].find("unverändert") == std::string::npos && dir.fileCount() == 0);
+    EXPECT_EQ(std::tuple(shown(), dir.fileCount()),
+              std::tuple(Texts{readoutBrokenText("Sommer04-GER12.yrd", false, false), kCommandFailedText}, 0u));
+    EXPECT_EQ(shown()[0].find("unverändert"), std::string::npos);
     // A file that cannot be created stops the readout before the logger is contacted.
     for (const char* name : {"..\\x.yrd", ""}) {
         yacht.regattaFileName = name;
