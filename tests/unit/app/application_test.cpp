@@ -141,7 +141,8 @@ TEST(Commands, YachtConfigurationAndReadoutOfferTheRegattaFileWithoutMasterData)
     readout.app.command(cmd::kReadOutAndEvaluate);
     // Without a login the yacht configuration opens all the same.
     // The readout opens also after a cancelled choice.
-    EXPECT_EQ(std::tuple(loaded.shell.dialogsRun, cancelled.shell.dialogsRun, empty.shell.dialogsRun, readout.shell.dialogsRun),
+    EXPECT_EQ(std::tuple(loaded.shell.dialogsRun, cancelled.shell.dialogsRun, empty.shell.dialogsRun,
+                         readout.shell.dialogsRun),
               std::tuple(Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"}, Texts{"IDD_PassWortEingabe", "IDD_YachtKonfig"},
                          Texts{}, Texts{"IDD_ErlgLesen"}));
     for (Program* p : {&empty, &readout}) {

@@ -133,8 +133,7 @@ TEST_F(ReadoutDialogTest, BrokenReadoutLeavesTheFlagAndTheEarlierFile) {
 TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
     // After the readout the file is left as it is, edited, or loses its fingerprint.
     const std::tuple<const char*, const char*, FingerprintCheck> cases[] = {
-        {nullptr, nullptr, FingerprintCheck::Matches},
-        {"S-GER12.yrd", "bearbeitet\r\n", FingerprintCheck::Changed},
+        {nullptr, nullptr, FingerprintCheck::Matches}, {"S-GER12.yrd", "bearbeitet\r\n", FingerprintCheck::Changed},
         {"S-GER12.yrd.sha256", nullptr, FingerprintCheck::Missing}};
     for (const auto& [file, bytes, afterSave] : cases) {
         dialog.clicked(view, IDC_EV_READ);

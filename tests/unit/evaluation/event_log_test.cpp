@@ -179,7 +179,8 @@ TEST(EventLog, EventLinesAsTheLoggerWritesThemAndDamagedFiles) {
     std::string wrongKind = yrdFile({ev("Reset", "12:00:00")});
     wrongKind.replace(wrongKind.find("Yachtdaten"), 10, "Regattadat");
     const Outcome out = evaluateText(wrongKind);
-    EXPECT_EQ(std::tuple(out.codes.firstPass, out.codes.secondPass, out.yacht.yachtName, out.e().durationText, out.boxes.size()),
+    EXPECT_EQ(std::tuple(out.codes.firstPass, out.codes.secondPass, out.yacht.yachtName, out.e().durationText,
+                         out.boxes.size()),
               std::tuple(kStatusWrongFileKind, kStatusWrongFileKind, "", "    0 min  0 sek", 0u));
     const Outcome bounded = evaluateText(kYrdHeader + "$Getriebe Aus : " + std::string(100, '1') + " Do " +
                                          std::string(80, '2') + "\r\n");

@@ -173,7 +173,8 @@ TEST_F(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
     dialog.clicked(view, IDC_SAVE);
     EXPECT_EQ(fileSave.prompt + "|" + fileSave.extension + "|" + fileSave.kind,
               std::string(kRegattaSavePrompt) + "|.rsd|R");
-    EXPECT_EQ(std::tuple(shell.commandsRun, view.closes.size()), std::tuple(std::vector<int>{cmd::kShowMessage, cmd::kFileSave}, 5u));
+    EXPECT_EQ(std::tuple(shell.commandsRun, view.closes.size()),
+              std::tuple(std::vector<int>{cmd::kShowMessage, cmd::kFileSave}, 5u));
 }
 
 } // namespace

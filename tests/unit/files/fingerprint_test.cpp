@@ -33,11 +33,8 @@ constexpr const char* kHash = "51162ff562a14718447893acfafa9ec03436720f3efd0ab80
 
 // The sidecar is in the format of sha256sum, which accepts it.
 TEST(Fingerprint, SidecarInSha256sumFormatAndACheckThatTellsUntouchedFromChangedMissingAndUnreadable) {
-    const struct {
-        const char* file;   // written anew after the fingerprint, or removed (no bytes)
-        std::string bytes;
-        FingerprintCheck expected;
-    } cases[] = {
+    // A file written anew after the fingerprint, or removed (no bytes).
+    const struct { const char* file; std::string bytes; FingerprintCheck expected; } cases[] = {
         {nullptr, "", FingerprintCheck::Matches},
         {"R-GER12.yrd", "$Yacht-ID GER13\r\n$Ereigniss Ende\r\n", FingerprintCheck::Changed},
         {"R-GER12.yrd.sha256", std::string(kHash) + "  R-GER13.yrd\n", FingerprintCheck::Changed},

@@ -20,11 +20,7 @@ struct Sample {
 const ReaderParams kNoEof{10, false, kStatusCannotOpen, false, nullptr, nullptr};
 
 TEST(EntryScanner, ReadsAsTheFormatSays) {
-    struct Case {
-        std::string bytes;
-        Status status;
-        std::string values;  // number, other, word, name
-    } cases[] = {
+    struct Case { std::string bytes; Status status; std::string values; /* number, other, word, name */ } cases[] = {
         {"  \r\n#", kStatusOk, "-1 -1 - -"}, {"$Zahl      1\r\n#", kStatusOk, "1 -1 - -"},
         {"#\n$Zahl 5\nxyz", kStatusOk, "-1 -1 - -"},  // nothing after the end marker is read
         {"$Fremd 1 2\n$Zahl 3\n/ a comment 99\n$Andere 4\n#", kStatusOk, "3 4 - -"},
@@ -51,9 +47,7 @@ TEST(EntryScanner, ReadsAsTheFormatSays) {
 }
 
 TEST(EntryScanner, FileKindsDifferInTheirEndTheirIdentificationAndTheirLineEnds) {
-    struct Case {
-        ReaderParams params; std::string bytes; Status status; const char* values; std::int64_t ms;
-    } cases[] = {
+    struct Case { ReaderParams params; std::string bytes; Status status; const char* values; std::int64_t ms; } cases[] = {
         // Without the end-of-file test a reader waits out its time limit.
         {kNoEof, "", kStatusNoEndMarker, "-1 -1 - -", 10000},
         {kNoEof, "$Zahl 5\n$", kStatusNoEndMarker, "5 -1 - -", 10000},

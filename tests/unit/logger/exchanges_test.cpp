@@ -140,14 +140,8 @@ Texts erase(LoggerContext& on, bool* erased = nullptr, int* repaints = nullptr) 
 // The size line shows after the running text; the confirmation ends the erase. The watch's end
 // without it, or a refusal, ends in the recovery and a message; without echoes nothing is claimed.
 TEST(Erase, ShowsTheSizeLineEndsOnTheConfirmationOrAfterItsWatch) {
-    struct Case {
-        std::size_t sendLimit;
-        sim::Fault fault;
-        const char* wire;
-        Texts texts;
-        const char* message;  // nullptr: erased
-        std::int64_t ms;
-    } cases[] = {
+    struct Case { std::size_t sendLimit; sim::Fault fault; const char* wire; Texts texts;
+                  const char* message;  /* nullptr: erased */ std::int64_t ms; } cases[] = {
         // Drain, one read before the command, the logger's seven seconds, one second for the rest.
         {0, sim::Fault::None, "C\r", {kRunning, kWithSize, kErasedText}, nullptr, 2000 + 1000 + 7050 + 1000},
         // Only the echoes: drain, the reads around the command, the watch, the recovery.

@@ -69,7 +69,8 @@ TEST(EchoedTransmission, SendsAllButTheLastCharacterEachUntilItsEchoComes) {
                   const char* wire; std::int64_t ms; } cases[] = {
         {"E010307140509\n", 3, sim::Fault::None, 0, true, "E010307140509", 0},
         {"D\r\r", 1, sim::Fault::None, 0, true, "D\r", 0}, {"T\r", 1, sim::Fault::None, 0, true, "T", 0},
-        {"D\r\r", 3, sim::Fault::EchoExtraByte, 1, true, "DD\r", 0}, {"D\r\r", 1, sim::Fault::GarbledEcho, 2, true, "DDD\r", 0},
+        {"D\r\r", 3, sim::Fault::EchoExtraByte, 1, true, "DD\r", 0},
+        {"D\r\r", 1, sim::Fault::GarbledEcho, 2, true, "DDD\r", 0},
         // No echo: three seconds after the first write. Always wrong: five writes.
         {"D\r\r", 1, sim::Fault::DropEcho, 0, false, "DDD", 3000},
         {"D\r\r", 2, sim::Fault::EchoExtraByte, 0, false, "DDDDD", 0},

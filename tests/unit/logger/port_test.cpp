@@ -25,9 +25,8 @@ TEST(PortName, TakesComOneToComTwoHundredFiftySixInAnyCase) {
 TEST(PortFailure, NamesThePortListsThePortsOfThePcAndComesAtOnce) {
     const std::string help = "kann nicht geöffnet werden. Bitte prüfen, ob der ERLG angeschlossen und die "
                              "Schnittstelle vorhanden und nicht von einem anderen Programm belegt ist.\n\n";
-    struct Case {
-        const char* what; const char* port; std::vector<std::string> present; bool heldElsewhere; std::string shown;
-    } cases[] = {
+    struct Case { const char* what; const char* port; std::vector<std::string> present; bool heldElsewhere;
+                  std::string shown; } cases[] = {
         {"other ports, numbers in order", "COM1", {"COM12", "COM3"}, false,
          "Schnittstelle COM1 " + help + "Serielle Schnittstellen dieses PCs: COM3, COM12.\n"
          "Wakeguard mit einer davon starten, zum Beispiel \"Wakeguard.exe COM12\" im Feld \"Ziel\" der Verknüpfung."},

@@ -218,11 +218,8 @@ TEST(OverviewRows, EveryRuleTellsWhatItDidAndTheDetailCollapsesLinesWithoutEffec
 }
 
 TEST(OverviewFinishList, FormatsSeparatorsEncodingsAndLinesThatCannotBeRead) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        std::string read;  // "ID time" per yacht, then "|" and the lines not read; or the problem
-    };
+    // What is read: "ID time" per yacht, then "|" and the lines not read; or the problem.
+    struct Case { const char* what; std::string bytes, read; };
     const std::string missingId = "In der Kopfzeile fehlt die Spalte für die Yacht-ID („Yacht-ID“, „Segelnummer“, "
                                   "„Sail No“ oder „SailNo“)";
     const char* const kAndFinish = " und die für den Zieldurchgang („Zieldurchgang“, „Zielzeit“ oder „Finish“).";
