@@ -127,14 +127,12 @@ TEST(IdentificationReply, SerialNumberAndYachtIdComeFromTheFirstAndLastColon) {
 const std::string kRunning = std::string(kEraseWarningText) + kEraseRunningText;
 const std::string kWithSize = std::string(kEraseRunningText) + "  EEProm Size = 8192";
 
-// Every text the erase showed in the text area, in order.
-Texts erase(LoggerContext& on, bool* erased = nullptr, int* repaints = nullptr) {
-    Texts texts;
-    int count = 0;
-    const bool done = eraseLogger(on, {[&](const std::string& text) { texts.push_back(text); }, [&] { ++count; }});
-    if (erased) *erased = done;
-    if (repaints) *repaints = count;
-    return texts;
+// Every text the erase showed in the text area, in order; whether it erased; the repaints meanwhile.
+struct EraseRun { Texts texts; bool erased = false; int repaints = 0; };
+EraseRun erase(LoggerContext& on) {
+    EraseRun e;
+    e.erased = eraseLogger(on, {[&](const std::string& text) { e.texts.push_back(text); }, [&] { ++e.repaints; }});
+    return e;
 }
 
 // The size line shows after the running text; the confirmation ends the erase. The watch's end
@@ -155,12 +153,10 @@ TEST(Erase, ShowsTheSizeLineEndsOnTheConfirmationOrAfterItsWatch) {
     for (const Case& c : cases) {
         LoggerRig r(!kLoggedIn, c.fault, c.sendLimit);
         r.behaviour().eraseMs = 7000;
-        bool erased = false;
-        int repaints = 0;
-        EXPECT_EQ(erase(r.context, &erased, &repaints), c.texts) << c.wire;
-        EXPECT_EQ(std::tuple(r.wire(), erased, r.shown(), r.clock.nowMs()),
-                  std::tuple(c.wire, c.message == nullptr, c.message ? Texts{c.message} : Texts{}, c.ms)) << c.wire;
-        EXPECT_GE(repaints, c.sendLimit ? kEraseWatchSeconds : 1);  // the window repaints through the silence
+        const EraseRun e = erase(r.context);
+        EXPECT_EQ(std::tuple(e.texts, r.wire(), e.erased, r.shown(), r.clock.nowMs()),
+                  std::tuple(c.texts, c.wire, c.message == nullptr, c.message ? Texts{c.message} : Texts{}, c.ms)) << c.wire;
+        EXPECT_GE(e.repaints, c.sendLimit ? kEraseWatchSeconds : 1);  // the window repaints through the silence
     }
 }
 
@@ -169,7 +165,7 @@ TEST_F(LoggerTest, EraseShowsOnlyTheExactSizeLine) {
         CannedPort canned(clock, "\n" + sizeLine + "EEProm geloescht\r\nRest");
         LoggerContext on{canned, clock, message, shell};
         const bool exact = sizeLine == "EEProm Size = 8192\n";
-        EXPECT_EQ(erase(on), exact ? Texts({kRunning, kWithSize, kErasedText}) : Texts({kRunning, kErasedText}));
+        EXPECT_EQ(erase(on).texts, exact ? Texts({kRunning, kWithSize, kErasedText}) : Texts({kRunning, kErasedText}));
     }
 }
 

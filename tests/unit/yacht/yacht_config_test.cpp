@@ -52,10 +52,8 @@ TEST_F(YachtConfigTest, ReadingShowsTheLoggersIdentityAndSelectsItsMode) {
         EXPECT_EQ(yacht.operatingMode, mode);
         EXPECT_TRUE(view.checked[button] && (mode == 1 || !view.checked[IDC_YACHT_MODE1])) << mode;
     }
-    EXPECT_EQ(remembered, IDC_YACHT_MODE5);
-    EXPECT_EQ(view.texts[IDC_YACHT_SERIAL] + " " + view.texts[IDC_YACHT_ID] + " " + view.texts[IDC_YACHT_FILE],
-              "100234 GER12 Kiel08-GER12");
-    EXPECT_EQ(wire(), "D\rF\rD\rF\rD\rF\rD\rF\r");
+    EXPECT_EQ(std::tuple(remembered, view.texts[IDC_YACHT_SERIAL], view.texts[IDC_YACHT_ID], view.texts[IDC_YACHT_FILE]),
+              std::tuple(IDC_YACHT_MODE5, "100234", "GER12", "Kiel08-GER12"));
     logger().loggedIn = false;  // a logger that wants its password is asked nothing more
     dialog.clicked(view, IDC_YACHT_READ);
     EXPECT_EQ(wire() + "|" + message.text(), "D\rF\rD\rF\rD\rF\rD\rF\rD\r|");
