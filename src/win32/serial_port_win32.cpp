@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win32/responsive_wait.h"
+#include "win32/wide_text.h"
 
 namespace wg {
 namespace {
@@ -14,8 +15,6 @@ constexpr DWORD kReadBoundMs = kFirstByteMs + 2000;
 constexpr DWORD kQuickBoundMs = 2000;
 // 4800 baud take about 2 ms a byte.
 DWORD writeBoundMs(std::size_t count) { return 2000 + static_cast<DWORD>(count) * 10; }
-
-std::wstring wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 } // namespace
 

@@ -35,11 +35,6 @@ bool waitGone(HWND window, DWORD deadlineMs) {
     return waitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, deadlineMs);
 }
 
-bool answers(HWND window, DWORD boundMs) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, boundMs, &result) != 0;
-}
-
 std::string windowText(HWND window, DWORD boundMs) {
     // WM_GETTEXT works across processes, also for edit controls. Read as
     // UTF-16 and compared as the program's code page 1252: a character that

@@ -19,8 +19,6 @@ HWND findTopLevel(DWORD processId, const char* windowClass, const std::string& c
 HWND waitTopLevel(DWORD processId, const char* windowClass, const std::string& caption,
                   DWORD deadlineMs = kDefaultDeadlineMs);
 bool waitGone(HWND window, DWORD deadlineMs = kDefaultDeadlineMs);
-// True when the window takes a message within `boundMs`: Windows calls it "Keine Rückmeldung" else.
-bool answers(HWND window, DWORD boundMs);
 
 // A window's text, read as UTF-16 and given in code page 1252 ("?" for any
 // other character); empty when it does not answer within `boundMs`.
