@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/startup.h"
 #include "files/coarse_minutes_file.h"
 #include "files/fingerprint.h"
 #include "logger/port_name.h"
@@ -39,12 +40,7 @@ std::vector<std::string> listedPorts() {
 }
 
 // One logger of the two read out at once.
-struct Yacht {
-    const char* id;
-    const char* port;  // the program's argument
-    Logger logger;
-    int coarseMinutes;
-};
+struct Yacht { const char* id; const char* port; Logger logger; int coarseMinutes; };  // port: the argument
 const char* const kRaceEvents[] = {"Start : 03.06.04 Do 09:00:00", "Generator Ein : 03.06.04 Do 10:20:00",
                                    "Generator Aus : 03.06.04 Do 10:40:00"};
 
@@ -79,9 +75,7 @@ SCENARIO("port: an argument that is no port is explained at the start, and COM1 
     REQUIRE(program.start());
     REQUIRE_WINDOW(box, waitDialog(program, "Wakeguard - Programmstart"));
     ctx.shot("port-argument");
-    CHECK_TEXT(boxText(box), "Unbekannte Angabe beim Programmstart: \"/port=4\"\nWakeguard nimmt als einzige Angabe "
-                             "die Schnittstelle des ERLG an, COM1 bis COM256, zum Beispiel:\n    Wakeguard.exe COM4\n"
-                             "Das Programm arbeitet jetzt mit COM1.");
+    CHECK_TEXT(boxText(box), wg::startOptions({"/port=4"}).problem->text);
     CHECK(closeWith(box, IDOK));
     REQUIRE_WINDOW(main, program.waitMainWindow());
     REQUIRE(dismissLogin(ctx, program, "geheim"));

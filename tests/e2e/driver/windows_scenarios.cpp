@@ -130,14 +130,8 @@ SCENARIO("display scaling: window size and every dialog at the display's DPI, no
     ctx.shot("main-window" + suffix);
 
     // Each dialog opened by its command (or a button of the first) and closed as Escape or Enter do.
-    struct Dialog {
-        int command;
-        int via;
-        const char* caption;
-        int closeBy;
-        int field;  // one that shows what it was opened with, or 0
-        const char* shown;
-    };
+    // via: the button of the first dialog that opens it; field: one that shows what it was opened with, or 0.
+    struct Dialog { int command, via; const char* caption; int closeBy, field; const char* shown; };
     const Dialog dialogs[] = {
         {cmd::kReadOutAndEvaluate, 0, "ERLG Daten Auslesen und Auswerten", IDCANCEL, IDC_EV_TIME_ZONE, " UTC"},
         {cmd::kShowEvaluation, 0, "Yachtdaten berechnen und auswerten", IDCANCEL, 0, nullptr},

@@ -209,7 +209,7 @@ TEST(ShellDialogs, ScreenSizeIsKeptOnOkRestoredOnAbbrechenAndNeverHidesTheMenu) 
         view.type(dialog, ScreenDialog::kHeight, "");  // empty changes nothing
         id ? dialog.clicked(view, id) : dialog.cancelRequested(view);
         EXPECT_TRUE(view.closed());
-        EXPECT_EQ(settings.windowWidth * 10000 + settings.windowHeight, id == button::kOk ? 8000768 : 10240768);
+        EXPECT_EQ(std::tuple(settings.windowWidth, settings.windowHeight), std::tuple(id == button::kOk ? 800 : 1024, 768));
     }
 }
 
@@ -290,7 +290,7 @@ TEST(StartOptions, TheOnlyArgumentIsTheLoggersPortAnythingElseIsExplainedAndComO
 TEST(Commands, ThePortFromTheCommandLineIsShownAndUsed) {
     Program p;
     p.state.loggerPort = "COM12";
-    Application app{p.state, p.shell, p.clock, p.ports};
+    Application app{p.state, p.shell, p.clock, p.ports};  // the port is taken when the program starts
     p.state.pcTime = PcTime{2026, 12, 1, 7, 9, 5, 3, 0};
     EXPECT_EQ(app.clientText(), "PC-Uhr (UTC): Mo. 07.12.26 09:05:03 · ERLG an COM12");
     p.ports.portNames = {"COM12"};
