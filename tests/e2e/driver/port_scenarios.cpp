@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/shell_dialogs.h"
 #include "app/startup.h"
 #include "files/coarse_minutes_file.h"
 #include "files/fingerprint.h"
@@ -59,7 +60,7 @@ SCENARIO("port: a port with nothing behind it is named at once with the ports Wi
     REQUIRE_WINDOW(message, waitDialog(program, "Information", 5000));
     const DWORD took = GetTickCount() - clicked;
     ctx.shot("port-failure");
-    std::string shown = itemText(message, 1233);
+    std::string shown = itemText(message, wg::MessageDialog::kText);
     shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());  // the field's line ends
     CHECK_TEXT(shown, wg::portFailureText(port, listed));
     ctx.notes.push_back("the message came after " + std::to_string(took) + " ms");

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <thread>
 
+#include "platform/command_ids.h"
 #include "resources/resource_ids.h"
 #include "steps.h"
 
 using namespace e2e;
+namespace cmd = wg::cmd;
 
 namespace {
 
@@ -35,7 +37,7 @@ HWND startWithRace(Context& ctx, Program& program, const std::string& logger, in
 SCENARIO("readout: logger read out, finish saved, engine time computed, shown again from the file") {
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRace(ctx, program, "logged-in = 1\n"));
-    REQUIRE_WINDOW(dialog, openDialog(program, main, 1019, kCaption));
+    REQUIRE_WINDOW(dialog, openDialog(program, main, cmd::kReadOutAndEvaluate, kCaption));
     CHECK_TEXT(itemText(dialog, IDC_EV_TIME_ZONE), " UTC");
     clickItem(dialog, IDC_EV_READ);
     REQUIRE(waitFor([&] { return itemText(dialog, IDC_EV_STATUS, 2000) == kDoneText; }, 40000));
@@ -56,7 +58,7 @@ SCENARIO("readout: logger read out, finish saved, engine time computed, shown ag
     ctx.shot("readout-dialog");
     CHECK(closeWith(dialog, IDCANCEL));
 
-    REQUIRE_WINDOW(shown, openDialog(program, main, 1023, "Yachtdaten berechnen und auswerten"));
+    REQUIRE_WINDOW(shown, openDialog(program, main, cmd::kShowEvaluation, "Yachtdaten berechnen und auswerten"));
     clickItem(shown, IDC_EV_LOAD);
     REQUIRE(chooseInOpenDialog(ctx, program, "Yacht-Regattadaten, Datei öffnen", "Sommer04-GER12.yrd"));
     clickItem(shown, IDC_EV_COMPUTE);
@@ -76,7 +78,7 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
     constexpr int kFullMemory = 1080;  // lines: 41 KB, about 85 s at 480 bytes/s
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRace(ctx, program, "pace = 1\n", kFullMemory));
-    REQUIRE_WINDOW(dialog, openDialog(program, main, 1019, kCaption));
+    REQUIRE_WINDOW(dialog, openDialog(program, main, cmd::kReadOutAndEvaluate, kCaption));
     clickItem(dialog, IDC_EV_READ);
     CHECK_TEXT(nextMessage(ctx, program, "", 20000, "Passwortfehler"),
                "Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.");
@@ -87,7 +89,7 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
     clickItem(password, IDOK);
     CHECK_TEXT(nextMessage(ctx, program), "Passwort OK!");
 
-    REQUIRE((dialog = openDialog(program, main, 1019, kCaption)) != nullptr);
+    REQUIRE((dialog = openDialog(program, main, cmd::kReadOutAndEvaluate, kCaption)) != nullptr);
     clickItem(dialog, IDC_EV_READ);
     std::string last;
     std::vector<unsigned long> bytes;  // as each new progress text shows them, "12 400" for 12400

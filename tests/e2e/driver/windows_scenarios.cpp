@@ -28,7 +28,7 @@ std::string warning(Context& ctx, Program& program, const char* caption) {
 }
 
 std::string designationShown(Program& program, HWND main) {
-    HWND shown = openDialog(program, main, 1007, "Regatta-Stammdaten");
+    HWND shown = openDialog(program, main, cmd::kShowRegattaData, "Regatta-Stammdaten");
     if (!shown) return "";
     const std::string text = itemText(shown, IDC_DESIGNATION);
     closeWith(shown, IDOK);
@@ -91,7 +91,7 @@ SCENARIO("code page: what code page 1252 cannot hold refused where it was typed 
     REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));  // its title with "ö" found
 
     // Typed: a Russian word is refused with its warning, the field emptied, the click that left it dropped.
-    REQUIRE_WINDOW(entry, openDialog(program, main, 1017, kEntryCaption));
+    REQUIRE_WINDOW(entry, openDialog(program, main, cmd::kEnterRegattaData, kEntryCaption));
     typeInto(entry, IDC_DESIGNATION, std::wstring(L"\u041a\u0438\u043b\u044c"));
     clickItem(entry, IDC_SAVE);
     CHECK_TEXT(warning(ctx, program, wg::kForeignEntryCaption), wg::kForeignEntryText);
@@ -101,14 +101,14 @@ SCENARIO("code page: what code page 1252 cannot hold refused where it was typed 
     const std::string designation = "Förde-Pokal für Jüngstenboote";
     writeFile(ctx.tree.data() + "Förde Pokal.rsd", regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, designation, 17));
     CHECK(closeWith(entry, IDCANCEL));
-    postCommand(main, 1015);
+    postCommand(main, cmd::kLoadRegattaData);
     REQUIRE(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, "Förde Pokal.rsd"));
     CHECK_TEXT(designationShown(program, main), ":" + designation);
 
     // Chosen: a file named in Polish is refused where it was chosen; the regatta stays.
     const std::wstring polish = wg::wide(ctx.tree.data()) + L"\u0141eba.rsd";
     REQUIRE(CopyFileW((wg::wide(ctx.tree.data()) + L"F\u00f6rde Pokal.rsd").c_str(), polish.c_str(), FALSE));
-    postCommand(main, 1015);
+    postCommand(main, cmd::kLoadRegattaData);
     CHECK(chooseInOpenDialog(ctx, program, kOpenRegattaTitle, std::wstring(L"\u0141eba.rsd")));
     CHECK_TEXT(warning(ctx, program, wg::kForeignFileCaption), wg::kForeignFileText);
     CHECK_TEXT(designationShown(program, main), ":" + designation);
