@@ -64,7 +64,9 @@ LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
     return kLinkFailed;
 }
 
-bool Win32SerialPort::finish(OVERLAPPED& transfer, DWORD& done, DWORD boundMs) {
+bool Win32SerialPort::finish(bool started, OVERLAPPED& transfer, DWORD& done, DWORD boundMs) {
+    if (started) return GetOverlappedResult(handle_, &transfer, &done, FALSE) != 0;
+    if (GetLastError() != ERROR_IO_PENDING) return false;
     done = 0;
     if (!waitResponsively(transfer.hEvent, boundMs)) {
         CancelIo(handle_);
@@ -83,9 +85,8 @@ LinkStatus Win32SerialPort::write(const char* bytes, std::size_t count, std::siz
     transfer.hEvent = writeDone_;
     ResetEvent(writeDone_);
     DWORD written = 0;
-    bool ok = WriteFile(handle_, bytes, static_cast<DWORD>(count), &written, &transfer) != 0;
-    if (!ok && GetLastError() == ERROR_IO_PENDING) ok = finish(transfer, written, writeBoundMs(count));
-    else if (ok) GetOverlappedResult(handle_, &transfer, &written, FALSE);
+    const bool ok = finish(WriteFile(handle_, bytes, static_cast<DWORD>(count), &written, &transfer) != 0, transfer,
+                           written, writeBoundMs(count));
     accepted = written;
     return ok ? kLinkOk : kLinkFailed;
 }
@@ -112,10 +113,7 @@ bool Win32SerialPort::readInto(std::string& bytes, DWORD count, DWORD boundMs) {
     transfer.hEvent = readDone_;
     ResetEvent(readDone_);
     DWORD got = 0;
-    bool ok = ReadFile(handle_, buffer, count, &got, &transfer) != 0;
-    if (!ok && GetLastError() == ERROR_IO_PENDING) ok = finish(transfer, got, boundMs);
-    else if (ok) GetOverlappedResult(handle_, &transfer, &got, FALSE);
-    if (!ok) return false;
+    if (!finish(ReadFile(handle_, buffer, count, &got, &transfer) != 0, transfer, got, boundMs)) return false;
     bytes.append(buffer, std::min<DWORD>(got, count));
     return true;
 }
@@ -165,8 +163,7 @@ std::vector<std::string> Win32SerialPortFactory::availablePorts() {
         if (found == ERROR_NO_MORE_ITEMS) break;
         if (found != ERROR_SUCCESS || type != REG_SZ) continue;
         std::string port;
-        for (const wchar_t* c = data; *c && *c < 0x80; ++c) port += static_cast<char>(*c);
-        ports.push_back(port);
+        if (narrow(data, port)) ports.push_back(port);
     }
     RegCloseKey(key);
     return ports;

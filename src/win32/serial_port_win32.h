@@ -25,9 +25,10 @@ private:
     // One overlapped ReadFile under the timeouts in force, awaited for at
     // most `boundMs`; appends what came.
     bool readInto(std::string& bytes, DWORD count, DWORD boundMs);
-    // Waits for an overlapped transfer; false when the platform failed it or
+    // Ends an overlapped transfer (`started`: what ReadFile or WriteFile
+    // returned), waiting responsively; false when the platform failed it or
     // it did not end within `boundMs` (it is then cancelled).
-    bool finish(OVERLAPPED& transfer, DWORD& done, DWORD boundMs);
+    bool finish(bool started, OVERLAPPED& transfer, DWORD& done, DWORD boundMs);
     void release();
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
