@@ -16,7 +16,7 @@ BoxRequest eraseQuestion() {
     return box;
 }
 
-bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
+Verdict eraseLogger(LoggerContext& context, const EraseProgress& progress) {
     Clock& clock = context.clock;
     MessageText& line = context.message;
     std::string status = kEraseRunningText;
@@ -26,7 +26,7 @@ bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
     SerialLink link(context.ports);
     if (!openLoggerLink(context, link)) {
         progress.show(kEraseWarningText);
-        return false;
+        return Verdict::NoPort;
     }
     drain(link, clock, &line);
     link.read(1);
@@ -35,7 +35,7 @@ bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
         progress.show(kEraseWarningText);
         recoverOn(context, link);
         link.close();
-        return false;
+        return Verdict::CommandFailed;
     }
     // The line feed before the logger's first line; anything else already
     // belongs to that line (a refusal comes without one).
@@ -74,7 +74,7 @@ bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
         progress.show(kEraseWarningText);
         recoverOn(context, link, kEraseUnconfirmedText);
         link.close();
-        return false;
+        return Verdict::EraseNotConfirmed;
     }
 
     // The rest of the confirmation and whatever follows is dropped.
@@ -84,7 +84,7 @@ bool eraseLogger(LoggerContext& context, const EraseProgress& progress) {
     link.clearReply();
     link.close();
     progress.show(kErasedText);
-    return true;
+    return Verdict::Success;
 }
 
 void EraseDialog::opened(DialogView& view) { view.setText(IDC_ERASE_TEXT, kEraseWarningText); }

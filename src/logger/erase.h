@@ -36,10 +36,11 @@ struct EraseProgress {
 // An erase the logger did not confirm within kEraseWatchSeconds, or refused
 // with "Falsches Kommando", ends in the recovery command and
 // kEraseUnconfirmedText: an official must not take a logger to the start
-// believing it empty. False then, and when the port could not be opened or
-// the logger did not echo the command; the user has been told and the text
-// area shows the warning again, claiming nothing.
-bool eraseLogger(LoggerContext& context, const EraseProgress& progress);
+// believing it empty (EraseNotConfirmed). When the port could not be opened
+// (NoPort) or the logger did not echo the command (CommandFailed) the user
+// has been told too; the text area then shows the warning again, claiming
+// nothing.
+Verdict eraseLogger(LoggerContext& context, const EraseProgress& progress);
 
 // "ERLG Löschen": the warning, "Wirklich Löschen" runs the erase (the dialog
 // stays open and may run it again), "Dialog verlassen" closes it.

@@ -7,9 +7,15 @@
 namespace wg {
 
 void report(LoggerContext& context, const std::string& text) {
+    if (context.sink) return context.sink(text);
     context.message.set(text);
     context.shell.runCommand(cmd::kShowMessage);
     context.message.clear();
+}
+
+void reportBox(LoggerContext& context, const BoxRequest& box) {
+    if (context.sink) return context.sink(box.text);
+    context.shell.messageBox(box);
 }
 
 bool openLoggerLink(LoggerContext& context, SerialLink& link) {
@@ -31,7 +37,7 @@ void recovery(LoggerContext& context) {
     link.close();
 }
 
-void configurationVerdict(LoggerContext& context, const std::string& successText) {
+Verdict configurationVerdict(LoggerContext& context, const std::string& successText) {
     const std::string reply = context.message.text();
     // A logger that refused the command has not taken the setting: saying it
     // had would be a failure reported as success.
@@ -39,25 +45,26 @@ void configurationVerdict(LoggerContext& context, const std::string& successText
     const bool refused = text != std::string::npos && reply.compare(text, 17, kWrongCommandReply) == 0;
     if (reply.size() <= 2 || refused) {
         recovery(context);
-        return;
+        return Verdict::CommandFailed;
     }
     const bool loginMissing = reply.substr(0, reply.size() - 2) == kPasswordRequiredReply;
     report(context, loginMissing ? kPasswordRequiredText : successText);
+    return loginMissing ? Verdict::PasswordRequired : Verdict::Success;
 }
 
-void configurationExchange(LoggerContext& context, const std::string& command,
-                           const std::string& successText) {
+Verdict configurationExchange(LoggerContext& context, const std::string& command,
+                              const std::string& successText) {
     SerialLink link(context.ports);
-    if (!openLoggerLink(context, link)) return;
+    if (!openLoggerLink(context, link)) return Verdict::NoPort;
     link.read(50);
     if (!echoedTransmission(link, context.clock, command, 3)) {
         recoverOn(context, link);
         link.close();
-        return;
+        return Verdict::CommandFailed;
     }
     timedCollection(link, context.clock, context.message);
     link.close();
-    configurationVerdict(context, successText);
+    return configurationVerdict(context, successText);
 }
 
 } // namespace wg

@@ -53,7 +53,7 @@ int identificationQuery(LoggerContext& context, YachtRecord& yacht) {
         box.text = "Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.";
         box.icon = BoxIcon::Error;
         box.topmost = true;
-        context.shell.messageBox(box);
+        reportBox(context, box);
         return kIdentificationPasswordRequired;
     }
     // No colon, no identification ("Falsches Kommando", or nothing at all):

@@ -5,18 +5,18 @@
 
 namespace wg {
 
-void loginExchange(LoggerContext& context, PasswordKind kind, const std::string& password) {
+Verdict loginExchange(LoggerContext& context, PasswordKind kind, const std::string& password) {
     Clock& clock = context.clock;
     MessageText& message = context.message;
     SerialLink link(context.ports);
-    if (!openLoggerLink(context, link)) return;
+    if (!openLoggerLink(context, link)) return Verdict::NoPort;
     drain(link, clock, &message);
 
     const std::string letter = kind == PasswordKind::Master ? "X" : "A";
     if (password.empty()) {
         link.close();
         report(context, kNoPasswordText);
-        return;
+        return Verdict::PasswordRefused;
     }
 
     link.write(letter);
@@ -33,14 +33,14 @@ void loginExchange(LoggerContext& context, PasswordKind kind, const std::string&
     if (message.text().empty() || message.text() == kWrongCommandReply) {
         recoverOn(context, link);
         link.close();
-        return;
+        return Verdict::CommandFailed;
     }
 
     const std::string command = password.substr(0, kLoggerPasswordLimit) + "\r\r";
     if (!echoedTransmission(link, clock, command, 1)) {
         recoverOn(context, link);
         link.close();
-        return;
+        return Verdict::CommandFailed;
     }
     link.read(1);
     message.clear();
@@ -48,10 +48,11 @@ void loginExchange(LoggerContext& context, PasswordKind kind, const std::string&
     link.close();
     if (!complete || message.size() <= 2) {
         recovery(context);
-        return;
+        return Verdict::CommandFailed;
     }
     const bool refused = message.text().compare(0, 15, "Falsches Passwo") == 0;
     report(context, refused ? kWrongPasswordText : kPasswordOkText);
+    return refused ? Verdict::PasswordRefused : Verdict::Success;
 }
 
 } // namespace wg

@@ -20,6 +20,6 @@ inline constexpr const char* kPasswordOkText = "Passwort OK!";
 // echoes, and the logger's verdict of at least 10 characters. A logger that
 // refuses the letter, stops echoing or never completes its verdict ends in
 // the recovery command and kCommandFailedText.
-void loginExchange(LoggerContext& context, PasswordKind kind, const std::string& password);
+Verdict loginExchange(LoggerContext& context, PasswordKind kind, const std::string& password);
 
 } // namespace wg

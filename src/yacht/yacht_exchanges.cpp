@@ -91,55 +91,48 @@ std::string yachtMasterLogin(LoggerContext& context, const std::string& password
     return kYachtWrongPasswordText;
 }
 
-YachtTransferOutcome yachtTransfer(LoggerContext& context, const YachtRecord& yacht,
-                                   const std::string& directory) {
+namespace {
+
+enum class ModeAnswer { Taken, NotTaken, PasswordRequired, Failed };
+
+// The mode command on an open link the drain has just emptied. A failure
+// winds the link up with the recovery command; a demanded password shows
+// the "Passwortfehler" box and closes the link.
+ModeAnswer sendMode(LoggerContext& context, SerialLink& link, std::int32_t mode) {
+    MessageText& message = context.message;
+    link.read(50);
+    bool answered = echoedTransmission(link, context.clock, format("F%i\r\r", static_cast<int>(mode)), 1);
+    if (answered) {
+        link.read(1);
+        // Only the answer is judged, not what the drain collected.
+        message.clear();
+        answered = collectAtLeast(link, context.clock, message, 10);
+    }
+    const std::string answer = message.text();
+    message.clear();
+    if (!answered) {
+        quietRecovery(link);
+        return ModeAnswer::Failed;
+    }
+    if (startsWith(answer, "Betriebsar")) return ModeAnswer::Taken;
+    if (!startsWith(answer, "Passw")) return ModeAnswer::NotTaken;
+    link.close();
+    BoxRequest box;
+    box.caption = "Passwortfehler";
+    box.text = "Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.";
+    box.icon = BoxIcon::Error;
+    box.topmost = true;
+    reportBox(context, box);
+    return ModeAnswer::PasswordRequired;
+}
+
+// "D0" and the yacht ID on an open link; false when the logger refused
+// "D0", stopped echoing or fell silent, after the recovery command.
+bool sendYachtId(LoggerContext& context, SerialLink& link, const std::string& yachtId) {
     Clock& clock = context.clock;
     MessageText& message = context.message;
-    YachtTransferOutcome outcome;
-    auto failed = [&](SerialLink& link) {
-        message.clear();
-        outcome.passwordOutput = quietRecovery(link);
-        return outcome;
-    };
-
-    SerialLink link(context.ports);
-    if (!openLoggerLink(context, link)) return outcome;
     drain(link, clock, &message);
-
-    link.read(50);
-    if (!echoedTransmission(link, clock, format("F%i\r\r", static_cast<int>(yacht.operatingMode)), 1))
-        return failed(link);
-    link.read(1);
-    // Only the answer is judged, not what the drain collected.
-    message.clear();
-    if (!collectAtLeast(link, clock, message, 10)) return failed(link);
-
-    std::string info;
-    if (startsWith(message.text(), "Betriebsar")) {
-        info = kModeChangedText;
-    } else if (startsWith(message.text(), "Passw")) {
-        message.clear();
-        link.close();
-        BoxRequest box;
-        box.caption = "Passwortfehler";
-        box.text = "Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.";
-        box.icon = BoxIcon::Error;
-        box.topmost = true;
-        context.shell.messageBox(box);
-        return outcome;
-    } else {
-        info = kModeNotChangedText;
-    }
-
-    if (yacht.yachtId.empty() || yacht.yachtId == " ") {
-        message.clear();
-        link.close();
-        outcome.info = info + kNoYachtIdText;
-        return outcome;
-    }
-
-    drain(link, clock, &message);
-    if (!echoedTransmission(link, clock, "D0\r\r", 1)) return failed(link);
+    if (!echoedTransmission(link, clock, "D0\r\r", 1)) return message.clear(), quietRecovery(link), false;
     link.read(1);
     const std::string first = link.reply();
     message.clear();
@@ -149,17 +142,66 @@ YachtTransferOutcome yachtTransfer(LoggerContext& context, const YachtRecord& ya
     const std::string reply = link.reply();
     const bool refused = reply.empty() || reply == kWrongCommandReply ||
                          startsWith(first + message.text(), kWrongCommandReply);
-    if (!complete || refused) return failed(link);
+    if (!complete || refused) return message.clear(), quietRecovery(link), false;
 
     drain(link, clock, &message);
     message.clear();
-    if (!echoedTransmission(link, clock, yacht.yachtId + "\r\r", 1)) return failed(link);
+    if (!echoedTransmission(link, clock, yachtId + "\r\r", 1)) return quietRecovery(link), false;
     link.close();
+    return true;
+}
+
+} // namespace
+
+YachtTransferOutcome yachtTransfer(LoggerContext& context, const YachtRecord& yacht,
+                                   const std::string& directory) {
+    YachtTransferOutcome outcome;
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return outcome;
+    drain(link, context.clock, &context.message);
+
+    const ModeAnswer mode = sendMode(context, link, yacht.operatingMode);
+    if (mode == ModeAnswer::Failed) outcome.passwordOutput = kCommandFailedText;
+    if (mode == ModeAnswer::Failed || mode == ModeAnswer::PasswordRequired) return outcome;
+    std::string info = mode == ModeAnswer::Taken ? kModeChangedText : kModeNotChangedText;
+
+    if (yacht.yachtId.empty() || yacht.yachtId == " ") {
+        context.message.clear();
+        link.close();
+        outcome.info = info + kNoYachtIdText;
+        return outcome;
+    }
+    if (!sendYachtId(context, link, yacht.yachtId)) {
+        outcome.passwordOutput = kCommandFailedText;
+        return outcome;
+    }
     info += kYachtIdChangedText;
 
     if (writeYachtMasterData(yacht, directory) == 0) info += kYachtFileSavedText;
     outcome.info = cutTo(info, kConfigurationInfoLimit);
     return outcome;
+}
+
+Verdict modeExchange(LoggerContext& context, std::int32_t mode) {
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return Verdict::NoPort;
+    drain(link, context.clock, &context.message);
+    switch (sendMode(context, link, mode)) {
+    case ModeAnswer::Taken: link.close(); return Verdict::Success;
+    case ModeAnswer::NotTaken: link.close(); report(context, kModeNotChangedText); return Verdict::CommandFailed;
+    case ModeAnswer::PasswordRequired: return Verdict::PasswordRequired;
+    case ModeAnswer::Failed: break;
+    }
+    report(context, kCommandFailedText);
+    return Verdict::CommandFailed;
+}
+
+Verdict yachtIdExchange(LoggerContext& context, const std::string& yachtId) {
+    SerialLink link(context.ports);
+    if (!openLoggerLink(context, link)) return Verdict::NoPort;
+    if (sendYachtId(context, link, yachtId)) return Verdict::Success;
+    report(context, kCommandFailedText);
+    return Verdict::CommandFailed;
 }
 
 } // namespace wg

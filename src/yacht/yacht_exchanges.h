@@ -48,4 +48,11 @@ struct YachtTransferOutcome {
 YachtTransferOutcome yachtTransfer(LoggerContext& context, const YachtRecord& yacht,
                                    const std::string& directory);
 
+// The mode command and the yacht ID each on a link of their own, with the
+// same bytes and waits as in the transfer; the outcome goes through
+// report(): kModeNotChangedText or kCommandFailedText on failure. A logger
+// that demands its password for the mode gets the "Passwortfehler" box.
+Verdict modeExchange(LoggerContext& context, std::int32_t mode);
+Verdict yachtIdExchange(LoggerContext& context, const std::string& yachtId);
+
 } // namespace wg

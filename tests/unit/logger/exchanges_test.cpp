@@ -131,7 +131,7 @@ const std::string kWithSize = std::string(kEraseRunningText) + "  EEProm Size = 
 struct EraseRun { Texts texts; bool erased = false; int repaints = 0; };
 EraseRun erase(LoggerContext& on) {
     EraseRun e;
-    e.erased = eraseLogger(on, {[&](const std::string& text) { e.texts.push_back(text); }, [&] { ++e.repaints; }});
+    e.erased = eraseLogger(on, {[&](const std::string& text) { e.texts.push_back(text); }, [&] { ++e.repaints; }}) == Verdict::Success;
     return e;
 }
 
