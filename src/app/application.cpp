@@ -17,6 +17,8 @@
 #include "logger/erase.h"
 #include "logger/password_dialog.h"
 #include "logger/regatta_time_dialog.h"
+#include "platform/host_info.h"
+#include "yacht/fleet_dialog.h"
 #include "yacht/yacht_config_dialog.h"
 
 namespace wg {
@@ -45,6 +47,7 @@ const Application::Command Application::kCommands[] = {
     {cmd::kEndTime, true, &Application::endTime},
     {cmd::kLoggerClock, true, &Application::loggerClock},
     {cmd::kEraseLogger, false, &Application::eraseLogger},
+    {cmd::kFleetPreparation, true, &Application::fleetPreparation},
 };
 
 void Application::painted() {
@@ -189,6 +192,27 @@ void Application::loggerClock() {
 void Application::eraseLogger() {
     if (shell_.messageBox(eraseQuestion()) != BoxAnswer::Yes) return;
     EraseDialog dialog(logger_);
+    shell_.runDialog(dialog);
+}
+
+} // namespace wg
+
+namespace wg {
+
+void Application::fleetPreparation() {
+    // As for the readout, the regatta comes first; without one there is nothing to send.
+    if (state_.regatta.path.empty()) {
+        BoxRequest box;
+        box.caption = "Bedienungsfehl";
+        box.text = "Es ist noch keine Regatta-Stammdatendatei geladen,\nzuerst Regatta-Stammdaten laden!";
+        box.icon = BoxIcon::Information;
+        shell_.messageBox(box);
+        command(cmd::kLoadRegattaData);
+    }
+    if (state_.regatta.regattaFileName.empty()) return;
+    FleetDialog dialog({logger_, state_.regatta, state_.settings.timeZone, state_.pcTime, kDataDirectory,
+                        computerName(), programVersion()},
+                       state_.yacht.masterPassword);
     shell_.runDialog(dialog);
 }
 

@@ -61,6 +61,7 @@ private:
     void endTime();
     void loggerClock();
     void eraseLogger();
+    void fleetPreparation();
     bool exchangeRunning() const { return logger_.ports.linksInUse() > 0; }
 
     AppState& state_;

@@ -26,6 +26,8 @@ inline constexpr int kUserPassword = 1020;
 inline constexpr int kLoggerClock = 1021;
 inline constexpr int kPortSelection = 1022;
 inline constexpr int kShowEvaluation = 1023;
+// Commands of the program's own, above the specified range 1000 to 1023.
+inline constexpr int kFleetPreparation = 1024;
 
 // Commands through which dialogs reach the shell.
 inline constexpr int kShowMessage = 50000;

@@ -15,6 +15,8 @@ public:
     // An edit control lost the input focus.
     virtual void fieldLeft(DialogView&, int /*id*/) {}
     virtual void clicked(DialogView&, int /*id*/) {}
+    // The user selected another row of a list view.
+    virtual void selectionChanged(DialogView&, int /*id*/) {}
     // Close box or Escape. Dialogs that cannot be cancelled ignore it.
     virtual void cancelRequested(DialogView&) {}
 };

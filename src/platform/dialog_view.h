@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace wg {
 
@@ -22,6 +23,19 @@ public:
     virtual void repaintNow() = 0;
     // Ends the modal dialog once the current handler returns.
     virtual void close(int result) = 0;
+
+    // A check box's state.
+    virtual bool isChecked(int /*id*/) { return false; }
+    // A list view of rows and columns (widths in dialog units); one row at
+    // most is selected, -1 for none.
+    struct ListColumn {
+        std::string title;
+        int width;
+    };
+    virtual void setListColumns(int /*id*/, const std::vector<ListColumn>& /*columns*/) {}
+    virtual void setListRows(int /*id*/, const std::vector<std::vector<std::string>>& /*rows*/) {}
+    virtual void selectListRow(int /*id*/, int /*row*/) {}
+    virtual int selectedListRow(int /*id*/) { return -1; }
 };
 
 } // namespace wg

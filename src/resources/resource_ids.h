@@ -7,6 +7,7 @@
 #define IDS_FILTER_REGATTA 1
 #define IDS_FILTER_YACHT 2
 #define IDS_FILTER_YACHT_REGATTA 3
+#define IDS_FILTER_ENTRY_LIST 4
 
 // IDD_AnzeigeParameter and IDD_StammDaten.
 #define IDC_START_TIME 1240
@@ -92,3 +93,18 @@
 #define IDC_EV_POWER_ON 1422
 #define IDC_EV_LOAD 1423
 #define IDC_EV_VIEW 1424
+
+// IDD_SerienVorbereitung: the fleet's loggers from the entry list.
+#define IDC_FLEET_REGATTA 1601
+#define IDC_FLEET_LIST 1602
+#define IDC_FLEET_LIST_INFO 1603
+#define IDC_FLEET_CHOOSE_LIST 1604
+#define IDC_FLEET_PASSWORD 1605
+#define IDC_FLEET_MODE1 1606
+#define IDC_FLEET_MODE2 1607
+#define IDC_FLEET_MODE3 1608
+#define IDC_FLEET_MODE4 1609
+#define IDC_FLEET_ERASE 1610
+#define IDC_FLEET_PREPARE 1611
+#define IDC_FLEET_PROGRESS 1612
+#define IDC_FLEET_SELECTED 1613

@@ -118,7 +118,7 @@ TEST(Commands, EachOpensItsDialogThoseThatChangeDataOnlyBehindTheLogin) {
         EXPECT_EQ(open.shell.dialogsRun, (Texts{"IDD_PassWortEingabe", dialog, dialog}));
     }
     Program p;
-    EXPECT_FALSE(p.app.command(cmd::kExit - 1) || p.app.command(cmd::kShowEvaluation + 1));  // no commands
+    EXPECT_FALSE(p.app.command(cmd::kExit - 1) || p.app.command(cmd::kFleetPreparation + 1));  // no commands
 }
 
 TEST(Commands, ExitAndEraseAskFirstAndOnlyYesGoesOn) {
