@@ -1,5 +1,7 @@
 #include "win32/dialog_adapter.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -67,6 +69,50 @@ public:
         EndDialog(hwnd_, result);
     }
     bool closed() const { return closed_; }
+
+    bool isChecked(int id) override { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+    void setListColumns(int id, const std::vector<ListColumn>& columns) override {
+        HWND list = GetDlgItem(hwnd_, id);
+        ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            RECT width = {0, 0, columns[c].width, 0};  // dialog units, as the template's
+            MapDialogRect(hwnd_, &width);
+            std::wstring title = wide(columns[c].title);
+            LVCOLUMNW column = {};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.cx = width.right;
+            column.pszText = title.data();
+            SendMessageW(list, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
+        }
+    }
+    void setListRows(int id, const std::vector<std::vector<std::string>>& rows) override {
+        HWND list = GetDlgItem(hwnd_, id);
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+        ListView_DeleteAllItems(list);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                std::wstring text = wide(rows[r][c]);
+                LVITEMW item = {};
+                item.mask = LVIF_TEXT;
+                item.iItem = static_cast<int>(r);
+                item.iSubItem = static_cast<int>(c);
+                item.pszText = text.data();
+                SendMessageW(list, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            }
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+    }
+    void selectListRow(int id, int row) override {
+        HWND list = GetDlgItem(hwnd_, id);
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        if (row < 0) return;
+        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(list, row, FALSE);
+    }
+    int selectedListRow(int id) override {
+        return static_cast<int>(SendMessageW(GetDlgItem(hwnd_, id), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                             LVNI_SELECTED));
+    }
 
 private:
     std::wstring firstLine(int id) {
@@ -199,6 +245,19 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         --session->busy;
         if (session->destroyed && session->busy == 0) release(session);
         return TRUE;
+    }
+    case WM_NOTIFY: {
+        // A row of a list view became selected.
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        if (session && change->hdr.code == LVN_ITEMCHANGED && (change->uChanged & LVIF_STATE) &&
+            (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED)) {
+            const int id = static_cast<int>(change->hdr.idFrom);
+            ++session->busy;
+            forward(session, [&] { session->logic->selectionChanged(*session->view, id); });
+            --session->busy;
+            if (session->destroyed && session->busy == 0) release(session);
+        }
+        return FALSE;
     }
     case kRefusalOver:
         if (session) session->fieldRefused = false;

@@ -101,6 +101,9 @@ bool applySetting(DeviceConfig& config, const std::string& key, const std::strin
     } else if (key == "erase-ms") {
         if (!toInt(value, 0, 600000, number)) return bad();
         b.eraseMs = number;
+    } else if (key == "erase-confirms" || key == "erase-logs-out") {
+        if (!toInt(value, 0, 1, number)) return bad();
+        (key == "erase-confirms" ? b.eraseConfirms : b.eraseLogsOut) = number == 1;
     } else {
         error = "unknown setting \"" + key + "\"";
         return false;
@@ -160,7 +163,11 @@ std::string settingsHelp() {
            "                       (echoes included); 0 = never\n"
            "  pace=0|1             send at 480 bytes/s as 4800 baud does [0]\n"
            "  answer-delay=MS      pause between last echo and answer  [50]\n"
-           "  erase-ms=MS          time from C to \"EEProm geloescht\"  [5000]\n";
+           "  erase-ms=MS          time from C to \"EEProm geloescht\"  [5000]\n"
+           "  erase-confirms=0|1   0: C is answered with the size line only, the\n"
+           "                       erase never confirmed                [1]\n"
+           "  erase-logs-out=0|1   1: after the erase the logger asks for its\n"
+           "                       password again                      [0]\n";
 }
 
 } // namespace wg::sim

@@ -203,9 +203,11 @@ void LoggerDevice::lineEnded(const std::string& line, std::int64_t nowMs) {
         send(bytes.substr(pauseAt), nowMs + behaviour_.answerDelayMs + behaviour_.dumpPauseMs);
     } else if (line == "C") {
         answer("\nEEProm Size = 8192\r\n", nowMs);
+        if (!behaviour_.eraseConfirms) return;
         send("EEProm geloescht\r\n", nowMs + behaviour_.answerDelayMs + behaviour_.eraseMs);
         state_.events.clear();
         state_.coarseMinutes = 0;
+        if (behaviour_.eraseLogsOut) state_.loggedIn = false;
     } else {
         refuse(nowMs);
     }

@@ -62,8 +62,12 @@ struct Behaviour {
     // A real logger answers a moment after the echo of a command's last
     // character; the program relies on the echo arriving alone.
     int answerDelayMs = 50;
-    // How long the erase takes before it is confirmed.
+    // How long the erase takes before it is confirmed; a logger that never
+    // confirms it sends only the size line.
     int eraseMs = 5000;
+    bool eraseConfirms = true;
+    // After the erase the logger asks for its password again.
+    bool eraseLogsOut = false;
 };
 
 // The engine-run logger as seen from the line: it echoes every character it
@@ -87,8 +91,9 @@ public:
     // When the next byte not yet taken will be on the line.
     std::optional<std::int64_t> nextByteAtMs() const;
 
-    // Every byte received, in order.
+    // Every byte received, in order, and how many were sent.
     const std::string& received() const { return received_; }
+    std::size_t sent() const { return sent_; }
     const DeviceState& state() const { return state_; }
     DeviceState& state() { return state_; }
     Behaviour& behaviour() { return behaviour_; }

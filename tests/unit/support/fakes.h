@@ -47,6 +47,10 @@ public:
         if (onRepaint) onRepaint();
     }
     void close(int result) override { closes.push_back(result); }
+    bool isChecked(int id) override { return checked[id]; }
+    void setListRows(int id, const std::vector<Texts>& rows) override { lists[id] = rows; }
+    void selectListRow(int id, int row) override { selected[id] = row; }
+    int selectedListRow(int id) override { return selected.count(id) ? selected[id] : -1; }
 
     // The user types into a field and moves on to the next control.
     void type(DialogLogic& logic, int id, const std::string& text) {
@@ -59,6 +63,8 @@ public:
     std::map<int, std::string> texts;
     std::set<int> foreign;  // fields holding a character beyond code page 1252
     std::map<int, bool> checked, disabled;
+    std::map<int, std::vector<Texts>> lists;  // a list view's rows
+    std::map<int, int> selected;              // its selected row
     std::vector<int> closes;
     std::vector<bool> visibility;
     int repaints = 0;
