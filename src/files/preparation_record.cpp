@@ -67,6 +67,13 @@ Status writePreparationRecord(const std::string& directory, const PreparationRec
     return kStatusCannotWrite;
 }
 
+std::string preparedText(const PreparationSummary& s) {
+    // "2026-12-07T09:14:03" shown as "07.12. 09:14".
+    const std::string& t = s.preparedAt;
+    const std::string when = t.size() >= 16 ? t.substr(8, 2) + "." + t.substr(5, 2) + ". " + t.substr(11, 5) : t;
+    return when + ", ERLG " + s.serialNumber;
+}
+
 Status readPreparationSummary(const std::string& directory, const std::string& fileName,
                               PreparationSummary& summary, Clock& clock) {
     const std::vector<KeyEntry> keys{

@@ -55,6 +55,9 @@ struct PreparationSummary {
     std::string regatta, yachtId, serialNumber, preparedAt;
 };
 
+// "07.12. 09:14, ERLG 100234": when and which logger.
+std::string preparedText(const PreparationSummary& summary);
+
 // Reads `directory` + `fileName`: 0 or 'n' for a record read to its end;
 // 'h', 'p', 'f' as every reader.
 Status readPreparationSummary(const std::string& directory, const std::string& fileName,

@@ -33,7 +33,8 @@ const char* rowClass(const YachtRow& row) {
     case Finding::Failed:
     case Finding::NameRefused:
     case Finding::Damaged:
-    case Finding::Changed: return " class=\"x\"";
+    case Finding::Changed:
+    case Finding::OtherLogger: return " class=\"x\"";
     case Finding::FinishFromList:
     case Finding::NoChecksum: return "";
     default: return " class=\"b\"";
@@ -135,8 +136,8 @@ std::string overviewHtml(const RegattaOverview& ov) {
         const std::vector<std::string> cells = rowCells(ov.rows[i], withList);
         html += std::string("<tr") + rowClass(ov.rows[i]) + ">";
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            // The status, the last column, may take two lines.
-            const bool status = c + 1 == cells.size();
+            // The status, the last column but the preparation, may take two lines.
+            const bool status = c + 2 == cells.size();
             html += isNumberColumn(c, withList) ? "<td class=\"n\">" : status ? "<td class=\"st\">" : "<td>";
             if (c == 0) html += format("<a href=\"#y%zu\">", i + 1) + htmlText(cells[c]) + "</a>";
             else html += htmlText(cells[c]);
@@ -148,7 +149,11 @@ std::string overviewHtml(const RegattaOverview& ov) {
         html += "Zieldurchgang: der gespeicherte der Yacht, ohne ihn der laut Liste; weichen beide ab, zählt der "
                 "gespeicherte. ";
     html += "Grobminuten: vom ERLG beim Auslesen gemeldet; leer, wenn die Yacht "
-            "nicht oder mit einer älteren Programmversion ausgelesen wurde.</p>\n"
+            "nicht oder mit einer älteren Programmversion ausgelesen wurde. "
+            "Vorbereitet: wann und welcher ERLG laut Vorbereitungsprotokoll (.yvd) der Serienvorbereitung. "
+            "\x84anderer ERLG als vorbereitet\x93: ausgelesen wurde ein anderer ERLG als der für die Yacht "
+            "vorbereitete; \x84nicht vorbereitet\x93: in der Meldeliste, aber kein Vorbereitungsprotokoll; "
+            "\x84vorbereitet, nicht ausgelesen\x93: vorbereitet, aber noch nicht ausgelesen.</p>\n"
             "<h2 id=\"zeitleiste\">Zeitleiste</h2>\n<p class=\"legende\">"
             "<span style=\"background:#c0392b\"></span>gezählte Motorlaufzeit"
             "<span style=\"background:#b5b5b5\"></span>Motor an, nicht gezählt"

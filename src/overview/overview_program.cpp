@@ -7,6 +7,7 @@
 #include <future>
 #include <thread>
 
+#include "files/entry_list.h"
 #include "files/file_names.h"
 #include "files/regatta_file.h"
 #include "files/settings.h"
@@ -113,6 +114,7 @@ public:
         }
 
         std::vector<YachtFiles> yachts = findYachts(name, listing);
+        takeEntryList(ov, dataDir, listing, yachts);
         const std::vector<ListEntry> listed = matchFinishList(yachts, ov.finishList ? &*ov.finishList : nullptr);
         out_.line("Regatta " + fileName + ": " + plural(yachts.size(), "Yacht", "Yachten"));
         ov.rows = evaluateAll(dataDir, yachts, listed, ov.regatta, [&](std::size_t i, const YachtRow& row) {
@@ -188,6 +190,27 @@ private:
         if (list.unreadLines.size() > kUnreadLinesShown)
             out_.line(format("Nicht gelesen: %zu weitere Zeilen", list.unreadLines.size() - kUnreadLinesShown));
         return true;
+    }
+
+    // "<regatta>-Meldeliste.csv" from the data folder, when it is there:
+    // its yachts get rows, and those never prepared say so. A list that
+    // cannot be read is named and the overview goes on without it.
+    void takeEntryList(RegattaOverview& ov, const std::string& dataDir, const std::vector<DirectoryEntry>& listing,
+                       std::vector<YachtFiles>& yachts) {
+        const std::string listName = foldCase(dropExtension(ov.regattaFile) + kEntryListSuffix);
+        const auto found = std::find_if(listing.begin(), listing.end(), [&](const DirectoryEntry& e) {
+            return e.isFile && foldCase(e.name) == listName;
+        });
+        if (found == listing.end()) return;
+        std::string bytes, problem = "nicht lesbar";
+        EntryList list;
+        if (readWholeFile(dataDir + found->name, bytes, kEntryListByteLimit) && bytes.size() <= kEntryListByteLimit)
+            problem = readEntryList(bytes, list);
+        if (!problem.empty()) return out_.line("Die Meldeliste " + found->name + " ist unbrauchbar: " + problem);
+        ov.entryList = found->name;
+        out_.line("Meldeliste " + found->name + ": " + plural(list.yachts.size(), "Yacht", "Yachten"));
+        for (const std::string& unread : list.unreadLines) out_.line("Nicht gelesen: " + unread);
+        addEntryListYachts(yachts, list);
     }
 
     // Each yacht is read and evaluated on its own, so a few threads share

@@ -9,7 +9,7 @@ namespace {
 
 enum Column : std::size_t {
     kId, kName, kSerial, kSeals, kMode, kFinish, kListFinish, kDuration, kSeconds, kMinutes,
-    kEvents, kPowerOn, kResets, kCoarse, kStatus, kColumnCount
+    kEvents, kPowerOn, kResets, kCoarse, kStatus, kPrepared, kColumnCount
 };
 
 std::string number(long long value) { return format("%lld", value); }
@@ -38,6 +38,7 @@ std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview
         {"Erstellt", ov.madeAt},
     };
     if (ov.finishList) items.push_back({"Zielzeitenliste", finishListText(ov.finishList->fileName, ov.timeBase)});
+    if (!ov.entryList.empty()) items.push_back({"Meldeliste", ov.entryList});
     return items;
 }
 
@@ -45,7 +46,7 @@ std::vector<std::string> columnTitles(bool withList) {
     return withoutListColumn({"Yacht-ID", "Yachtname", "ERLG-Seriennummer", "Siegel", "Betriebsart",
                               "Zieldurchgang", "Zieldurchgang laut Liste", "Motorlaufzeit bis Zieldurchgang",
                               "Sekunden", "Minuten", "Ereignisse", "Power-On", "Resets nach Start", "Grobminuten",
-                              "Status"},
+                              "Status", "Vorbereitet"},
                              withList);
 }
 
@@ -77,6 +78,7 @@ std::vector<std::string> rowCells(const YachtRow& row, bool withList) {
     }
     if (row.coarseMinutes) cells[kCoarse] = number(*row.coarseMinutes);
     cells[kStatus] = statusText(row);
+    if (row.prepared) cells[kPrepared] = preparedText(*row.prepared);
     return withoutListColumn(std::move(cells), withList);
 }
 

@@ -17,6 +17,7 @@ struct RegattaOverview {
     std::string madeAt;       // "15.06.2008 10:12", PC local time
     std::vector<YachtRow> rows;  // in the order of the table
     std::optional<FinishList> finishList;  // the race committee's, when one is used
+    std::string entryList;    // the race office's entry list, when one is used
 };
 
 // "Kiel-Zielzeiten.csv (Zeiten in UTC)": the list and how its times are read,

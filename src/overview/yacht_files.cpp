@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/entry_list.h"
 #include "files/file_names.h"
 #include "files/text.h"
 #include "files/yacht_record.h"
@@ -11,7 +12,7 @@
 namespace wg {
 namespace {
 
-enum class Kind { Master, Regatta, Incomplete };
+enum class Kind { Master, Regatta, Incomplete, Preparation };
 
 struct Suffix {
     std::string folded;
@@ -26,6 +27,7 @@ const std::vector<Suffix>& suffixes() {
         {foldCase(std::string(".yrd") + kIncompleteSuffix), Kind::Incomplete},
         {".YSD", Kind::Master},
         {".YRD", Kind::Regatta},
+        {".YVD", Kind::Preparation},
     };
     return all;
 }
@@ -92,9 +94,10 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
         // same kind (only a case-sensitive file system can hold one) is a
         // yacht of its own.
         const auto slotTaken = [&](const YachtFiles& y) {
-            return suffix->kind == Kind::Master    ? !y.masterName.empty()
-                   : suffix->kind == Kind::Regatta ? !y.regattaName.empty()
-                                                   : y.incomplete;
+            return suffix->kind == Kind::Master        ? !y.masterName.empty()
+                   : suffix->kind == Kind::Regatta     ? !y.regattaName.empty()
+                   : suffix->kind == Kind::Preparation ? !y.preparationName.empty()
+                                                       : y.incomplete;
         };
         std::size_t at = 0;
         while (at < yachts.size() && (foldedIds[at] != foldedId || slotTaken(yachts[at]))) ++at;
@@ -111,12 +114,29 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
             yacht->regattaSize = e.size;
             break;
         case Kind::Incomplete: yacht->incomplete = true; break;
+        case Kind::Preparation: yacht->preparationName = e.name; break;
         }
         yacht->nameRefused = yacht->nameRefused || id.empty() || id.size() > kYachtIdLimit || !isSafeFileName(e.name);
     }
     std::stable_sort(yachts.begin(), yachts.end(),
                      [](const YachtFiles& a, const YachtFiles& b) { return yachtIdBefore(a.yachtId, b.yachtId); });
     return yachts;
+}
+
+void addEntryListYachts(std::vector<YachtFiles>& yachts, const EntryList& list) {
+    for (const EntryListYacht& listed : list.yachts) {
+        const auto same = [&](const YachtFiles& y) { return foldCase(y.yachtId) == foldCase(listed.yachtId); };
+        bool found = false;
+        for (YachtFiles& y : yachts)
+            if (same(y)) y.entryListed = found = true;
+        if (!found) {
+            yachts.push_back({});
+            yachts.back().yachtId = listed.yachtId;
+            yachts.back().entryListed = true;
+        }
+    }
+    std::stable_sort(yachts.begin(), yachts.end(),
+                     [](const YachtFiles& a, const YachtFiles& b) { return yachtIdBefore(a.yachtId, b.yachtId); });
 }
 
 } // namespace wg

@@ -15,6 +15,8 @@ struct YachtFiles {
     std::uint64_t regattaSize = 0;
     bool incomplete = false;    // a readout broke off: "<name>.yrd.unvollstaendig"
     bool nameRefused = false;   // no yacht ID the program could have named a file with
+    std::string preparationName;  // its preparation record ".yvd" as found, or empty
+    bool entryListed = false;   // the race office's entry list names it
 };
 
 // The order of yacht IDs: without regard to case, numbers by their value
@@ -31,5 +33,10 @@ std::vector<std::string> regattaFileNames(const std::vector<DirectoryEntry>& lis
 // whose name is this one's plus "-" and more belongs to that regatta.
 // Sorted by yacht ID.
 std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector<DirectoryEntry>& listing);
+
+struct EntryList;
+// Marks the yachts the entry list names, IDs compared without regard to
+// case, and adds those it names without any file; sorted by yacht ID again.
+void addEntryListYachts(std::vector<YachtFiles>& yachts, const EntryList& list);
 
 } // namespace wg

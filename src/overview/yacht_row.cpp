@@ -124,6 +124,9 @@ const char* findingText(Finding f) {
     case Finding::Changed: return "nach dem Auslesen verändert";
     case Finding::Incomplete: return "Auslesen abgebrochen";
     case Finding::NotReadOut: return "nicht ausgelesen";
+    case Finding::OtherLogger: return "anderer ERLG als vorbereitet";
+    case Finding::PreparedNotReadOut: return "vorbereitet, nicht ausgelesen";
+    case Finding::NotPrepared: return "nicht vorbereitet";
     case Finding::FinishMissing: return "Zieldurchgang fehlt";
     case Finding::FinishBeforeStart: return "Zieldurchgang vor dem Regattastart";
     case Finding::FinishDiffers: return "Zieldurchgang weicht von der Liste ab";
@@ -153,8 +156,18 @@ YachtRow evaluateYacht(const std::string& dataDir, const YachtFiles& files, cons
     } else if (!files.masterName.empty()) {
         readMasterFile(row, dataDir, clock);
     }
+    if (!files.preparationName.empty()) {
+        PreparationSummary summary;
+        const Status status = readPreparationSummary(dataDir, files.preparationName, summary, clock);
+        if (status == kStatusOk || status == kStatusNoEndMarker) row.prepared = summary;
+        else markDamaged(row, "Vorbereitungsprotokoll unlesbar");
+    }
+    if (row.prepared && !files.regattaName.empty() && row.headerRead && row.serialNumber != row.prepared->serialNumber)
+        row.findings.push_back(Finding::OtherLogger);
     if (files.incomplete) row.findings.push_back(Finding::Incomplete);
-    else if (files.regattaName.empty()) row.findings.push_back(Finding::NotReadOut);
+    else if (files.regattaName.empty())
+        row.findings.push_back(row.prepared ? Finding::PreparedNotReadOut : Finding::NotReadOut);
+    if (files.entryListed && files.preparationName.empty()) row.findings.push_back(Finding::NotPrepared);
     if (listed.listGiven && !listed.finish) row.findings.push_back(Finding::NotInList);
     std::stable_sort(row.findings.begin(), row.findings.end());
     return row;

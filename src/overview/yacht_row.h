@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/preparation_record.h"
 #include "files/regatta_record.h"
 #include "overview/finish_list.h"
 #include "overview/yacht_files.h"
@@ -19,8 +20,11 @@ enum class Finding {
     NameRefused,        // "Dateiname unzulässig": not read at all
     Damaged,            // "Datei beschädigt: <reason>"
     Changed,            // "nach dem Auslesen verändert"
+    OtherLogger,        // "anderer ERLG als vorbereitet": read out from another logger than its record names
     Incomplete,         // "Auslesen abgebrochen"
     NotReadOut,         // "nicht ausgelesen"
+    PreparedNotReadOut, // "vorbereitet, nicht ausgelesen"
+    NotPrepared,        // "nicht vorbereitet": in the entry list, without a preparation record
     FinishMissing,      // "Zieldurchgang fehlt"
     FinishBeforeStart,  // "Zieldurchgang vor dem Regattastart"
     FinishDiffers,      // "Zieldurchgang weicht von der Liste ab": the typed one counts
@@ -52,6 +56,7 @@ struct YachtRow {
     std::int32_t powerOnCount = 0;
     std::int32_t resetsAfterStart = 0;
     std::optional<std::int32_t> coarseMinutes;  // as kept beside the .yrd, if they are
+    std::optional<PreparationSummary> prepared;  // its preparation record, when one reads
     std::vector<Finding> findings;
     std::string damage;          // the reason behind Finding::Damaged
     YachtTimeline timeline;

@@ -31,12 +31,7 @@ std::string regattaLine(const RegattaRecord& regatta) {
 
 } // namespace
 
-std::string preparedState(const PreparationSummary& s) {
-    // "2026-12-07T09:14:03" shown as "07.12. 09:14".
-    const std::string& t = s.preparedAt;
-    const std::string when = t.size() >= 16 ? t.substr(8, 2) + "." + t.substr(5, 2) + ". " + t.substr(11, 5) : t;
-    return "vorbereitet " + when + ", ERLG " + s.serialNumber;
-}
+std::string preparedState(const PreparationSummary& summary) { return "vorbereitet " + preparedText(summary); }
 
 void FleetDialog::opened(DialogView& view) {
     view.setText(IDC_FLEET_REGATTA, regattaLine(place_.regatta));

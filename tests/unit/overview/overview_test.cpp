@@ -318,9 +318,9 @@ TEST(OverviewPages, CsvAsGermanSpreadsheetsOpenIt) {
               "Regattastart;03.06.2004 10:00\r\nRegattaende;03.06.2004 18:00\r\nZeitbasis;UTC\r\n"
               "Erstellt;15.06.2008 10:12\r\n\r\n"
               "Yacht-ID;Yachtname;ERLG-Seriennummer;Siegel;Betriebsart;Zieldurchgang;Motorlaufzeit bis Zieldurchgang;"
-              "Sekunden;Minuten;Ereignisse;Power-On;Resets nach Start;Grobminuten;Status\r\n"
+              "Sekunden;Minuten;Ereignisse;Power-On;Resets nach Start;Grobminuten;Status;Vorbereitet\r\n"
               "GER12;\"'=M\xC3\xB6we; \"\"B\"\"\";'-A1;-4;3;03.06.2004 14:00:00;\"   54 min 40 sek\";3280;54,67;2;1;0;"
-              "57;ausgewertet\r\nGER7;;;;;;;;;;;;;nicht ausgelesen\r\n");
+              "57;ausgewertet;\r\nGER7;;;;;;;;;;;;;nicht ausgelesen;\r\n");
     // What a spreadsheet takes for a formula gets an apostrophe; a negative number stays a number.
     const std::pair<const char*, const char*> guarded[] = {
         {"-", "'-"}, {"-0,5", "-0,5"}, {"-12", "-12"}, {"@A", "'@A"}, {"+1", "'+1"}, {"-,", "'-,"}, {"-1,", "'-1,"},
@@ -490,7 +490,7 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
          "", {"Yacht 1 von 2: GER1 \x85 30 min 0 sek, ohne Prüfsumme"}},
         {"the finish list beside the regatta", kRsd, {}, 0, "Fertig: 1 Regatta mit 3 Yachten, davon 3 mit Hinweis im Status.",
          {"Zielzeitenliste;Kiel-Zielzeiten.csv (Zeiten in Lokalzeit)\r\n", ";Zieldurchgang laut Liste;",
-          "GER3;;;;;;03.06.2004 15:00:00;;;;;;;;nicht ausgelesen\r\n"},
+          "GER3;;;;;;03.06.2004 15:00:00;;;;;;;;nicht ausgelesen;\r\n"},
          list, {"Nicht gelesen: Zeile 4: Zieldurchgang \x84" "DNF\x93 nicht lesbar"}},
         {"a finish list named", kRsd, {"--zielzeiten", "..\\Daten\\Kiel-Zielzeiten.csv", "Kiel.rsd"}, 0,
          "Fertig: 1 Regatta mit 3 Yachten, davon 3 mit Hinweis im Status.", {"Zielzeitenliste;Kiel-Zielzeiten.csv"}, list},
