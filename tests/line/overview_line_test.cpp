@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "evaluation/event_log.h"
+#include "files/preparation_record.h"
+#include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
 #include "overview/output_text.h"
 #include "platform/file_system.h"
@@ -18,20 +20,52 @@ namespace {
 
 TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse) {
     TempDir dir;
+    VirtualClock clock;
     for (const char* sub : {"bin", "Daten"}) dir.makeDirectory(sub);
     std::vector<gen::GeneratedYacht> yachts;
     ASSERT_EQ(gen::generateRegatta(dir.programPath("Daten\\"), {"Liste", 60, 200, 3, 3, true}, &yachts), "");
+    // The preparation records and the entry list: a readout from the logger prepared, one from
+    // another, a yacht prepared and not read out, one listed and never prepared, one only listed.
+    const auto firstOf = [&](gen::YachtKind kind, std::size_t skip) {
+        for (const gen::GeneratedYacht& y : yachts)
+            if (y.kind == kind && skip-- == 0) return y.id;
+        return std::string();
+    };
+    const std::string same = firstOf(gen::YachtKind::Evaluated, 0), other = firstOf(gen::YachtKind::Evaluated, 1),
+                      unread = firstOf(gen::YachtKind::NotReadOut, 0), never = firstOf(gen::YachtKind::NotReadOut, 1);
+    for (const std::string& id : {same, other, unread}) {
+        YachtRecord header;
+        header.masterFileName = "Liste-" + id + ".ysd";
+        readYachtMasterData(header, dir.programPath("Daten\\"), clock);
+        PreparationRecord record;
+        record.regatta = "Liste";
+        record.yachtId = id;
+        record.serialNumber = id == other ? "999999" : header.serialNumber;
+        record.preparedAt = "2008-06-13T09:14:00";
+        ASSERT_EQ(writePreparationRecord(dir.programPath("Daten\\"), record), kStatusOk);
+    }
+    dir.write("Daten/Liste-Meldeliste.csv", "Yacht-ID;Yachtname\n" + same + ";A\n" + other + ";B\n" + unread + ";C\n" +
+                                                never + ";D\nNEU1;E\n");
     const std::string run = "cd '" + nativePath(dir.programPath("bin")) + "' && timeout 60 '" WG_UEBERSICHT "' >/dev/null";
     ASSERT_EQ(std::system(run.c_str()), 0);
     auto rows = csvRows(utf8FromCp1252(dir.read("Daten/Liste-Uebersicht.csv")));
+    enum Column { kFinish = 5, kListFinish, kSeconds = 8, kStatus = 14, kPrepared };
+    const std::pair<std::string, const char*> flagged[] = {
+        {same, ""}, {other, "anderer ERLG als vorbereitet"}, {unread, "vorbereitet, nicht ausgelesen"},
+        {never, "nicht vorbereitet"}, {"NEU1", "nicht vorbereitet"}};
+    for (const auto& [id, flag] : flagged) {
+        EXPECT_NE(rows[id].at(kStatus).find(flag), std::string::npos) << id << ": " << rows[id][kStatus];
+        EXPECT_EQ(rows[id].at(kPrepared).empty(), id == never || id == "NEU1") << id;
+    }
+    EXPECT_EQ(rows[same][kStatus].find("vorbereit"), std::string::npos) << rows[same][kStatus];
+    EXPECT_EQ(rows[other][kPrepared], "13.06. 09:14, ERLG 999999");
     RegattaRecord regatta;
     regatta.start = {0, 10, 0, 14, 6, 8};
 
-    enum Column { kFinish = 5, kListFinish, kSeconds = 8, kStatus = 14 };
     std::map<std::string, int> seen;  // rows by what the list made of them
     for (const gen::GeneratedYacht& y : yachts) {
         const std::vector<std::string>& row = rows[y.id];
-        ASSERT_EQ(row.size(), kStatus + 1u) << y.id;
+        ASSERT_EQ(row.size(), kPrepared + 1u) << y.id;
         const bool listed = y.listed != gen::Listed::Missing, fromList = y.kind == gen::YachtKind::NoFinish;
         EXPECT_EQ(row[kListFinish], listed ? utf8FromCp1252(dateTimeText(y.listFinish)) : "") << y.id;
         const char* finding = y.kind == gen::YachtKind::Absent ? "nicht ausgelesen"
@@ -52,7 +86,6 @@ TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse
             ASSERT_EQ(appendFinishTime(yacht, dir.programDir()), kStatusOk);
         }
         FakeShell shell;
-        VirtualClock clock;
         evaluate(shell, yacht, regatta, dir.programPath(fromList ? "" : "Daten\\"), clock);
         EXPECT_EQ(row[kSeconds], std::to_string(static_cast<long long>(yacht.evaluation.engineTotalSeconds))) << y.id;
     }
