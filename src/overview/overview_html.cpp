@@ -151,7 +151,7 @@ std::string overviewHtml(const RegattaOverview& ov) {
     html += "Grobminuten: vom ERLG beim Auslesen gemeldet; leer, wenn die Yacht "
             "nicht oder mit einer älteren Programmversion ausgelesen wurde. "
             "Vorbereitet: wann und welcher ERLG laut Vorbereitungsprotokoll (.yvd) der Serienvorbereitung. "
-            "\x84anderer ERLG als vorbereitet\x93: ausgelesen wurde ein anderer ERLG als der für die Yacht "
+            "\x84" "anderer ERLG als vorbereitet\x93: ausgelesen wurde ein anderer ERLG als der für die Yacht "
             "vorbereitete; \x84nicht vorbereitet\x93: in der Meldeliste, aber kein Vorbereitungsprotokoll; "
             "\x84vorbereitet, nicht ausgelesen\x93: vorbereitet, aber noch nicht ausgelesen.</p>\n"
             "<h2 id=\"zeitleiste\">Zeitleiste</h2>\n<p class=\"legende\">"

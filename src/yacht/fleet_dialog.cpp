@@ -100,8 +100,9 @@ void FleetDialog::selectionChanged(DialogView& view, int id) {
     const int at = view.selectedListRow(IDC_FLEET_LIST);
     if (at < 0 || static_cast<std::size_t>(at) >= rows_.size()) return view.setText(IDC_FLEET_SELECTED, "");
     const Row& row = rows_[at];
-    view.setText(IDC_FLEET_SELECTED, row.yacht.yachtId + " " + row.yacht.yachtName + format(": Betriebsart %d, %d Siegel",
-                                         static_cast<int>(modeOf(row)), static_cast<int>(row.yacht.sealCount)));
+    view.setText(IDC_FLEET_SELECTED, row.yacht.yachtId + " " + row.yacht.yachtName +
+                                         format(": Betriebsart %d, %d Siegel \x96 ", static_cast<int>(modeOf(row)),
+                                                static_cast<int>(row.yacht.sealCount)) + row.state);
 }
 
 void FleetDialog::fieldLeft(DialogView& view, int id) {

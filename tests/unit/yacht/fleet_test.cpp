@@ -184,7 +184,7 @@ TEST_F(FleetTest, DialogListsTheEntryListAndMovesOnAfterASuccess) {
                          view.texts[IDC_FLEET_LIST_INFO], view.texts[IDC_FLEET_SELECTED]),
               std::tuple(1, true, true,
                          "Meldeliste Kiel-Meldeliste.csv: 2 Yachten; nicht übernommen: Zeile 4: Betriebsart \x84" "9\x93 "
-                         "liegt nicht zwischen 1 und 4", "NED3 Oranje: Betriebsart 2, 5 Siegel"));
+                         "liegt nicht zwischen 1 und 4", "NED3 Oranje: Betriebsart 2, 5 Siegel \x96 offen"));
     dialog.clicked(view, IDC_FLEET_PREPARE);  // no password yet
     EXPECT_EQ(std::tuple(view.texts[IDC_FLEET_PROGRESS], wire()), std::tuple(kNoPasswordText, ""));
     view.type(dialog, IDC_FLEET_PASSWORD, "WRONG");
