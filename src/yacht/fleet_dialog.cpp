@@ -36,7 +36,7 @@ std::string preparedState(const PreparationSummary& summary) { return "vorbereit
 void FleetDialog::opened(DialogView& view) {
     view.setText(IDC_FLEET_REGATTA, regattaLine(place_.regatta));
     view.setListColumns(IDC_FLEET_LIST,
-                        {{"Yacht-ID", 50}, {"Yachtname", 110}, {"Siegel", 30}, {"Betriebsart", 45}, {"Zustand", 160}});
+                        {{"Yacht-ID", 45}, {"Yachtname", 95}, {"Siegel", 30}, {"Betriebsart", 50}, {"Zustand", 170}});
     view.checkRadio(IDC_FLEET_ERASE, IDC_FLEET_ERASE, IDC_FLEET_ERASE);
     view.checkRadio(kFirstMode, kLastMode, kFirstMode + defaultMode_ - 1);
     const std::string name = place_.regatta.regattaFileName + kEntryListSuffix;
@@ -159,20 +159,21 @@ void FleetDialog::prepare(DialogView& view) {
         return place_.logger.shell.messageBox(box) == BoxAnswer::Yes;
     };
     const PreparationResult result = prepareLogger(place_, order, events);
+    // The rows first: the last line of the progress tells that the preparation is over.
     if (!result.prepared()) {
         row.state = std::string(stepTitle(result.step)) + ": " + result.answer;
-        show(" FEHLER. " + row.state);
-        return showRows(view, at);
+        showRows(view, at);
+        return show(" FEHLER. " + row.state);
     }
     row.state = preparedState({result.record.regatta, row.yacht.yachtId, result.record.serialNumber,
                                result.record.preparedAt});
     row.prepared = true;
-    show(" fertig: " + row.state);
     // The next open yacht after this one, else the first open one.
     int next = -1;
     for (std::size_t k = 1; k <= rows_.size() && next < 0; ++k)
         if (!rows_[(at + k) % rows_.size()].prepared) next = static_cast<int>((at + k) % rows_.size());
     showRows(view, next);
+    show(" fertig: " + row.state);
 }
 
 } // namespace wg

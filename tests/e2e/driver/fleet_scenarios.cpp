@@ -102,8 +102,8 @@ std::string preparationWire(const Yacht& y, const std::string& clockSent, bool l
 // Checks the files and the wire of a yacht prepared through `port`.
 void checkPrepared(Context& ctx, const Yacht& y, const std::string& serial, const std::string& wire, const char* port,
                    bool loginAgain) {
-    const std::size_t clockAt = wire.find('E');
-    const std::string clockSent = clockAt == std::string::npos ? "" : wire.substr(clockAt + 1, 12);
+    const std::size_t clockAt = wire.find("C\rE");
+    const std::string clockSent = clockAt == std::string::npos ? "" : wire.substr(clockAt + 3, 12);
     SYSTEMTIME now;
     GetSystemTime(&now);
     char today[8];
@@ -157,7 +157,9 @@ SCENARIO("fleet: five yachts from the entry list; a refused password, an erase n
         CHECK(count <= 2);
         if (y.failure) {
             CHECK(progress(dialog).find(y.failure) != std::string::npos);
-            CHECK(itemText(dialog, IDC_FLEET_SELECTED).find("\x96 " + std::string(y.failure)) != std::string::npos);
+            const std::string selected = itemText(dialog, IDC_FLEET_SELECTED);
+            ctx.check(selected.find("\x96 " + std::string(y.failure)) != std::string::npos, "the row says: " + selected,
+                      __FILE__, __LINE__);
             CHECK(!wg::fileExists(ctx.tree.data() + "Sommer04-" + y.id + ".yvd"));
         } else {
             checkPrepared(ctx, y, row == 0 ? "100234" : "100235", ctx.loggerReceived(), "COM1", row == 4);
