@@ -141,15 +141,18 @@ void Application::configureYacht() {
     shell_.runDialog(dialog);
 }
 
+void Application::offerRegattaFile() {
+    if (!state_.regatta.path.empty()) return;
+    BoxRequest box;
+    box.caption = "Bedienungsfehl";
+    box.text = "Es ist noch keine Regatta-Stammdatendatei geladen,\nzuerst Regatta-Stammdaten laden!";
+    box.icon = BoxIcon::Information;
+    shell_.messageBox(box);
+    command(cmd::kLoadRegattaData);
+}
+
 void Application::readOutAndEvaluate() {
-    if (state_.regatta.path.empty()) {
-        BoxRequest box;
-        box.caption = "Bedienungsfehl";
-        box.text = "Es ist noch keine Regatta-Stammdatendatei geladen,\nzuerst Regatta-Stammdaten laden!";
-        box.icon = BoxIcon::Information;
-        shell_.messageBox(box);
-        command(cmd::kLoadRegattaData);
-    }
+    offerRegattaFile();
     ReadoutDialog dialog(logger_, state_.yacht, state_.regatta, state_.settings.timeZone,
                          state_.evaluationRun);
     shell_.runDialog(dialog);
@@ -201,14 +204,7 @@ namespace wg {
 
 void Application::fleetPreparation() {
     // As for the readout, the regatta comes first; without one there is nothing to send.
-    if (state_.regatta.path.empty()) {
-        BoxRequest box;
-        box.caption = "Bedienungsfehl";
-        box.text = "Es ist noch keine Regatta-Stammdatendatei geladen,\nzuerst Regatta-Stammdaten laden!";
-        box.icon = BoxIcon::Information;
-        shell_.messageBox(box);
-        command(cmd::kLoadRegattaData);
-    }
+    offerRegattaFile();
     if (state_.regatta.regattaFileName.empty()) return;
     FleetDialog dialog({logger_, state_.regatta, state_.settings.timeZone, state_.pcTime, kDataDirectory,
                         computerName(), programVersion()},

@@ -55,6 +55,8 @@ private:
     void loadYachtData();
     void configureYacht();
     void readOutAndEvaluate();
+    // No regatta file chosen yet: says so and runs the open-file dialog.
+    void offerRegattaFile();
     void showEvaluation();
     void masterPassword();
     void startTime();

@@ -13,8 +13,13 @@ void report(LoggerContext& context, const std::string& text) {
     context.message.clear();
 }
 
-void reportBox(LoggerContext& context, const BoxRequest& box) {
-    if (context.sink) return context.sink(box.text);
+void reportPasswordMissing(LoggerContext& context, const std::string& text) {
+    if (context.sink) return context.sink(text);
+    BoxRequest box;
+    box.caption = "Passwortfehler";
+    box.text = text;
+    box.icon = BoxIcon::Error;
+    box.topmost = true;
     context.shell.messageBox(box);
 }
 

@@ -51,8 +51,9 @@ struct LoggerContext {
 // clears the message text once the dialog has closed; or hands it to the
 // context's sink.
 void report(LoggerContext& context, const std::string& text);
-// A message box of an exchange; its text goes to the sink when one is set.
-void reportBox(LoggerContext& context, const BoxRequest& box);
+// The "Passwortfehler" box of an exchange the logger refused without its
+// master password; its text goes to the sink when one is set.
+void reportPasswordMissing(LoggerContext& context, const std::string& text);
 
 // Opens `link` on the logger's port. When that fails the user is told at
 // once which port could not be opened and which ports the PC has, and false

@@ -48,12 +48,7 @@ int identificationQuery(LoggerContext& context, YachtRecord& yacht) {
     link.close();
 
     if (reply.text().compare(0, 5, "Passw") == 0) {
-        BoxRequest box;
-        box.caption = "Passwortfehler";
-        box.text = "Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.";
-        box.icon = BoxIcon::Error;
-        box.topmost = true;
-        reportBox(context, box);
+        reportPasswordMissing(context, "Master-Passwort fehlt!\nzuerst Master - Passwort eingeben.");
         return kIdentificationPasswordRequired;
     }
     // No colon, no identification ("Falsches Kommando", or nothing at all):

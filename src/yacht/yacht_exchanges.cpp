@@ -117,12 +117,7 @@ ModeAnswer sendMode(LoggerContext& context, SerialLink& link, std::int32_t mode)
     if (startsWith(answer, "Betriebsar")) return ModeAnswer::Taken;
     if (!startsWith(answer, "Passw")) return ModeAnswer::NotTaken;
     link.close();
-    BoxRequest box;
-    box.caption = "Passwortfehler";
-    box.text = "Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.";
-    box.icon = BoxIcon::Error;
-    box.topmost = true;
-    reportBox(context, box);
+    reportPasswordMissing(context, "Master Passwort fehlt!\nZuerst Masterpasswort eingeben und danach ERLG auslesen.");
     return ModeAnswer::PasswordRequired;
 }
 

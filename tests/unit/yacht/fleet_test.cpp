@@ -42,6 +42,16 @@ struct FleetRig : LoggerRig {
 };
 struct FleetTest : ::testing::Test, FleetRig {};
 
+// A record of the regatta Kiel as another preparation left it.
+Status recordOf(const TempDir& dir, const char* yachtId, const char* serial, const char* at) {
+    PreparationRecord record;
+    record.regatta = "Kiel";
+    record.yachtId = yachtId;
+    record.serialNumber = serial;
+    record.preparedAt = at;
+    return writePreparationRecord(dir.programDir(), record);
+}
+
 std::string entry(const std::string& key, const std::string& value) {
     return "$" + key + std::string(39 - key.size(), ' ') + value + "\r\n";
 }
@@ -94,12 +104,7 @@ TEST_F(FleetTest, ALoggerThatAsksForItsPasswordAfterTheEraseIsLoggedInOnceMore) 
 
 // A logger another yacht of the regatta has recorded is prepared only when the user says so.
 TEST_F(FleetTest, ALoggerRecordedForAnotherYachtIsPreparedOnlyAfterTheQuestion) {
-    PreparationRecord other;
-    other.regatta = "Kiel";
-    other.yachtId = "GER7";
-    other.serialNumber = "100234";
-    other.preparedAt = "2026-12-06T08:00:00";
-    ASSERT_EQ(writePreparationRecord(dir.programDir(), other), kStatusOk);
+    ASSERT_EQ(recordOf(dir, "GER7", "100234", "2026-12-06T08:00:00"), kStatusOk);
     for (bool again : {false, true}) {
         std::string asked;
         events.prepareAgain = [&](const PreparationSummary& s) { return asked = preparedElsewhereText(s), again; };
@@ -167,12 +172,7 @@ TEST_F(FleetTest, AYachtFileOrRecordThatCannotBeWrittenEndsThePreparation) {
 // a success moves the selection to the next open yacht, a failure names its step and leaves the yacht open.
 TEST_F(FleetTest, DialogListsTheEntryListAndMovesOnAfterASuccess) {
     dir.write("Kiel-Meldeliste.csv", "Yacht-ID;Yachtname;Siegel;Betriebsart\nGER7;Blau;2;\nNED3;Oranje;5;2\nDK1;Lang;;9\n");
-    PreparationRecord before;
-    before.regatta = "Kiel";
-    before.yachtId = "GER7";
-    before.serialNumber = "100999";
-    before.preparedAt = "2026-12-05T07:30:00";
-    ASSERT_EQ(writePreparationRecord(dir.programDir(), before), kStatusOk);
+    ASSERT_EQ(recordOf(dir, "GER7", "100999", "2026-12-05T07:30:00"), kStatusOk);
     std::string password;
     FleetDialog dialog(place, password);
     FakeView view;
