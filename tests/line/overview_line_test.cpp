@@ -37,12 +37,10 @@ TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse
         YachtRecord header;
         header.masterFileName = "Liste-" + id + ".ysd";
         readYachtMasterData(header, dir.programPath("Daten\\"), clock);
-        PreparationRecord record;
-        record.regatta = "Liste";
-        record.yachtId = id;
-        record.serialNumber = id == other ? "999999" : header.serialNumber;
-        record.preparedAt = "2008-06-13T09:14:00";
-        ASSERT_EQ(writePreparationRecord(dir.programPath("Daten\\"), record), kStatusOk);
+        const std::string serial = id == other ? "999999" : header.serialNumber;
+        ASSERT_EQ(writePreparationRecord(dir.programPath("Daten\\"),
+                                         {"Liste", id, "", serial, "", "", "", "", {}, 0, 0, "", "", "", 0, 0, "",
+                                          "2008-06-13T09:14:00"}), kStatusOk);
     }
     dir.write("Daten/Liste-Meldeliste.csv", "Yacht-ID;Yachtname\n" + same + ";A\n" + other + ";B\n" + unread + ";C\n" +
                                                 never + ";D\nNEU1;E\n");
