@@ -129,7 +129,7 @@ public:
         totals.yachts += yachts.size();
 
         const std::string csv = overviewCsv(ov), html = overviewHtml(ov);
-        switch (replaceFiles({{dataDir + csvName, csv}, {dataDir + htmlName, html}})) {
+        switch (replaceFiles({{dataDir + csvName, csv}, {dataDir + htmlName, html}}).landed) {
         case 2:
             out_.line("Geschrieben: " + dataDir + csvName + " und " + htmlName);
             result.pagesWritten.push_back(dataDir + htmlName);

@@ -50,17 +50,6 @@ void readMasterFile(YachtRow& row, const std::string& dataDir, Clock& clock) {
     if (status != kStatusCannotOpen) takeHeader(row, yacht);
 }
 
-// The finish block "Daten Speichern" would append for `time`, after a line
-// end of its own in case the file's last line has none.
-std::string finishBlock(const FinishTime& time) {
-    const std::pair<const char*, std::int32_t> entries[] = {{"Stunde", time.hour}, {"Minute", time.minute},
-                                                            {"Sekunde", time.second}, {"Tag", time.day},
-                                                            {"Monat", time.month}, {"Jahr", time.year}};
-    std::string block;
-    for (const auto& [name, value] : entries) block += format("\r\n$Zielzeit_%s %d", name, static_cast<int>(value));
-    return block + "\r\n";
-}
-
 void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const RegattaRecord& regatta, Clock& clock,
                          const ListEntry& listed) {
     if (row.files.regattaSize > kYachtFileByteLimit) return markDamaged(row, "zu groß");
@@ -77,7 +66,10 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     // of a finish block; without one the finish stays 0.
     const bool typed = yacht.evaluation.finish != 0;
     if (!typed && listed.finish) {
-        const std::string withFinish = bytes + finishBlock(*listed.finish);
+        // As "Daten Speichern" would append it, after a line end of its own
+        // in case the file's last line has none.
+        const bool lineEnded = !bytes.empty() && bytes.back() == '\n';
+        const std::string withFinish = bytes + (lineEnded ? "" : "\r\n") + finishBlock(*listed.finish);
         shell.boxes = 0;
         row.timeline = unheard;
         clearYachtRecord(yacht);

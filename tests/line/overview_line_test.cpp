@@ -49,7 +49,7 @@ TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse
         if (fromList) {
             dir.write(yacht.regattaFileName, dir.read("Daten/Liste-" + y.id + ".yrd"));
             yacht.finish = y.listFinish;
-            ASSERT_EQ(appendFinishTime(yacht, dir.programDir()), kStatusOk);
+            ASSERT_EQ(appendFinishTime(yacht, dir.programDir(), false).status, kStatusOk);
         }
         FakeShell shell;
         VirtualClock clock;

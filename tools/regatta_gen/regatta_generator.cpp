@@ -115,7 +115,7 @@ bool dropFirstOffLine(const std::string& path) {
                                      bytes.find("\n$Stecker angesteckt")});
     if (at == std::string::npos) return false;
     bytes.erase(at + 1, bytes.find('\n', at + 1) - at);
-    return replaceFile(path, bytes);
+    return replaceFile(path, bytes).complete(1);
 }
 
 // What the finish list says of the yacht at place `i`.
@@ -204,7 +204,7 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         if (kind == YachtKind::BrokenOff) {
             // What a readout keeps of a logger that fell silent midway.
             const std::string part = yachtHeaderBytes(yacht) + block.substr(0, block.size() / 2);
-            if (!replaceFile(dir + yacht.regattaFileName + kIncompleteSuffix, part))
+            if (!replaceFile(dir + yacht.regattaFileName + kIncompleteSuffix, part).complete(1))
                 return "cannot write " + yacht.regattaFileName + kIncompleteSuffix;
             continue;
         }
@@ -212,7 +212,7 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
             return "cannot write " + yacht.regattaFileName;
         if (kind != YachtKind::NoFinish) {
             yacht.finish = finishTimeOf(finish);
-            if (appendFinishTime(yacht, dir) != kStatusOk) return "cannot append to " + yacht.regattaFileName;
+            if (appendFinishTime(yacht, dir, false).status != kStatusOk) return "cannot append to " + yacht.regattaFileName;
         }
         // As the readout and the finish-time save leave it; one read out before
         // either was kept has neither fingerprint nor coarse minutes.
@@ -223,7 +223,7 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         if (kind == YachtKind::Changed && !dropFirstOffLine(dir + yacht.regattaFileName))
             return "cannot edit " + yacht.regattaFileName;
     }
-    if (options.finishList && !replaceFile(dir + options.name + "-Zielzeiten.csv", finishList(made, names)))
+    if (options.finishList && !replaceFile(dir + options.name + "-Zielzeiten.csv", finishList(made, names)).complete(1))
         return "cannot write " + options.name + "-Zielzeiten.csv";
     if (!options.finishList)
         for (GeneratedYacht& y : made) y.listed = Listed::Missing;

@@ -125,7 +125,7 @@ TEST_F(ReadoutDialogTest, BrokenReadoutLeavesTheFlagAndTheEarlierFile) {
     dialog.clicked(view, IDC_EV_SAVE);  // saving needs a readout first
     EXPECT_EQ(shell.boxTexts(), Texts{"Bedienungsfehler|Datenspeicherung nicht möglich,\nZuerst ERLG auslesen!"});
     EXPECT_FALSE(run.finishSaved);
-    run = EvaluationRun{true, false, ""};  // an earlier yacht's readout of this run lets the save go
+    run = EvaluationRun{true, false, false, ""};  // an earlier yacht's readout of this run lets the save go
     dialog.clicked(view, IDC_EV_SAVE);
     EXPECT_TRUE(run.finishSaved);
 }

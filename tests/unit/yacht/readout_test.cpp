@@ -70,12 +70,14 @@ TEST_F(ReadoutTest, StoresEveryLoggerLineBehindADollarUpToTheEreignissLine) {
     // The file, its fingerprint and its coarse minutes, nothing shown.
     EXPECT_EQ(std::tuple(dir.read("Sommer04-GER12.yrd.grobminuten"), dir.fileCount(), shown()),
               std::tuple("$Grobminuten                            123\r\n", 3u, Texts{}));
-    // A fingerprint that cannot be written is reported, coarse minutes are not; the readout stands and no
-    // older one of either is left.
-    for (const std::string sidecar : {".sha256", ".grobminuten"})
-        dir.makeDirectory(replacementName("Sommer04-GER12.yrd" + sidecar));
+    // A fingerprint that cannot take its place is reported, coarse minutes are not; the readout stands.
+    for (const std::string sidecar : {".sha256", ".grobminuten"}) {
+        std::filesystem::remove(nativePath(dir.programPath("Sommer04-GER12.yrd" + sidecar)));
+        dir.makeDirectory("Sommer04-GER12.yrd" + sidecar + "/in-the-way");
+    }
     ASSERT_EQ(run(), kReadoutDone);
-    EXPECT_EQ(std::tuple(shown(), dir.fileCount()), std::tuple(Texts{fingerprintFailureText("Sommer04-GER12.yrd")}, 1u));
+    EXPECT_EQ(std::tuple(shown(), dir.fileCount(), file()),
+              std::tuple(Texts{fingerprintFailureText("Sommer04-GER12.yrd")}, 1u, header + "$Ereigniss Ende\r\n"));
 }
 
 TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothing) {

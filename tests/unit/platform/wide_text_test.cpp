@@ -6,7 +6,7 @@
 
 #include "platform/file_system.h"
 #include "support/temp_dir.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace wg::test {
 namespace {
