@@ -4,6 +4,11 @@
 
 #include "platform/wide_text.h"
 
+// A share's quota for the user; older headers lack the name.
+#ifndef ERROR_DISK_QUOTA_EXCEEDED
+#define ERROR_DISK_QUOTA_EXCEEDED 1295L
+#endif
+
 namespace wg {
 namespace {
 
@@ -27,6 +32,11 @@ FileFault faultOf(DWORD error) {
 }
 
 bool exists(const std::wstring& name) { return GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool isFile(const std::wstring& name) {
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
 
 // The name a file goes by on disk: a name typed or listed here is composed
 // (an "é" is one character), but a Mac writes it decomposed ("e" and the
@@ -108,7 +118,7 @@ FileFault moveOver(const std::string& nativeFrom, const std::string& nativeTo) {
     const std::wstring from = wide(nativeFrom), to = onDisk(nativeTo);
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return FileFault::None;
     const DWORD error = GetLastError();
-    if (!exists(to) || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) return faultOf(error);
+    if (!isFile(to) || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) return faultOf(error);
     // A file open in a reader that shares it for deleting cannot be renamed
     // over, but it can be replaced: the old one lives on under a name of its
     // own until the reader lets go.
@@ -125,10 +135,7 @@ FileFault moveOver(const std::string& nativeFrom, const std::string& nativeTo) {
 
 bool removeNative(const std::string& nativeName) { return DeleteFileW(onDisk(nativeName).c_str()) != 0; }
 
-bool nativeFileExists(const std::string& nativeName) {
-    const DWORD attributes = GetFileAttributesW(onDisk(nativeName).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
-}
+bool nativeFileExists(const std::string& nativeName) { return isFile(onDisk(nativeName)); }
 
 bool readNative(const std::string& nativeName, std::string& bytes, std::uint64_t limit) {
     const HANDLE file = CreateFileW(onDisk(nativeName).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
