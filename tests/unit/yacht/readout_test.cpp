@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 #include "files/fingerprint.h"
 #include "files/yacht_header.h"
+#include "support/drive_room.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
 #include "yacht/coarse_minutes.h"
@@ -98,6 +99,24 @@ TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothi
     ASSERT_EQ(run(), kReadoutDone);
     EXPECT_EQ(std::tuple(file(), wire()), std::tuple(header + twoLines + "$Ereigniss Ende\r\n", "I\rI\r"));
 }
+
+#ifndef _WIN32
+TEST_F(ReadoutTest, ACompleteReadoutThatDoesNotFitKeepsTheEarlierFilesAndSaysWhy) {
+    ASSERT_EQ(run(), kReadoutDone);
+    const std::string earlier = file(), earlierSum = dir.read("Sommer04-GER12.yrd.sha256");
+    logger().events.push_back("Generator Aus : 14.06.08 Sa 09:40:00");  // the new readout is longer
+    {
+        const DriveRoom room(earlier.size());
+        ASSERT_EQ(run(), kReadoutCannotCreate);
+    }
+    EXPECT_EQ(std::tuple(file(), dir.read("Sommer04-GER12.yrd.sha256"), dir.fileCount(), shown()),
+              std::tuple(earlier, earlierSum, 3u, Texts{readoutNotSavedText("Sommer04-GER12.yrd", kStatusDriveFull)}));
+    EXPECT_NE(shown()[0].find("Der Datenträger ist voll."), std::string::npos);
+    ASSERT_EQ(run(), kReadoutDone);  // once there is room
+    EXPECT_EQ(checkFingerprint(dir.programDir(), "Sommer04-GER12.yrd"), FingerprintCheck::Matches);
+    EXPECT_NE(file(), earlier);
+}
+#endif
 
 TEST(ReadoutProgress, TextSetsThousandsApartWithABlank) {
     EXPECT_EQ(readoutProgressText({0, 0, 0}), "Auslesen läuft: 0 Bytes, 0 Zeilen, 0 s");
