@@ -22,7 +22,7 @@ const std::string& ownComputerName() {
 // copy that ran before under the same process id.
 FileFault createBeside(NewFile& file, const std::string& target, std::string& name) {
     FileFault fault = FileFault::Exists;
-    for (int attempt = 0; attempt < 8 && fault == FileFault::Exists; ++attempt) {
+    for (int attempt = 0; attempt < 64 && fault == FileFault::Exists; ++attempt) {
         name = temporaryName(target, nextTemporaryTag());
         fault = file.create(name);
     }

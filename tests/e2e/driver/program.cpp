@@ -16,11 +16,17 @@ std::string fileText(const std::string& path) {
     return bytes;
 }
 
-void clearFolder(const std::string& folder) {
+std::vector<std::string> fileNames(const std::string& folder) {
     std::vector<wg::DirectoryEntry> entries;
+    std::vector<std::string> names;
     wg::listDirectory(folder, entries);
     for (const wg::DirectoryEntry& e : entries)
-        if (e.isFile) wg::removeFile(folder + e.name);
+        if (e.isFile) names.push_back(e.name);
+    return names;
+}
+
+void clearFolder(const std::string& folder) {
+    for (const std::string& name : fileNames(folder)) wg::removeFile(folder + name);
 }
 
 Program::~Program() { kill(); }
