@@ -244,7 +244,7 @@ TEST(OverviewFinishList, FormatsSeparatorsEncodingsAndLinesThatCannotBeRead) {
     };
     for (const Case& c : cases) {
         FinishList list;
-        std::string read = parseFinishList(c.bytes, list);
+        std::string read = parseFinishList(c.bytes, regattaAtTen(), list);
         if (read.empty()) {
             for (const ListedFinish& y : list.yachts) read += y.yachtId + " " + dateTimeText(y.finish) + ", ";
             read += "|";
