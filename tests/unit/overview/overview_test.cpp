@@ -245,7 +245,8 @@ TEST(OverviewFinishList, ColumnsTimesOfDayAndLinesThatCannotBeRead) {
          "raceno, class, sailno, start, finish\n1, J 24\", GER 1, 10:00, 14:02\n2, ORC, GER 2, 10:00, 09:59\n",
          "GER 1 03.06.2004 14:02:00, GER 2 04.06.2004 09:59:00, |" + std::string(kByStart)},
         {"a night race of 24 hours over midnight and the end of June", "Sail Number;Finish Time\nGER1;21:30\n"
-         "GER2;01:40:10\n", "GER1 30.06.2004 21:30:00, GER2 01.07.2004 01:40:10, |" + std::string(kByStart),
+         "GER2;01:40:10\nGER3;20:00\n", "GER1 30.06.2004 21:30:00, GER2 01.07.2004 01:40:10, GER3 30.06.2004 "
+         "20:00:00, |" + std::string(kByStart),
          {0, 20, 0, 1, 7, 4}, {0, 20, 0, 30, 6, 4}},
         {"over New Year's midnight", "Yacht-ID;Zielzeit (Uhrzeit)\nGER1;00:10\n", "GER1 01.01.2005 00:10:00, |" +
          std::string(kByStart), {0, 2, 0, 1, 1, 5}, {0, 23, 0, 31, 12, 4}},
