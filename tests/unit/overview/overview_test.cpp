@@ -255,10 +255,10 @@ TEST(OverviewFinishList, ColumnsTimesOfDayAndLinesThatCannotBeRead) {
          "GER1 04.06.2004 01:40:00, GER2 03.06.2004 14:00:00, GER4 14.06.2008 12:00:00, |Zeile 4: Datum \x84" "4.6."
          "\x93 nicht lesbar / |Datum aus der Spalte \x84" "Datum\x93; am Tag des Regattastarts, vor seiner Uhrzeit am "
          "Tag danach"},
-        {"a regatta a minute longer than a day: a time of day alone is named", "Yacht-ID;Zieldatum;Zielzeit\nGER1;;"
-         "01:40\nGER2;2004-06-04;01:40\n", "GER2 04.06.2004 01:40:00, |Zeile 2: Zielzeit 01:40 ohne Datum, die "
-         "Regatta dauert länger als einen Tag / |Datum aus der Spalte \x84Zieldatum\x93; nicht gelesen, die Regatta "
-         "dauert länger als einen Tag", {1, 10, 0, 4, 6, 4}},
+        {"a regatta from 29 February a minute longer than a day: a time of day alone is named", "Yacht-ID;Zieldatum;"
+         "Zielzeit\nGER1;;01:40\nGER2;2004-03-01;01:40\n", "GER2 01.03.2004 01:40:00, |Zeile 2: Zielzeit 01:40 ohne "
+         "Datum, die Regatta dauert länger als einen Tag / |Datum aus der Spalte \x84Zieldatum\x93; nicht gelesen, die "
+         "Regatta dauert länger als einen Tag", {1, 10, 0, 1, 3, 4}, {0, 10, 0, 29, 2, 4}},
         {"no yacht ID column", "Platz;Name;Zielzeit\r\n1;Kiel;14.06.08 17:00:00", missingId + "."},
         {"neither column", "Yacht;Zeit\r\n", missingId + kAndFinish},
         {"empty", "", missingId + kAndFinish},
@@ -310,10 +310,11 @@ TEST(OverviewPages, TextsBetweenTheCodePageAndUtf8) {
 }
 
 TEST(OverviewRows, ListInAnotherTimeBaseWhenEveryTypedFinishIsOffByTheSameOneOrTwoHours) {
-    // Seconds by which the list's finish lies after each typed one.
-    struct Case { const char* what; std::vector<double> offsets; int hoursOff; };
+    // Seconds by which the list's finish lies after each typed one; what the warning says.
+    struct Case { const char* what; std::vector<double> offsets; int hoursOff; const char* said = ""; };
     const Case cases[] = {
-        {"three an hour later", {3600, 3600, 3600}, 1}, {"three two hours earlier", {-7200, -7200, -7200}, -2},
+        {"three an hour later", {3600, 3600, 3600}, 1, "genau 1 Stunde später."},
+        {"three two hours earlier", {-7200, -7200, -7200}, -2, "genau 2 Stunden früher."},
         {"two are too few", {3600, 3600}, 0}, {"one a second more", {3600, 3600, 3601}, 0},
         {"three hours are no time base", {10800, 10800, 10800}, 0}, {"an hour and two", {3600, 7200, 3600}, 0},
         {"none off", {0, 0, 0}, 0},
@@ -325,7 +326,10 @@ TEST(OverviewRows, ListInAnotherTimeBaseWhenEveryTypedFinishIsOffByTheSameOneOrT
                                       {.hasFinish = true, .finishSeconds = 0}};
         for (const double offset : c.offsets)
             rows.push_back({.hasFinish = true, .finishSeconds = secondCount(kAtTwo) - offset, .listFinish = kAtTwo});
-        EXPECT_EQ(listHoursOff(rows), c.hoursOff) << c.what;
+        RegattaOverview ov;
+        ov.listHoursOff = listHoursOff(rows);
+        EXPECT_EQ(ov.listHoursOff, c.hoursOff) << c.what;
+        EXPECT_NE(timeBaseWarning(ov).find(c.said), std::string::npos) << c.what;
     }
 }
 
