@@ -171,6 +171,24 @@ std::string statusText(const YachtRow& row) {
     return text;
 }
 
+int listHoursOff(const std::vector<YachtRow>& rows) {
+    constexpr std::size_t kYachtsNeeded = 3;
+    constexpr int kMostHoursOff = 2;
+    std::size_t compared = 0;
+    double offset = 0;
+    for (const YachtRow& row : rows) {
+        const bool typed = row.hasFinish && std::find(row.findings.begin(), row.findings.end(),
+                                                      Finding::FinishFromList) == row.findings.end();
+        if (!typed || !row.listFinish) continue;
+        const double difference = secondCount(*row.listFinish) - row.finishSeconds;
+        if (compared++ > 0 && difference != offset) return 0;
+        offset = difference;
+    }
+    const int hours = static_cast<int>(offset / 3600);
+    return compared >= kYachtsNeeded && hours * 3600.0 == offset && hours != 0 && std::abs(hours) <= kMostHoursOff
+               ? hours : 0;
+}
+
 void sortRows(std::vector<YachtRow>& rows) {
     std::stable_sort(rows.begin(), rows.end(), [](const YachtRow& a, const YachtRow& b) {
         if (a.hasEngineTime != b.hasEngineTime) return a.hasEngineTime;
