@@ -128,6 +128,7 @@ std::string overviewHtml(const RegattaOverview& ov) {
         html += "<span>" + label + ": <b>" + htmlText(value) + "</b></span>";
     html += "</p>\n";
     if (ov.listHoursOff) html += "<p class=\"warnung\">" + htmlText(timeBaseWarning(ov)) + "</p>\n";
+    if (!ov.foreignNamedFiles.empty()) html += "<p class=\"warnung\">" + htmlText(foreignNamesText(ov)) + "</p>\n";
     const bool withList = ov.finishList.has_value();
     if (withList) appendUnreadLines(html, *ov.finishList);
     html += "<table class=\"liste\"><thead><tr>";

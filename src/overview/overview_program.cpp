@@ -11,6 +11,7 @@
 #include "files/regatta_file.h"
 #include "files/settings.h"
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "overview/command_line.h"
 #include "overview/finish_list.h"
 #include "overview/output_text.h"
@@ -120,6 +121,8 @@ public:
         }
 
         std::vector<YachtFiles> yachts = findYachts(name, listing);
+        ov.foreignNamedFiles = foreignNamedFiles(name, listing);
+        if (!ov.foreignNamedFiles.empty()) out_.line(foreignNamesText(ov));
         const std::vector<ListEntry> listed = matchFinishList(yachts, ov.finishList ? &*ov.finishList : nullptr);
         out_.line("Regatta " + fileName + ": " + plural(yachts.size(), "Yacht", "Yachten"));
         ov.rows = evaluateAll(dataDir, yachts, listed, ov.regatta, [&](std::size_t i, const YachtRow& row) {
@@ -137,20 +140,23 @@ public:
         ++totals.regattas;
         totals.yachts += yachts.size();
 
+        // The page first: the jury's, which a browser never holds; the table
+        // is the one a spreadsheet may hold open.
         const std::string csv = overviewCsv(ov), html = overviewHtml(ov);
-        switch (replaceFiles({{dataDir + csvName, csv}, {dataDir + htmlName, html}}).landed) {
-        case 2:
+        const Replacement written = replaceFiles({{dataDir + htmlName, html}, {dataDir + csvName, csv}});
+        if (written.landed > 0) result.pagesWritten.push_back(dataDir + htmlName);
+        if (written.complete(2)) {
             out_.line("Geschrieben: " + dataDir + csvName + " und " + htmlName);
-            result.pagesWritten.push_back(dataDir + htmlName);
             return;
-        case 1:
-            out_.line("Geschrieben: " + dataDir + csvName + "; " + htmlName +
-                      " kann nicht ersetzt werden und ist noch die frühere Übersicht.");
-            break;
-        default:
-            out_.line("Die Übersicht kann nicht nach " + dataDir + " geschrieben werden; "
-                      "eine frühere Übersicht bleibt unverändert.");
         }
+        const Status why = writeStatus(written, written.landed + 1);
+        if (written.landed == 1)
+            out_.line("Geschrieben: " + dataDir + htmlName + "; " +
+                      (why == kStatusCannotWrite ? csvName + " kann nicht ersetzt werden und ist noch die frühere Übersicht."
+                                                 : writeFailureText(csvName, why)));
+        else
+            out_.line("Die Übersicht kann nicht nach " + dataDir + " geschrieben werden; eine frühere Übersicht bleibt "
+                      "unverändert." + (why == kStatusCannotWrite ? "" : " " + writeFailureText(htmlName, why)));
         ++totals.unwritten;
         raiseExitCode(result, kExitNotRead);
     }

@@ -44,6 +44,14 @@ std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview
     return items;
 }
 
+std::string foreignNamesText(const RegattaOverview& ov) {
+    if (ov.foreignNamedFiles.empty()) return "";
+    std::string names;
+    for (const std::string& name : ov.foreignNamedFiles) names += (names.empty() ? "" : ", ") + name;
+    return "Nicht gelesen: " + names + ". Ihr Name enthält Zeichen außerhalb des Zeichensatzes Windows-1252 (als „?“ "
+           "gezeigt); bitte die Datei umbenennen.";
+}
+
 std::string timeBaseWarning(const RegattaOverview& ov) {
     const int hours = std::abs(ov.listHoursOff);
     return format("Achtung: Bei allen Yachten mit gespeichertem Zieldurchgang liegt der der Zielzeitenliste genau "
@@ -103,6 +111,7 @@ std::string overviewCsv(const RegattaOverview& ov) {
     };
     for (const auto& [label, value] : headItems(ov)) line({label, value});
     if (ov.listHoursOff) line({"Warnung", timeBaseWarning(ov)});
+    if (!ov.foreignNamedFiles.empty()) line({"Warnung", foreignNamesText(ov)});
     text += "\r\n";
     const bool withList = ov.finishList.has_value();
     line(columnTitles(withList));

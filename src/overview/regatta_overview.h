@@ -18,7 +18,12 @@ struct RegattaOverview {
     std::vector<YachtRow> rows;  // in the order of the table
     std::optional<FinishList> finishList;  // the race committee's, when one is used
     int listHoursOff = 0;     // the list's time base seems off by this many hours (listHoursOff of the rows)
+    std::vector<std::string> foreignNamedFiles;  // the regatta's files that cannot be opened by their names
 };
+
+// What the console and both pages say of the regatta's files that cannot be
+// opened by their names; empty when there are none.
+std::string foreignNamesText(const RegattaOverview& overview);
 
 // "Kiel-Zielzeiten.csv (Zeiten in UTC)": the list and how its times are read,
 // in the time base the settings name, as the finish-time dialog takes them.

@@ -32,4 +32,9 @@ std::vector<std::string> regattaFileNames(const std::vector<DirectoryEntry>& lis
 // Sorted by yacht ID.
 std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector<DirectoryEntry>& listing);
 
+// Files of the regatta (by the start of their names) whose names hold a
+// character code page 1252 has none for: the program cannot open them, so
+// it names them ("Kiel-?ód.yrd") rather than pass over them without a word.
+std::vector<std::string> foreignNamedFiles(const std::string& regatta, const std::vector<DirectoryEntry>& listing);
+
 } // namespace wg
