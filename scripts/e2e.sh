@@ -73,6 +73,23 @@ cp "$work/Wakeguard/bin/Wakeguard.exe" "$readonly_tree/bin/"
 chmod a-w "$readonly_tree/Daten"
 [ "$(id -u)" -ne 0 ] || chattr +i "$readonly_tree/Daten" 2>/dev/null || true
 
+# A third folder whose Daten is a small drive that the office scenario fills
+# up: a tmpfs of 128 KiB (it counts whole 4 KiB pages). Mounting takes root;
+# without it the scenario reads why and fails with that.
+small_tree="$work/Klein"
+sudo_cmd=""
+[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo -n"
+release_small() { while $sudo_cmd umount "$small_tree/Daten" 2>/dev/null; do :; done; }
+release_small
+rm -rf "$small_tree"
+mkdir -p "$small_tree/bin" "$small_tree/init" "$small_tree/Daten"
+cp "$work/Wakeguard/bin/Wakeguard.exe" "$small_tree/bin/"
+if $sudo_cmd mount -t tmpfs -o size=128k,mode=0777 tmpfs "$small_tree/Daten" 2>"$work/mount.err"; then
+  rm -f "$small_tree/kein-tmpfs.txt"
+else
+  { echo "mount -t tmpfs ging nicht ($(id -un)):"; cat "$work/mount.err"; } >"$small_tree/kein-tmpfs.txt"
+fi
+
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | sed 's|/|\\|g')"; }
 
 shots_arg=""
@@ -100,6 +117,7 @@ TZ=Europe/Berlin timeout 1500 "$WG_WINE64" explorer /desktop=wg,"$screen" "$(win
   >"$work/driver.log" 2>&1 || true
 timeout 60 "$WG_WINESERVER" -w || "$WG_WINESERVER" -k || true
 release_readonly
+release_small
 
 if [ ! -f "$work/result.txt" ]; then
   echo "end-to-end: the driver left no result" >&2

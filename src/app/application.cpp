@@ -13,11 +13,13 @@
 #include "files/regatta_display_dialog.h"
 #include "files/regatta_entry_dialog.h"
 #include "files/settings.h"
+#include "files/write_outcome.h"
 #include "logger/clock_dialog.h"
 #include "logger/erase.h"
 #include "logger/password_dialog.h"
 #include "logger/regatta_time_dialog.h"
-#include "platform/host_info.h"
+#include "platform/native_file.h"
+#include "platform/program_version.h"
 #include "yacht/fleet_dialog.h"
 #include "yacht/yacht_config_dialog.h"
 
@@ -62,8 +64,8 @@ std::string Application::clientText() const {
     return pcClockLine(state_.settings.timeZone, state_.pcTime) + " · ERLG an " + logger_.port;
 }
 
-bool Application::command(int id) {
-    if (exchangeRunning() && id != cmd::kShowMessage) return true;
+bool Application::command(int id, CommandArrival arrival) {
+    if (exchangeRunning() && (id != cmd::kShowMessage || arrival == CommandArrival::DuringWait)) return true;
     for (const Command& command : kCommands) {
         if (command.id != id) continue;
         if (command.gated && !login_.gate()) return true;
@@ -78,7 +80,25 @@ void Application::closeRequested() {
     if (shell_.messageBox(exitQuestion()) == BoxAnswer::Yes) shell_.endProgram();
 }
 
-void Application::shutdown() { writeSettings(kSettingsDirectory, state_.settings); }
+void Application::shutdown() {
+    const Status status = writeSettings(kSettingsDirectory, state_.settings);
+    if (status == kStatusOk) return;
+    BoxRequest box;
+    box.caption = "Einstellungen nicht gespeichert";
+    box.text = writeFailureText(std::string(kSettingsDirectory) + kSettingsFileName, status) +
+               "\nFenstergröße, Zeitbasis und Programm-Passwort dieser Sitzung sind nicht gesichert.";
+    box.icon = BoxIcon::Warning;
+    box.ownedByMainWindow = false;  // the main window is going
+    shell_.messageBox(box);
+}
+
+std::optional<std::string> Application::sessionEndRefusal() const {
+    if (exchangeRunning()) return std::string(kSessionEndDuringExchangeText);
+    if (state_.evaluationRun.finishUnsaved) return std::string(kSessionEndFinishUnsavedText);
+    return std::nullopt;
+}
+
+void Application::sessionEnding() { writeSettings(kSettingsDirectory, state_.settings); }
 
 void Application::screenConfiguration() {
     ScreenDialog dialog(state_.settings);
@@ -207,7 +227,7 @@ void Application::fleetPreparation() {
     offerRegattaFile();
     if (state_.regatta.regattaFileName.empty()) return;
     FleetDialog dialog({logger_, state_.regatta, state_.settings.timeZone, state_.pcTime, kDataDirectory,
-                        computerName(), programVersion()},
+                        systemComputerName(), programVersion()},
                        state_.yacht.masterPassword);
     shell_.runDialog(dialog);
 }

@@ -9,6 +9,10 @@ struct EvaluationRun {
     bool dataRead = false;
     // A finish time was appended to that file; never cleared in a run.
     bool finishSaved = false;
+    // A finish time is typed in the readout dialog but not yet appended:
+    // Windows is asked to wait with ending the session until it is saved or
+    // the dialog closed.
+    bool finishUnsaved = false;
     // The file "Yacht laden" chose last, for "Ereignissdatei betrachten".
     std::string chosenPath;
 };

@@ -4,6 +4,7 @@
 #include "files/file_names.h"
 #include "files/fingerprint.h"
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
 #include "logger/identification.h"
@@ -34,6 +35,11 @@ constexpr FinishField kFinishFields[] = {
 
 } // namespace
 
+std::string finishNotSavedText(const std::string& fileName, Status status) {
+    return "Die Zieldurchgangszeit wurde nicht gespeichert. " + writeFailureText(fileName, status) +
+           " Bitte die Ursache beheben und erneut „Daten Speichern“ wählen!";
+}
+
 void showYachtIdentification(DialogView& view, const YachtRecord& yacht) {
     view.setText(IDC_EV_YACHT_ID, yacht.yachtId);
     view.setText(IDC_EV_SERIAL, yacht.serialNumber);
@@ -51,8 +57,11 @@ void ReadoutDialog::fieldLeft(DialogView& view, int id) {
         if (field.id != id) continue;
         TypedFieldContext context{view, logger_.shell, regatta_, logger_.message, cmd::kReadOutAndEvaluate};
         FinishTime& finish = yacht_.finish;
-        typedFieldLeft(context, id, field.kind,
-                       [&finish, &field](std::int32_t value) { finish.*(field.component) = value; });
+        EvaluationRun& run = run_;
+        typedFieldLeft(context, id, field.kind, [&finish, &field, &run](std::int32_t value) {
+            finish.*(field.component) = value;
+            run.finishUnsaved = true;
+        });
         return;
     }
 }
@@ -63,12 +72,17 @@ void ReadoutDialog::clicked(DialogView& view, int id) {
     case IDC_EV_SAVE: saveFinishTime(view); break;
     case IDC_EV_COMPUTE: compute(view); break;
     case button::kOk:
-    case button::kCancel: view.close(button::kCancel); break;
+    case button::kCancel: close(view); break;
     default: break;
     }
 }
 
-void ReadoutDialog::cancelRequested(DialogView& view) { view.close(button::kCancel); }
+void ReadoutDialog::cancelRequested(DialogView& view) { close(view); }
+
+void ReadoutDialog::close(DialogView& view) {
+    run_.finishUnsaved = false;
+    view.close(button::kCancel);
+}
 
 void ReadoutDialog::errorBox(const char* caption, const char* text) {
     BoxRequest box;
@@ -82,7 +96,7 @@ void ReadoutDialog::errorBox(const char* caption, const char* text) {
 void ReadoutDialog::readLogger(DialogView& view) {
     const int identified = identificationQuery(logger_, yacht_);
     if (identified == kIdentificationPasswordRequired) {
-        view.close(button::kCancel);
+        close(view);
         logger_.shell.postCommand(cmd::kMasterPassword);
         return;
     }
@@ -135,9 +149,14 @@ void ReadoutDialog::saveFinishTime(DialogView& view) {
     // edited since its readout, or read out before fingerprints were
     // written, must not come out looking untouched.
     const bool vouched = checkFingerprint(dataDirectory_, yacht_.regattaFileName) == FingerprintCheck::Matches;
-    if (appendFinishTime(yacht_, dataDirectory_) != kStatusOk) return;
-    if (vouched && writeFingerprint(dataDirectory_, yacht_.regattaFileName) != kStatusOk)
-        report(logger_, fingerprintFailureText(yacht_.regattaFileName));
+    const FinishSave saved = appendFinishTime(yacht_, dataDirectory_, vouched);
+    if (saved.status != kStatusOk) {
+        // The file is as it was: no part of a finish block, no word of success.
+        report(logger_, finishNotSavedText(yacht_.regattaFileName, saved.status));
+        return;
+    }
+    if (vouched && !saved.fingerprintRenewed) report(logger_, fingerprintFailureText(yacht_.regattaFileName));
+    run_.finishUnsaved = false;
     view.setText(IDC_EV_STATUS,
                  format("Zieldurchgangszeit in Datei %s gespeichert.", yacht_.regattaFileName.c_str()));
     run_.finishSaved = true;

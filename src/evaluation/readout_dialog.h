@@ -3,6 +3,7 @@
 
 #include "evaluation/evaluation_run.h"
 #include "files/file_names.h"
+#include "files/status.h"
 #include "files/regatta_record.h"
 #include "files/yacht_record.h"
 #include "logger/date_time_check.h"
@@ -41,6 +42,7 @@ private:
     void saveFinishTime(DialogView& view);
     void compute(DialogView& view);
     void errorBox(const char* caption, const char* text);
+    void close(DialogView& view);
 
     LoggerContext& logger_;
     YachtRecord& yacht_;
@@ -49,6 +51,9 @@ private:
     EvaluationRun& run_;
     std::string dataDirectory_;
 };
+
+// What "Daten Speichern" says when the finish time could not be stored.
+std::string finishNotSavedText(const std::string& fileName, Status status);
 
 // Shows the yacht's identification fields, shared by both dialogs.
 void showYachtIdentification(DialogView& view, const YachtRecord& yacht);

@@ -20,7 +20,7 @@ Status writeCoarseMinutes(const std::string& directory, const std::string& fileN
     if (!isSafeFileName(fileName)) return kStatusCannotWrite;
     const std::string path = directory + fileName + kCoarseMinutesSuffix;
     if (writeComplete(path, coarseMinutesBytes(minutes)) == kStatusOk) return kStatusOk;
-    removeNativeFile(nativePath(path));
+    removeFile(path);
     return kStatusCannotWrite;
 }
 

@@ -23,6 +23,10 @@ struct EntryList {
     std::vector<std::string> unreadLines;  // German, "Zeile 7: ...", in file order
 };
 
+// The titles a yacht ID goes under in the lists of other programs (the
+// finish list's as well), compared as the list reader compares titles.
+inline constexpr const char* kYachtIdTitles[] = {"Yacht-ID", "Segelnummer", "Segel-Nr.", "Sail No", "Sail Number"};
+
 // "<regatta>-Meldeliste.csv" beside the regatta file.
 inline constexpr const char* kEntryListSuffix = "-Meldeliste.csv";
 // The yacht ID the yacht configuration takes, as its field says.
@@ -30,17 +34,17 @@ inline constexpr std::size_t kEntryYachtIdLimit = 7;
 // A regatta's list has a few hundred lines.
 inline constexpr std::size_t kEntryListByteLimit = 4u << 20;
 
-// Reads a list's bytes: UTF-8 (with or without byte order mark) or code page
-// 1252; ";" or "," between fields, whichever the header uses; fields may be
-// quoted. The columns are found by their header in any case: the yacht ID
-// under "Yacht-ID", "Segelnummer", "Sail No" or "SailNo", the yacht name
-// under "Yachtname", "Yacht", "Boot", "Bootsname", "Boat" or "Boat Name",
-// optionally the seals under "Siegel", "Siegel-Anzahl" or "Siegelfolien"
-// and the operating mode under "Betriebsart". A line that cannot be used (no
-// yacht ID, one longer than 7 characters or unfit for a file name, a yacht ID
-// named twice without regard to case, seals that are no number up to 9999,
-// a mode other than 1 to 4) is named in `unreadLines` and left out. Empty
-// when the list was read, else why not (German).
+// Reads a list's bytes with the program's list reader (files/list_reader.h:
+// any encoding and separator results programs and spreadsheets write). The
+// columns are found by their titles: the yacht ID under kYachtIdTitles, the
+// yacht name under "Yachtname", "Yacht", "Boot", "Bootsname", "Boat" or
+// "Boat Name", optionally the seals under "Siegel", "Siegel-Anzahl" or
+// "Siegelfolien" and the operating mode under "Betriebsart". A line that
+// cannot be used (unreadable, no yacht ID, one longer than 7 characters or
+// unfit for a file name, a yacht ID named twice without regard to case,
+// seals that are no number up to 9999, a mode other than 1 to 4) is named
+// in `unreadLines` and left out. Empty when the list was read, else why not
+// (German).
 std::string readEntryList(std::string_view bytes, EntryList& list);
 
 } // namespace wg

@@ -4,6 +4,7 @@
 #include "files/file_names.h"
 #include "files/regatta_file.h"
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "platform/dialog_view.h"
 #include "resources/resource_ids.h"
 
@@ -46,13 +47,16 @@ void FileSaveDialog::clicked(DialogView& view, int id) {
             return;
         }
         if (!writable()) return;
-        if (write() == kStatusOk)
+        const Status status = write();
+        if (status == kStatusOk)
             view.close(button::kOk);
-        else
-            show(kSaveFailedMessage);
+        else  // a full drive or a file held open is said as such, not as a name taken
+            show(status == kStatusCannotWrite ? std::string(kSaveFailedMessage) : writeFailureText(fileName_, status));
     } else if (id == IDC_OVERWRITE) {
         if (!fileName_.empty() && !writable()) return;
-        write();  // a failed write closes the dialog without a word
+        // The dialog closes whatever came of it, but not without a word.
+        const Status status = fileName_.empty() ? kStatusOk : write();
+        if (status != kStatusOk) show(writeFailureText(fileName_, status));
         view.close(button::kOk);
     } else if (id == button::kCancel) {
         view.close(button::kCancel);
@@ -61,7 +65,7 @@ void FileSaveDialog::clicked(DialogView& view, int id) {
 
 void FileSaveDialog::cancelRequested(DialogView& view) { view.close(button::kCancel); }
 
-void FileSaveDialog::show(const char* message) {
+void FileSaveDialog::show(const std::string& message) {
     messageText_.set(message);
     shell_.runCommand(cmd::kShowMessage);
 }

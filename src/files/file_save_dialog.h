@@ -37,7 +37,7 @@ public:
     const std::string& fileName() const { return fileName_; }
 
 private:
-    void show(const char* message);
+    void show(const std::string& message);
     // Refuses, with a message, a name the writer must not be given.
     bool writable();
     Status write();

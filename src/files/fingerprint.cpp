@@ -1,6 +1,7 @@
 #include "files/fingerprint.h"
 
 #include "files/file_names.h"
+#include "files/kv_writer.h"
 #include "platform/file_system.h"
 #include "platform/sha256.h"
 
@@ -18,9 +19,9 @@ Status writeFingerprint(const std::string& directory, const std::string& fileNam
     const std::string path = directory + fileName;
     std::string content, sidecar;
     if (readWholeFile(path, content) && fingerprintBytes(content, fileName, sidecar) &&
-        replaceFile(path + kFingerprintSuffix, sidecar))
+        writeComplete(path + kFingerprintSuffix, sidecar) == kStatusOk)
         return kStatusOk;
-    removeNativeFile(nativePath(path + kFingerprintSuffix));
+    removeFile(path + kFingerprintSuffix);
     return kStatusCannotWrite;
 }
 

@@ -1,6 +1,7 @@
 #include "files/kv_writer.h"
 
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "platform/file_system.h"
 
 namespace wg {
@@ -35,7 +36,7 @@ EntryWriter& EntryWriter::endMarker() {
 }
 
 Status writeComplete(const std::string& programPath, const std::string& bytes) {
-    return replaceFile(programPath, bytes) ? kStatusOk : kStatusCannotWrite;
+    return writeStatus(replaceFile(programPath, bytes), 1);
 }
 
 } // namespace wg

@@ -27,8 +27,9 @@ private:
     std::string bytes_;
 };
 
-// Puts the bytes in place as a complete new file: 0, or 'o' with any old
-// file left as it was.
+// Puts the bytes in place as a complete new file: 0, or why not (a full
+// drive, a file held open by another program, no permission, 'o' for the
+// rest) with any old file left as it was.
 Status writeComplete(const std::string& programPath, const std::string& bytes);
 
 } // namespace wg

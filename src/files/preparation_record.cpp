@@ -56,14 +56,15 @@ Status writePreparationRecord(const std::string& directory, const PreparationRec
     const std::string bytes = preparationBytes(record), path = directory + name;
     std::string sidecar;
     if (!fingerprintBytes(bytes, name, sidecar)) return kStatusCannotWrite;
-    const std::size_t placed = replaceFiles({{path, bytes}, {path + kFingerprintSuffix, sidecar}});
-    if (placed == 2) return kStatusOk;
+    const Replacement placed = replaceFiles({{path, bytes}, {path + kFingerprintSuffix, sidecar}});
+    if (placed.complete(2)) return kStatusOk;
     // The record took its place without its fingerprint: a record nobody
     // can vouch for, beside an old fingerprint, is worse than none.
-    if (placed == 1) {
-        removeNativeFile(nativePath(path));
-        removeNativeFile(nativePath(path + kFingerprintSuffix));
+    if (placed.landed == 1) {
+        removeFile(path);
+        removeFile(path + kFingerprintSuffix);
     }
+    if (!placed.keptAs.empty()) removeFile(placed.keptAs);
     return kStatusCannotWrite;
 }
 

@@ -1,7 +1,9 @@
 #include "files/yacht_regatta_file.h"
 
 #include "files/file_names.h"
+#include "files/fingerprint.h"
 #include "files/kv_writer.h"
+#include "files/write_outcome.h"
 #include "files/yacht_header.h"
 #include "platform/file_system.h"
 
@@ -28,16 +30,35 @@ Status writeYachtRegattaFile(const YachtRecord& record, const std::string& direc
     return writeComplete(directory + record.regattaFileName, yachtHeaderBytes(record) + eventBlock);
 }
 
-Status appendFinishTime(const YachtRecord& record, const std::string& directory) {
-    if (!isSafeFileName(record.regattaFileName)) return kStatusCannotWrite;
-    EntryWriter out(kYachtValueColumn);
-    out.integer("Zielzeit_Stunde", record.finish.hour)
-        .integer("Zielzeit_Minute", record.finish.minute)
-        .integer("Zielzeit_Sekunde", record.finish.second)
-        .integer("Zielzeit_Tag", record.finish.day)
-        .integer("Zielzeit_Monat", record.finish.month)
-        .integer("Zielzeit_Jahr", record.finish.year);
-    return appendToFile(directory + record.regattaFileName, out.bytes()) ? kStatusOk : kStatusCannotWrite;
+std::string finishBlock(const FinishTime& finish) {
+    return EntryWriter(kYachtValueColumn)
+        .integer("Zielzeit_Stunde", finish.hour)
+        .integer("Zielzeit_Minute", finish.minute)
+        .integer("Zielzeit_Sekunde", finish.second)
+        .integer("Zielzeit_Tag", finish.day)
+        .integer("Zielzeit_Monat", finish.month)
+        .integer("Zielzeit_Jahr", finish.year)
+        .bytes();
+}
+
+FinishSave appendFinishTime(const YachtRecord& record, const std::string& directory, bool renewFingerprint) {
+    FinishSave saved;
+    saved.status = kStatusCannotWrite;
+    if (!isSafeFileName(record.regattaFileName)) return saved;
+    const std::string path = directory + record.regattaFileName;
+    std::string bytes;
+    if (!readWholeFile(path, bytes) && fileExists(path)) return saved;
+    bytes += finishBlock(record.finish);
+    std::string sidecar;
+    std::vector<NewContent> files{{path, bytes}};
+    if (renewFingerprint && fingerprintBytes(bytes, record.regattaFileName, sidecar))
+        files.push_back({path + kFingerprintSuffix, sidecar});
+    const Replacement replaced = replaceFiles(files);
+    saved.status = writeStatus(replaced, 1);
+    saved.fingerprintRenewed = files.size() == 2 && replaced.complete(2);
+    if (renewFingerprint && saved.status == kStatusOk && !saved.fingerprintRenewed)
+        removeFile(path + kFingerprintSuffix);
+    return saved;
 }
 
 } // namespace wg

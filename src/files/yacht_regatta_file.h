@@ -30,9 +30,23 @@ bool holdsEndLine(const std::string& fileBytes);
 Status writeYachtRegattaFile(const YachtRecord& record, const std::string& directory,
                              const std::string& eventBlock);
 
-// Appends one finish block (six lines from the record's finish time) to
-// `directory` + the record's yacht regatta data file name; a missing file is
-// created. 0, or 'o' with nothing written.
-Status appendFinishTime(const YachtRecord& record, const std::string& directory);
+// The finish block: six lines from `finish`.
+std::string finishBlock(const FinishTime& finish);
+
+// What "Daten Speichern" did.
+struct FinishSave {
+    Status status = kStatusOk;  // of the yacht regatta data file
+    bool fingerprintRenewed = false;
+};
+
+// Appends one finish block to `directory` + the record's yacht regatta data
+// file name (a missing file is created), as a complete new file that takes
+// the old one's place: the file gains the whole block or stays as it was.
+// With `renewFingerprint` its fingerprint is replaced together with it; when
+// the file landed but its fingerprint did not, the older one is removed, as
+// it no longer stands for the file. 0, or why the file was not written
+// ('o' also for a name that is not a safe file name, or a file that cannot
+// be read).
+FinishSave appendFinishTime(const YachtRecord& record, const std::string& directory, bool renewFingerprint);
 
 } // namespace wg

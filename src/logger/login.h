@@ -19,7 +19,8 @@ inline constexpr const char* kPasswordOkText = "Passwort OK!";
 // message dialog: the letter, LF, then the password and one CR with their
 // echoes, and the logger's verdict of at least 10 characters. A logger that
 // refuses the letter, stops echoing or never completes its verdict ends in
-// the recovery command and kCommandFailedText.
+// the recovery command and kCommandFailedText. Success for a verdict other
+// than "Falsches Passwort"; PasswordRefused for that one or no password.
 Verdict loginExchange(LoggerContext& context, PasswordKind kind, const std::string& password);
 
 } // namespace wg

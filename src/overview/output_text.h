@@ -3,18 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "files/code_page.h"
 #include "files/date_time.h"
 #include "files/regatta_record.h"
 
 namespace wg {
-
-// The program keeps its texts as bytes of code page 1252; the overview's
-// files, and the console on Linux, want UTF-8. Bytes the code page leaves
-// undefined become U+FFFD.
-std::string utf8FromCp1252(std::string_view text);
-// The way back for a text that is valid UTF-8: characters the code page
-// lacks become "?". Empty optional for bytes that are not UTF-8.
-std::optional<std::string> cp1252FromUtf8(std::string_view text);
 
 // A text for HTML content or attribute values: & < > " ' escaped, control
 // characters shown as "?", so nothing from a file can make markup.
@@ -38,9 +31,5 @@ std::string regattaTimeText(const TimeOfRegatta& time);
 
 // "54 min 40 sek": the evaluation's duration text without its padding.
 std::string shortDuration(double seconds);
-
-// Lower-case letters of the code page as capitals, for comparing file
-// names without regard to case as Windows does.
-std::string foldCase(std::string_view text);
 
 } // namespace wg

@@ -17,6 +17,7 @@ const char* const kStyle =
     "th{background:#eee}td{white-space:nowrap}td.n{text-align:right;white-space:pre}td.st{white-space:normal;min-width:12em}"
     "tr.b td{background:#fff3cd}tr.x td{background:#f8d7da}"
     "tr.o td{color:#666}.kopf span{margin-right:18px}.hinweis{color:#555}"
+    ".warnung{background:#f8d7da;padding:4px 8px;font-weight:bold}"
     ".zeitleiste{width:100%;height:auto;font:11px Arial,Helvetica,sans-serif}"
     ".g{stroke:#b5b5b5;stroke-width:8}.c{stroke:#c0392b;stroke-width:8}.p{stroke:#1a5fb4;stroke-width:5}"
     ".r{stroke:#7d3c98;stroke-width:18;opacity:.75}.z{stroke:#000;stroke-width:2}.t{stroke:#ddd}.s{fill:#f3f3f3}"
@@ -127,6 +128,8 @@ std::string overviewHtml(const RegattaOverview& ov) {
     for (const auto& [label, value] : headItems(ov))
         html += "<span>" + label + ": <b>" + htmlText(value) + "</b></span>";
     html += "</p>\n";
+    if (ov.listHoursOff) html += "<p class=\"warnung\">" + htmlText(timeBaseWarning(ov)) + "</p>\n";
+    if (!ov.foreignNamedFiles.empty()) html += "<p class=\"warnung\">" + htmlText(foreignNamesText(ov)) + "</p>\n";
     const bool withList = ov.finishList.has_value();
     if (withList) appendUnreadLines(html, *ov.finishList);
     html += "<table class=\"liste\"><thead><tr>";

@@ -12,6 +12,7 @@
 #include "files/regatta_file.h"
 #include "files/settings.h"
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "overview/command_line.h"
 #include "overview/finish_list.h"
 #include "overview/output_text.h"
@@ -61,15 +62,22 @@ std::string plural(std::size_t n, const char* one, const char* many) {
     return format("%zu %s", n, n == 1 ? one : many);
 }
 
-// The list at `path`, read and parsed. Empty when it could be, else why not.
-std::string readFinishList(const std::string& path, FinishList& list) {
-    list.fileName = path.substr(path.find_last_of("\\/:") + 1);
+// A finish list as it was found: where, and its bytes.
+struct ListFile {
+    std::string path;
     std::string bytes;
-    std::string problem;
-    if (!readWholeFile(path, bytes, kFinishListByteLimit)) problem = "nicht lesbar";
-    else if (bytes.size() > kFinishListByteLimit) problem = "zu groß";
-    else problem = parseFinishList(bytes, list);
-    return problem.empty() ? problem : "Die Zielzeitenliste " + path + " ist unbrauchbar: " + problem;
+};
+
+std::string unusableListText(const std::string& path, const std::string& problem) {
+    return "Die Zielzeitenliste " + path + " ist unbrauchbar: " + problem;
+}
+
+// The list at `path`, read. Empty when it could be, else why not.
+std::string readListFile(const std::string& path, ListFile& list) {
+    list.path = path;
+    if (!readWholeFile(path, list.bytes, kFinishListByteLimit)) return unusableListText(path, "nicht lesbar");
+    if (list.bytes.size() > kFinishListByteLimit) return unusableListText(path, "zu groß");
+    return "";
 }
 
 // The higher of two exit codes: wrong arguments over a regatta not done.
@@ -85,7 +93,7 @@ public:
 
     // `givenList`: the list named on the command line; without one a regatta
     // takes "<regatta>-Zielzeiten.csv" from its data folder when it is there.
-    void regatta(const std::string& dataDir, const std::string& fileName, const FinishList* givenList,
+    void regatta(const std::string& dataDir, const std::string& fileName, const ListFile* givenList,
                  OverviewResult& result) {
         RegattaOverview ov;
         ov.regattaFile = fileName;
@@ -115,6 +123,8 @@ public:
 
         std::vector<YachtFiles> yachts = findYachts(name, listing);
         takeEntryList(ov, dataDir, listing, yachts);
+        ov.foreignNamedFiles = foreignNamedFiles(name, listing);
+        if (!ov.foreignNamedFiles.empty()) out_.line(foreignNamesText(ov));
         const std::vector<ListEntry> listed = matchFinishList(yachts, ov.finishList ? &*ov.finishList : nullptr);
         out_.line("Regatta " + fileName + ": " + plural(yachts.size(), "Yacht", "Yachten"));
         ov.rows = evaluateAll(dataDir, yachts, listed, ov.regatta, [&](std::size_t i, const YachtRow& row) {
@@ -127,23 +137,28 @@ public:
             }
         });
         sortRows(ov.rows);
+        ov.listHoursOff = listHoursOff(ov.rows);
+        if (ov.listHoursOff) out_.line(timeBaseWarning(ov));
         ++totals.regattas;
         totals.yachts += yachts.size();
 
+        // The page first: the jury's, which a browser never holds; the table
+        // is the one a spreadsheet may hold open.
         const std::string csv = overviewCsv(ov), html = overviewHtml(ov);
-        switch (replaceFiles({{dataDir + csvName, csv}, {dataDir + htmlName, html}})) {
-        case 2:
+        const Replacement written = replaceFiles({{dataDir + htmlName, html}, {dataDir + csvName, csv}});
+        if (written.landed > 0) result.pagesWritten.push_back(dataDir + htmlName);
+        if (written.complete(2)) {
             out_.line("Geschrieben: " + dataDir + csvName + " und " + htmlName);
-            result.pagesWritten.push_back(dataDir + htmlName);
             return;
-        case 1:
-            out_.line("Geschrieben: " + dataDir + csvName + "; " + htmlName +
-                      " kann nicht ersetzt werden und ist noch die frühere Übersicht.");
-            break;
-        default:
-            out_.line("Die Übersicht kann nicht nach " + dataDir + " geschrieben werden; "
-                      "eine frühere Übersicht bleibt unverändert.");
         }
+        const Status why = writeStatus(written, written.landed + 1);
+        if (written.landed == 1)
+            out_.line("Geschrieben: " + dataDir + htmlName + "; " +
+                      (why == kStatusCannotWrite ? csvName + " kann nicht ersetzt werden und ist noch die frühere Übersicht."
+                                                 : writeFailureText(csvName, why)));
+        else
+            out_.line("Die Übersicht kann nicht nach " + dataDir + " geschrieben werden; eine frühere Übersicht bleibt "
+                      "unverändert." + (why == kStatusCannotWrite ? "" : " " + writeFailureText(htmlName, why)));
         ++totals.unwritten;
         raiseExitCode(result, kExitNotRead);
     }
@@ -164,27 +179,31 @@ public:
 
 private:
     // The list named on the command line, else "<regatta>-Zielzeiten.csv"
-    // from the data folder when it is there; said on the console. False for
-    // a list that cannot be used.
+    // from the data folder when it is there, read for this regatta; said on
+    // the console. False for a list that cannot be used.
     bool takeFinishList(RegattaOverview& ov, const std::string& dataDir, const std::vector<DirectoryEntry>& listing,
-                        const FinishList* givenList) {
+                        const ListFile* givenList) {
         const std::string listName = foldCase(dropExtension(ov.regattaFile) + "-Zielzeiten.csv");
         const auto found = std::find_if(listing.begin(), listing.end(), [&](const DirectoryEntry& e) {
             return e.isFile && foldCase(e.name) == listName;
         });
-        if (givenList) {
-            ov.finishList = *givenList;
-        } else if (found != listing.end()) {
-            const std::string problem = readFinishList(dataDir + found->name, ov.finishList.emplace());
-            if (!problem.empty()) {
-                out_.line(problem);
-                return false;
-            }
+        if (!givenList && found == listing.end()) return true;
+        ListFile beside;
+        const ListFile& file = givenList ? *givenList : beside;
+        std::string problem = givenList ? "" : readListFile(dataDir + found->name, beside);
+        FinishList& list = ov.finishList.emplace();
+        list.fileName = file.path.substr(file.path.find_last_of("\\/:") + 1);
+        if (problem.empty()) {
+            const std::string parsed = parseFinishList(file.bytes, ov.regatta, list);
+            if (!parsed.empty()) problem = unusableListText(file.path, parsed);
         }
-        if (!ov.finishList) return true;
-        const FinishList& list = *ov.finishList;
+        if (!problem.empty()) {
+            out_.line(problem);
+            return false;
+        }
         out_.line("Zielzeitenliste " + finishListText(list.fileName, ov.timeBase) + ": " +
                   plural(list.yachts.size(), "Yacht", "Yachten"));
+        if (!list.timeOfDayRule.empty()) out_.line(std::string(kTimeOfDayRuleLabel) + ": " + list.timeOfDayRule);
         for (std::size_t i = 0; i < std::min(list.unreadLines.size(), kUnreadLinesShown); ++i)
             out_.line("Nicht gelesen: " + list.unreadLines[i]);
         if (list.unreadLines.size() > kUnreadLinesShown)
@@ -301,9 +320,9 @@ OverviewResult runOverview(const std::vector<std::string>& args, const PcTime& m
             return result;
         }
     }
-    std::optional<FinishList> givenList;
+    std::optional<ListFile> givenList;
     if (!cmd.finishList.empty()) {
-        std::string problem = regattas.size() == 1 ? readFinishList(cmd.finishList, givenList.emplace()) : "";
+        std::string problem = regattas.size() == 1 ? readListFile(cmd.finishList, givenList.emplace()) : "";
         if (regattas.size() != 1)
             problem = format("Eine Zielzeitenliste gehört zu einer Regatta; hier sind es %zu. Bitte die "
                              "Regattadatei nennen.", regattas.size());

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <string>
 
 #include "files/text.h"
@@ -39,7 +40,26 @@ std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview
     };
     if (ov.finishList) items.push_back({"Zielzeitenliste", finishListText(ov.finishList->fileName, ov.timeBase)});
     if (!ov.entryList.empty()) items.push_back({"Meldeliste", ov.entryList});
+    if (ov.finishList && !ov.finishList->timeOfDayRule.empty())
+        items.push_back({kTimeOfDayRuleLabel, ov.finishList->timeOfDayRule});
     return items;
+}
+
+std::string foreignNamesText(const RegattaOverview& ov) {
+    if (ov.foreignNamedFiles.empty()) return "";
+    std::string names;
+    for (const std::string& name : ov.foreignNamedFiles) names += (names.empty() ? "" : ", ") + name;
+    return "Nicht gelesen: " + names + ". Ihr Name enthält Zeichen außerhalb des Zeichensatzes Windows-1252 (als „?“ "
+           "gezeigt); bitte die Datei umbenennen.";
+}
+
+std::string timeBaseWarning(const RegattaOverview& ov) {
+    const int hours = std::abs(ov.listHoursOff);
+    return format("Achtung: Bei allen Yachten mit gespeichertem Zieldurchgang liegt der der Zielzeitenliste genau "
+                  "%d %s %s. Die Liste scheint in einer anderen Zeitbasis zu stehen als die Einstellungen (%s); "
+                  "ihre Zeiten sind unverändert übernommen.",
+                  hours, hours == 1 ? "Stunde" : "Stunden", ov.listHoursOff > 0 ? "später" : "früher",
+                  ov.timeBase.c_str());
 }
 
 std::vector<std::string> columnTitles(bool withList) {
@@ -92,6 +112,8 @@ std::string overviewCsv(const RegattaOverview& ov) {
         text += "\r\n";
     };
     for (const auto& [label, value] : headItems(ov)) line({label, value});
+    if (ov.listHoursOff) line({"Warnung", timeBaseWarning(ov)});
+    if (!ov.foreignNamedFiles.empty()) line({"Warnung", foreignNamesText(ov)});
     text += "\r\n";
     const bool withList = ov.finishList.has_value();
     line(columnTitles(withList));

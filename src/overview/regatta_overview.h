@@ -18,11 +18,24 @@ struct RegattaOverview {
     std::vector<YachtRow> rows;  // in the order of the table
     std::optional<FinishList> finishList;  // the race committee's, when one is used
     std::string entryList;    // the race office's entry list, when one is used
+    int listHoursOff = 0;     // the list's time base seems off by this many hours (listHoursOff of the rows)
+    std::vector<std::string> foreignNamedFiles;  // the regatta's files that cannot be opened by their names
 };
+
+// What the console and both pages say of the regatta's files that cannot be
+// opened by their names; empty when there are none.
+std::string foreignNamesText(const RegattaOverview& overview);
 
 // "Kiel-Zielzeiten.csv (Zeiten in UTC)": the list and how its times are read,
 // in the time base the settings name, as the finish-time dialog takes them.
 std::string finishListText(const std::string& fileName, const std::string& timeBase);
+
+// The head's label of the list's rule for times of day, on the console too.
+inline constexpr const char* kTimeOfDayRuleLabel = "Uhrzeiten der Liste";
+
+// The warning of a list that seems to be in another time base than the
+// settings, for the console and both pages.
+std::string timeBaseWarning(const RegattaOverview& overview);
 
 // The head both pages carry: label and value, in this order.
 std::vector<std::pair<std::string, std::string>> headItems(const RegattaOverview& overview);

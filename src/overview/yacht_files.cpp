@@ -78,7 +78,7 @@ std::vector<YachtFiles> findYachts(const std::string& regatta, const std::vector
     std::vector<std::string> foldedIds;  // beside `yachts`
     for (const DirectoryEntry& e : listing) {
         const std::string folded = foldCase(e.name);
-        if (!e.isFile || !startsWith(folded, prefix)) continue;
+        if (!e.isFile || e.foreignName || !startsWith(folded, prefix)) continue;
         if (std::any_of(longerPrefixes.begin(), longerPrefixes.end(),
                         [&](const std::string& p) { return startsWith(folded, p); }))
             continue;
@@ -137,6 +137,15 @@ void addEntryListYachts(std::vector<YachtFiles>& yachts, const EntryList& list) 
     }
     std::stable_sort(yachts.begin(), yachts.end(),
                      [](const YachtFiles& a, const YachtFiles& b) { return yachtIdBefore(a.yachtId, b.yachtId); });
+}
+
+std::vector<std::string> foreignNamedFiles(const std::string& regatta, const std::vector<DirectoryEntry>& listing) {
+    const std::string prefix = foldCase(regatta + "-");
+    std::vector<std::string> names;
+    for (const DirectoryEntry& e : listing)
+        if (e.isFile && e.foreignName && startsWith(foldCase(e.name), prefix)) names.push_back(e.name);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace wg

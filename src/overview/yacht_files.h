@@ -38,5 +38,9 @@ struct EntryList;
 // Marks the yachts the entry list names, IDs compared without regard to
 // case, and adds those it names without any file; sorted by yacht ID again.
 void addEntryListYachts(std::vector<YachtFiles>& yachts, const EntryList& list);
+// Files of the regatta (by the start of their names) whose names hold a
+// character code page 1252 has none for: the program cannot open them, so
+// it names them ("Kiel-?ód.yrd") rather than pass over them without a word.
+std::vector<std::string> foreignNamedFiles(const std::string& regatta, const std::vector<DirectoryEntry>& listing);
 
 } // namespace wg

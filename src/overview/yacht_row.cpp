@@ -50,17 +50,6 @@ void readMasterFile(YachtRow& row, const std::string& dataDir, Clock& clock) {
     if (status != kStatusCannotOpen) takeHeader(row, yacht);
 }
 
-// The finish block "Daten Speichern" would append for `time`, after a line
-// end of its own in case the file's last line has none.
-std::string finishBlock(const FinishTime& time) {
-    const std::pair<const char*, std::int32_t> entries[] = {{"Stunde", time.hour}, {"Minute", time.minute},
-                                                            {"Sekunde", time.second}, {"Tag", time.day},
-                                                            {"Monat", time.month}, {"Jahr", time.year}};
-    std::string block;
-    for (const auto& [name, value] : entries) block += format("\r\n$Zielzeit_%s %d", name, static_cast<int>(value));
-    return block + "\r\n";
-}
-
 void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const RegattaRecord& regatta, Clock& clock,
                          const ListEntry& listed) {
     if (row.files.regattaSize > kYachtFileByteLimit) return markDamaged(row, "zu groß");
@@ -77,7 +66,10 @@ void evaluateRegattaFile(YachtRow& row, const std::string& dataDir, const Regatt
     // of a finish block; without one the finish stays 0.
     const bool typed = yacht.evaluation.finish != 0;
     if (!typed && listed.finish) {
-        const std::string withFinish = bytes + finishBlock(*listed.finish);
+        // As "Daten Speichern" would append it, after a line end of its own
+        // in case the file's last line has none.
+        const bool lineEnded = !bytes.empty() && bytes.back() == '\n';
+        const std::string withFinish = bytes + (lineEnded ? "" : "\r\n") + finishBlock(*listed.finish);
         shell.boxes = 0;
         row.timeline = unheard;
         clearYachtRecord(yacht);
@@ -190,6 +182,24 @@ std::string statusText(const YachtRow& row) {
         if (f == Finding::Damaged) text += row.damage;
     }
     return text;
+}
+
+int listHoursOff(const std::vector<YachtRow>& rows) {
+    constexpr std::size_t kYachtsNeeded = 3;
+    constexpr int kMostHoursOff = 2;
+    std::size_t compared = 0;
+    double offset = 0;
+    for (const YachtRow& row : rows) {
+        const bool typed = row.hasFinish && std::find(row.findings.begin(), row.findings.end(),
+                                                      Finding::FinishFromList) == row.findings.end();
+        if (!typed || !row.listFinish) continue;
+        const double difference = secondCount(*row.listFinish) - row.finishSeconds;
+        if (compared++ > 0 && difference != offset) return 0;
+        offset = difference;
+    }
+    const int hours = static_cast<int>(offset / 3600);
+    return compared >= kYachtsNeeded && hours * 3600.0 == offset && hours != 0 && std::abs(hours) <= kMostHoursOff
+               ? hours : 0;
 }
 
 void sortRows(std::vector<YachtRow>& rows) {

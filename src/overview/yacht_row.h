@@ -76,6 +76,12 @@ YachtRow failedRow(const YachtFiles& files, const ListEntry& listed);
 // "ausgewertet", or the findings joined by "; ".
 std::string statusText(const YachtRow& row);
 
+// The whole hours by which the list's finishes lie after the typed ones
+// (negative: before), when at least three yachts have both and every one
+// differs by the same one or two hours; else 0. Such a list seems to be in
+// another time base than the settings.
+int listHoursOff(const std::vector<YachtRow>& rows);
+
 // Longest engine time first; rows without one after them; equal times and
 // the rows without one keep their order (by yacht ID, as found).
 void sortRows(std::vector<YachtRow>& rows);

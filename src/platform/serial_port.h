@@ -59,9 +59,9 @@ public:
     // "COM4"), in no particular order; empty when it cannot tell.
     virtual std::vector<std::string> availablePorts() { return {}; }
 
-    // How many links made from this factory exist: while one does, a logger
-    // exchange is running.
-    int linksInUse() const { return linksInUse_; }
+    // The program's one answer to whether a logger exchange runs: while a
+    // link made from this factory exists, one does (its messages included).
+    bool exchangeRunning() const { return linksInUse_ > 0; }
 
 private:
     friend class SerialLink;

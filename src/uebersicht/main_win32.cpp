@@ -15,7 +15,7 @@
 #include "overview/overview_program.h"
 #include "platform/foreign_text.h"
 #include "win32/pc_time.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace {
 

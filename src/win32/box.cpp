@@ -1,6 +1,6 @@
 #include "win32/box.h"
 
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace wg {
 

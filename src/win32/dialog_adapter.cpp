@@ -9,7 +9,7 @@
 
 #include "platform/dialog_view.h"
 #include "platform/foreign_text.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 #include "win32/responsive_wait.h"
 
 namespace wg {
@@ -197,8 +197,10 @@ void uncoverOwner(HWND hwnd) {
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* session = reinterpret_cast<Session*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    // What reaches a dialog while a logger exchange waits comes from outside
-    // the program; it must not act, above all not start a second exchange.
+    // What reaches a dialog while the program waits (for the logger, or for a
+    // file reader's time limit) was sent by another program, as the program
+    // itself is in the wait; it must not act inside the wait, above all not
+    // start a second exchange.
     if ((message == WM_COMMAND || message == WM_CLOSE) && insideResponsiveWait()) return TRUE;
     switch (message) {
     case WM_INITDIALOG: {

@@ -10,9 +10,10 @@
 #include "files/file_names.h"
 #include "files/settings.h"
 #include "platform/clock.h"
+#include "platform/file_system.h"
 #include "win32/box.h"
 #include "win32/main_window.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace {
 
@@ -41,6 +42,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
     const wg::StartOptions options = wg::startOptions(commandLineArguments());
     if (options.problem) wg::showBox(nullptr, *options.problem);
     state.loggerPort = options.loggerPort;
+    // What a copy on this PC that was ended in the middle of writing left behind.
+    for (const char* folder : {wg::kDataDirectory, wg::kSettingsDirectory}) wg::removeStaleTemporaryFiles(folder);
     if (auto box = wg::dataFolderProblemBox(wg::kDataDirectory)) wg::showBox(nullptr, *box);
     // The platform's open-file dialog runs on COM; give it an apartment.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

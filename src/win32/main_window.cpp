@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 #include "app/application.h"
@@ -11,7 +12,7 @@
 #include "win32/dpi.h"
 #include "win32/responsive_wait.h"
 #include "win32/serial_port_win32.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 #include "win32/win32_shell.h"
 
 namespace wg {
@@ -21,8 +22,22 @@ struct MainWindow {
     Win32Shell shell;
     Win32SerialPortFactory ports;
     Application app;
-    explicit MainWindow(AppState& state) : app(state, shell, responsiveClock(), ports) {}
+    bool blockReasonGiven = false;  // Windows holds our reason for not ending the session
+    explicit MainWindow(AppState& state) : app(state, shell, responsiveClock(), ports) { watchExchanges(ports); }
 };
+
+// Windows shows the reason beside the program's name when the session is to
+// end; it goes once the program no longer refuses.
+bool refuseSessionEnd(HWND hwnd, MainWindow& window) {
+    const std::optional<std::string> reason = window.app.sessionEndRefusal();
+    if (reason) {
+        window.blockReasonGiven = ShutdownBlockReasonCreate(hwnd, wide(*reason).c_str()) != 0;
+    } else if (window.blockReasonGiven) {
+        ShutdownBlockReasonDestroy(hwnd);
+        window.blockReasonGiven = false;
+    }
+    return reason.has_value();
+}
 
 // Draws off screen first, so the clock's once-a-second repaint never flickers.
 void paintClientText(HWND hwnd, HDC dc, const std::string& text) {
@@ -90,12 +105,21 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_TIMER:
         if (window && wParam == kClockTimerId) {
             window->app.timerTick();
+            if (window->blockReasonGiven) refuseSessionEnd(hwnd, *window);
             InvalidateRect(hwnd, nullptr, FALSE);
         }
         return 0;
-    case WM_COMMAND:
-        if (window && window->app.command(LOWORD(wParam))) return 0;
+    case WM_QUERYENDSESSION:
+        return window && refuseSessionEnd(hwnd, *window) ? FALSE : TRUE;
+    case WM_ENDSESSION:
+        if (window && wParam) window->app.sessionEnding();
+        return 0;
+    case WM_COMMAND: {
+        // The program itself is in a wait: what arrives now was sent by another program.
+        const CommandArrival arrival = insideResponsiveWait() ? CommandArrival::DuringWait : CommandArrival::Program;
+        if (window && window->app.command(LOWORD(wParam), arrival)) return 0;
         break;
+    }
     case WM_MOVE:
     case WM_SIZE:
     case WM_MOUSEMOVE:

@@ -5,23 +5,28 @@ namespace {
 
 int depth = 0;
 unsigned long turns = 0;
+const SerialPortFactory* exchanges = nullptr;
 
 // A window that never validates its paint would be dispatched for ever.
 constexpr int kPaintsPerTurn = 64;
 
 void handleQueue() {
     ++depth;
-    ++turns;
     MSG msg;
     // Peeking answers sent messages on its own; paint and timers are run.
     for (int i = 0; i < kPaintsPerTurn && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
         DispatchMessageW(&msg);
     while (PeekMessageW(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) DispatchMessageW(&msg);
-    dropUserInput();
+    if (exchanges && exchanges->exchangeRunning()) {
+        ++turns;
+        dropUserInput();
+    }
     --depth;
 }
 
 } // namespace
+
+void watchExchanges(const SerialPortFactory& ports) { exchanges = &ports; }
 
 void dropUserInput() {
     MSG msg;

@@ -2,15 +2,21 @@
 #include <windows.h>
 
 #include "platform/clock.h"
+#include "platform/serial_port.h"
 
 namespace wg {
 
 // Waits of a logger exchange that keep the program's windows alive: while
 // they run, the windows of this thread repaint, their timers tick (the main
 // window's clock) and messages other programs send them are answered, so
-// Windows never calls the program hung. Clicks and keys are thrown away, and
-// nothing else the queue holds is run, so no command or dialog can start
-// inside the exchange.
+// Windows never calls the program hung. Nothing else the queue holds is run,
+// so no command or dialog can start inside the wait. While a logger exchange
+// runs, clicks and keys are thrown away (an impatient second click must not
+// act once the exchange is over); in any other wait (a file reader's time
+// limit) they stay in the queue and act afterwards.
+
+// Where the waits learn whether a logger exchange runs: the program's ports.
+void watchExchanges(const SerialPortFactory& ports);
 
 // Waits until `handle` is signalled or `timeoutMs` have passed; a null
 // handle just lets the time pass. True when the handle was signalled.
@@ -24,9 +30,9 @@ void keepResponsive();
 // the program and must not act.
 bool insideResponsiveWait();
 
-// How many times the windows have been kept alive so far: a handler that
-// finds the count changed has run an exchange, and input given meanwhile is
-// dropped.
+// How many times input has been thrown away in an exchange's waits so far:
+// a handler that finds the count changed has run an exchange, and input
+// given meanwhile is dropped.
 unsigned long responsiveTurns();
 
 // Throws away every click, key and request to close waiting for this

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "win32/overlapped_wait.h"
 #include "win32/responsive_wait.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace wg {
 namespace {
@@ -13,6 +14,10 @@ namespace {
 constexpr DWORD kFirstByteMs = 1000;
 constexpr DWORD kReadBoundMs = kFirstByteMs + 2000;
 constexpr DWORD kQuickBoundMs = 2000;
+// How long a cancelled transfer may take to end; a driver that ignores the
+// cancel has failed the port.
+constexpr DWORD kCancelBoundMs = 2000;
+constexpr DWORD kReadChunk = 512;
 // 4800 baud take about 2 ms a byte.
 DWORD writeBoundMs(std::size_t count) { return 2000 + static_cast<DWORD>(count) * 10; }
 
@@ -26,9 +31,14 @@ void Win32SerialPort::release() {
         CloseHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
     }
-    if (readDone_) CloseHandle(readDone_);
-    if (writeDone_) CloseHandle(writeDone_);
-    readDone_ = writeDone_ = nullptr;
+    for (Transfer** transfer : {&reading_, &writing_}) {
+        if (!*transfer) continue;
+        if (!stuck_) {
+            if ((*transfer)->overlapped.hEvent) CloseHandle((*transfer)->overlapped.hEvent);
+            delete *transfer;
+        }
+        *transfer = nullptr;
+    }
 }
 
 LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
@@ -39,8 +49,10 @@ LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
     handle_ = CreateFileW(wide(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           FILE_FLAG_OVERLAPPED, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
-    readDone_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    writeDone_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    reading_ = new Transfer;
+    writing_ = new Transfer;
+    reading_->overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    writing_->overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 
     COMMTIMEOUTS timeouts = {};
     timeouts.ReadIntervalTimeout = MAXDWORD;
@@ -58,22 +70,28 @@ LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
     line.StopBits = ONESTOPBIT;
     line.fDtrControl = DTR_CONTROL_DISABLE;
     line.fRtsControl = RTS_CONTROL_DISABLE;
-    if (readDone_ && writeDone_ && SetCommTimeouts(handle_, &timeouts) && SetCommState(handle_, &line))
+    if (reading_->overlapped.hEvent && writing_->overlapped.hEvent && SetCommTimeouts(handle_, &timeouts) && SetCommState(handle_, &line))
         return kLinkOk;
     release();
     return kLinkFailed;
 }
 
-bool Win32SerialPort::finish(bool started, OVERLAPPED& transfer, DWORD& done, DWORD boundMs) {
-    if (started) return GetOverlappedResult(handle_, &transfer, &done, FALSE) != 0;
+bool Win32SerialPort::finish(bool started, Transfer& transfer, DWORD& done, DWORD boundMs) {
+    OVERLAPPED& overlapped = transfer.overlapped;
+    if (started) return GetOverlappedResult(handle_, &overlapped, &done, FALSE) != 0;
     if (GetLastError() != ERROR_IO_PENDING) return false;
     done = 0;
-    if (!waitResponsively(transfer.hEvent, boundMs)) {
-        CancelIo(handle_);
-        GetOverlappedResult(handle_, &transfer, &done, TRUE);
+    switch (awaitTransfer(handle_, overlapped, boundMs, kCancelBoundMs)) {
+    case TransferEnd::Done: break;
+    case TransferEnd::TimedOut:
+        GetOverlappedResult(handle_, &overlapped, &done, FALSE);
+        return false;
+    case TransferEnd::Stuck:
+        stuck_ = true;
+        release();
         return false;
     }
-    if (GetOverlappedResult(handle_, &transfer, &done, FALSE)) return true;
+    if (GetOverlappedResult(handle_, &overlapped, &done, FALSE)) return true;
     // Wine ends a read that timed out with this error; Windows with success.
     return GetLastError() == ERROR_TIMEOUT;
 }
@@ -81,12 +99,13 @@ bool Win32SerialPort::finish(bool started, OVERLAPPED& transfer, DWORD& done, DW
 LinkStatus Win32SerialPort::write(const char* bytes, std::size_t count, std::size_t& accepted) {
     accepted = 0;
     if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
-    OVERLAPPED transfer = {};
-    transfer.hEvent = writeDone_;
-    ResetEvent(writeDone_);
+    Transfer& transfer = *writing_;
+    transfer.bytes.assign(bytes, count);
+    ResetEvent(transfer.overlapped.hEvent);
     DWORD written = 0;
-    const bool ok = finish(WriteFile(handle_, bytes, static_cast<DWORD>(count), &written, &transfer) != 0, transfer,
-                           written, writeBoundMs(count));
+    const bool ok = finish(WriteFile(handle_, transfer.bytes.data(), static_cast<DWORD>(count), &written,
+                                     &transfer.overlapped) != 0,
+                           transfer, written, writeBoundMs(count));
     accepted = written;
     return ok ? kLinkOk : kLinkFailed;
 }
@@ -107,14 +126,15 @@ DWORD Win32SerialPort::waiting() {
 }
 
 bool Win32SerialPort::readInto(std::string& bytes, DWORD count, DWORD boundMs) {
-    char buffer[512];
-    count = std::min<DWORD>(count, sizeof buffer);
-    OVERLAPPED transfer = {};
-    transfer.hEvent = readDone_;
-    ResetEvent(readDone_);
+    Transfer& transfer = *reading_;
+    count = std::min<DWORD>(count, kReadChunk);
+    transfer.bytes.resize(kReadChunk);
+    ResetEvent(transfer.overlapped.hEvent);
     DWORD got = 0;
-    if (!finish(ReadFile(handle_, buffer, count, &got, &transfer) != 0, transfer, got, boundMs)) return false;
-    bytes.append(buffer, std::min<DWORD>(got, count));
+    if (!finish(ReadFile(handle_, transfer.bytes.data(), count, &got, &transfer.overlapped) != 0, transfer, got,
+                boundMs))
+        return false;
+    bytes.append(transfer.bytes.data(), std::min<DWORD>(got, count));
     return true;
 }
 
@@ -127,7 +147,7 @@ LinkStatus Win32SerialPort::read(std::size_t max, std::string& bytes) {
     if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
     keepResponsive();
     if (max == 0) return kLinkOk;
-    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(max, 512));
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(max, kReadChunk));
     DWORD ready = waiting();
     if (ready == 0) {
         if (!setReadTimeouts(0, 0, kFirstByteMs) || !readInto(bytes, 1, kReadBoundMs)) return kLinkFailed;

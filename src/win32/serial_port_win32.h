@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "platform/serial_port.h"
 
 namespace wg {
@@ -25,16 +27,27 @@ private:
     // One overlapped ReadFile under the timeouts in force, awaited for at
     // most `boundMs`; appends what came.
     bool readInto(std::string& bytes, DWORD count, DWORD boundMs);
-    // Ends an overlapped transfer (`started`: what ReadFile or WriteFile
-    // returned), waiting responsively; false when the platform failed it or
-    // it did not end within `boundMs` (it is then cancelled).
-    bool finish(bool started, OVERLAPPED& transfer, DWORD& done, DWORD boundMs);
+
+    // What the driver works on while a transfer is pending: its bytes and
+    // its OVERLAPPED, which must live as long as the driver may touch them.
+    struct Transfer {
+        OVERLAPPED overlapped = {};
+        std::string bytes;
+    };
+    // Ends a transfer (`started`: what ReadFile or WriteFile returned),
+    // waiting responsively; false when the platform failed it or it did not
+    // end within `boundMs` (it is then cancelled). A transfer that not even
+    // the cancel ends leaves the port stuck: every later call fails at once.
+    bool finish(bool started, Transfer& transfer, DWORD& done, DWORD boundMs);
     void release();
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
-    HANDLE readDone_ = nullptr;
-    HANDLE writeDone_ = nullptr;
+    // Made at the open, freed at the release unless the port is stuck:
+    // then the driver may still write into them, and they are left to it.
+    Transfer* reading_ = nullptr;
+    Transfer* writing_ = nullptr;
     bool opened_ = false;
+    bool stuck_ = false;
 };
 
 class Win32SerialPortFactory final : public SerialPortFactory {

@@ -5,7 +5,7 @@
 #include "win32/box.h"
 #include "win32/dialog_adapter.h"
 #include "win32/pc_time.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace wg {
 

@@ -5,11 +5,12 @@
 #include "files/coarse_minutes_file.h"
 #include "files/file_names.h"
 #include "files/fingerprint.h"
+#include "files/kv_writer.h"
+#include "files/write_outcome.h"
 #include "files/yacht_header.h"
 #include "logger/collection.h"
 #include "logger/echo.h"
 #include "platform/file_system.h"
-#include "platform/replacement_file.h"
 
 namespace wg {
 namespace {
@@ -81,13 +82,26 @@ std::string readoutBrokenText(const std::string& fileName, bool earlierFileKept,
     return text;
 }
 
+std::string readoutNotSavedText(const std::string& fileName, Status status) {
+    switch (status) {
+    case kStatusDriveFull:
+        return writeFailureText(fileName, status) + " Bitte Platz auf dem Datenträger schaffen und erneut auslesen!";
+    case kStatusFileInUse:
+        return writeFailureText(fileName, status) + " Bitte das andere Programm schließen und erneut auslesen!";
+    case kStatusNoPermission: return writeFailureText(fileName, status) + " Bitte erneut auslesen!";
+    default:
+        return "Die ausgelesenen Daten konnten nicht in der Datei " + fileName +
+               " gespeichert werden. Bitte Datenträger prüfen und erneut auslesen!";
+    }
+}
+
 Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::string& directory,
                const ReadoutProgressShown& progress) {
-    if (!isSafeFileName(yacht.regattaFileName)) return kReadoutCannotCreate;
-    const std::string path = directory + yacht.regattaFileName;
-    ReplacementFile file;
-    if (!file.open(path)) return kReadoutCannotCreate;
-    file.write(yachtHeaderBytes(yacht));
+    // A file that could not be stored is not worth the logger's time.
+    if (!isSafeFileName(yacht.regattaFileName) || !canWriteIn(directory)) return kReadoutCannotCreate;
+    const std::string fileName = yacht.regattaFileName;
+    const std::string path = directory + fileName;
+    std::string content = yachtHeaderBytes(yacht);
 
     SerialLink link(context.ports);
     if (!openLoggerLink(context, link)) return kReadoutIncomplete;
@@ -100,9 +114,8 @@ Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::stri
     }
     link.read(1);
 
-    file.write("$");
+    content += "$";
     EventBlock block;
-    std::string out;
     ReadoutProgress done;
     bool ended = false;
     const std::int64_t start = context.clock.nowMs();
@@ -120,34 +133,42 @@ Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::stri
         done.bytes += bytes.size();
         done.lines += static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
         if (progress) progress(done);
-        ended = block.take(bytes, out);
-        file.write(out);
-        out.clear();
+        ended = block.take(bytes, content);
     }
     link.close();
 
-    if (ended) {
-        if (file.commit()) {
-            // The readout stands even without its fingerprint; the user is
-            // told, and no older sidecar is left to contradict the new file.
-            if (writeFingerprint(directory, yacht.regattaFileName) != kStatusOk)
-                report(context, fingerprintFailureText(yacht.regattaFileName));
-            // Only for the overview: the dialog shows them anyway, so a file
-            // that cannot be written costs no message; none of an earlier
-            // readout is left either.
-            writeCoarseMinutes(directory, yacht.regattaFileName, yacht.coarseMinutes);
-            return kReadoutDone;
-        }
-        // Full disk, or the old file held by another program: say so rather
-        // than end without a word after a long readout.
-        report(context, "Die ausgelesenen Daten konnten nicht in der Datei " + yacht.regattaFileName +
-                            " gespeichert werden. Bitte Datenträger prüfen und erneut auslesen!");
+    if (!ended) {
+        const bool earlierFileKept = fileExists(path);
+        const bool dataKept = done.bytes > 0 && writeComplete(path + kIncompleteSuffix, content) == kStatusOk;
+        report(context, readoutBrokenText(fileName, earlierFileKept, dataKept));
+        return kReadoutIncomplete;
+    }
+
+    // The file, its fingerprint and the coarse minutes land together or not
+    // at all; the fingerprint and the coarse minutes only ever beside the
+    // file they were made for.
+    std::string sidecar;
+    const bool hashed = fingerprintBytes(content, fileName, sidecar);
+    const std::string minutes = coarseMinutesBytes(yacht.coarseMinutes);
+    std::vector<NewContent> files{{path, content}};
+    if (hashed) files.push_back({path + kFingerprintSuffix, sidecar});
+    files.push_back({path + kCoarseMinutesSuffix, minutes});
+    const Replacement replaced = replaceFiles(files);
+    const Status status = writeStatus(replaced, 1);
+    if (status != kStatusOk) {
+        report(context, readoutNotSavedText(fileName, status));
         return kReadoutCannotCreate;
     }
-    const bool earlierFileKept = fileExists(path);
-    const bool dataKept = done.bytes > 0 && file.setAside(path + kIncompleteSuffix);
-    report(context, readoutBrokenText(yacht.regattaFileName, earlierFileKept, dataKept));
-    return kReadoutIncomplete;
+    // The readout stands even without its fingerprint; the user is told, and
+    // no older sidecar is left to contradict the new file. The coarse minutes
+    // cost no message: the dialog shows them anyway.
+    const std::size_t fingerprintAt = hashed ? 1 : files.size();
+    if (replaced.landed <= fingerprintAt) {
+        removeFile(path + kFingerprintSuffix);
+        report(context, fingerprintFailureText(fileName));
+    }
+    if (replaced.landed < files.size()) removeFile(path + kCoarseMinutesSuffix);
+    return kReadoutDone;
 }
 
 } // namespace wg

@@ -12,7 +12,9 @@ namespace wg {
 
 // Results of the readout.
 inline constexpr Status kReadoutDone = kStatusOk;
-// The yacht regatta data file cannot be created; the logger was not contacted.
+// The yacht regatta data file cannot be created (the logger was then not
+// contacted) or the complete readout could not be stored (the user has been
+// told why; an earlier file of the same name is unchanged).
 inline constexpr Status kReadoutCannotCreate = kStatusCannotWrite;
 // The end line never came (no port, no echo, the logger fell silent or sent
 // more than an event memory can hold). The user has been told; an earlier
@@ -45,13 +47,17 @@ std::string readoutProgressText(const ReadoutProgress& progress);
 // regatta data file name: the yacht header, "$" and every logger line with
 // its carriage returns dropped, and "$Ereigniss Ende" for the first line
 // that begins with "Ereigniss". The file replaces an earlier one only once
-// that line has come; its fingerprint and the record's coarse minutes are
-// then written beside it. When it does not come, the bytes received so far are
+// that line has come, together with its fingerprint and the record's coarse
+// minutes beside it. When it does not come, the bytes received so far are
 // kept as the name + kIncompleteSuffix (nothing is kept when no event byte
 // came) and the user is told. `progress`, when given, hears after every read
 // of the event memory, also a read that timed out.
 Status readOut(LoggerContext& context, const YachtRecord& yacht, const std::string& directory,
                const ReadoutProgressShown& progress = {});
+
+// The text the user sees when a complete readout cannot be stored in
+// `fileName` for the writer's `status`.
+std::string readoutNotSavedText(const std::string& fileName, Status status);
 
 // The text the user sees when a readout breaks off.
 std::string readoutBrokenText(const std::string& fileName, bool earlierFileKept, bool dataKept);

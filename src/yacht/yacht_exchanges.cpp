@@ -1,6 +1,7 @@
 #include "yacht/yacht_exchanges.h"
 
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "files/yacht_master_file.h"
 #include "logger/collection.h"
 #include "logger/echo.h"
@@ -172,7 +173,8 @@ YachtTransferOutcome yachtTransfer(LoggerContext& context, const YachtRecord& ya
     }
     info += kYachtIdChangedText;
 
-    if (writeYachtMasterData(yacht, directory) == 0) info += kYachtFileSavedText;
+    const Status saved = writeYachtMasterData(yacht, directory);
+    info += saved == kStatusOk ? kYachtFileSavedText : " " + writeFailureText(yacht.masterFileName, saved);
     outcome.info = cutTo(info, kConfigurationInfoLimit);
     return outcome;
 }

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Odd sizes have their .yrd read, even ones only the .ysd.
     std::vector<YachtFiles> yachts{{"GER1", "Kiel-GER1.ysd", size % 2 ? "Kiel-GER1.yrd" : "", size, size % 3 == 0}};
     FinishList list;
-    if (parseFinishList(parts[2], list).empty()) ov.finishList = list;
+    if (parseFinishList(parts[2], ov.regatta, list).empty()) ov.finishList = list;
     const std::vector<ListEntry> listed = matchFinishList(yachts, ov.finishList ? &*ov.finishList : nullptr);
     for (std::size_t i = 0; i < yachts.size(); ++i)
         ov.rows.push_back(evaluateYacht(dir.programDir(), yachts[i], ov.regatta, clock, 400, listed[i]));

@@ -10,7 +10,8 @@ namespace {
 
 void printHelp() {
     std::printf(
-        "Usage: wg_regatta_gen DIR [--name=NAME] [--yachts=N] [--lines=M] [--seed=S] [--days=D] [--zielzeiten]\n"
+        "Usage: wg_regatta_gen DIR [--name=NAME] [--yachts=N] [--lines=M] [--seed=S] [--days=D] [--night]\n"
+        "                      [--zielzeiten[=export|import|unicode]] [--hours-off=H]\n"
         "\n"
         "Writes NAME.rsd (regatta from 10:00 on 14.06.08 to 18:00 D days later) and for each of N\n"
         "yachts NAME-<ID>.ysd and, for most, NAME-<ID>.yrd with M event lines, into\n"
@@ -28,10 +29,15 @@ void printHelp() {
         "  --lines=M     event lines per readout [40]\n"
         "  --seed=S      [1]\n"
         "  --days=D      days of the regatta, 1 to 7 [1]\n"
+        "  --night       from 20:00 to 08:00 on the last day instead of 10:00 to 18:00\n"
         "  --zielzeiten  also NAME-Zielzeiten.csv, the race committee's finish list:\n"
         "                of every 10 yachts the 6th is missing, the 2nd 75 s off its\n"
         "                typed finish; after every 20th from the 14th a yacht only in\n"
-        "                the list (ITA...), and one line \"DNF\"\n");
+        "                the list (ITA...), and one line \"DNF\". As a results program\n"
+        "                exports it (export: UTF-8, \";\", dates), as its import takes it\n"
+        "                (import: \"raceno, class, sailno, start, finish\", times of day\n"
+        "                without seconds) or as Excel's Unicode-Text (unicode: UTF-16, tabs)\n"
+        "  --hours-off=H the list H hours later than the typed finishes, none 75 s off\n");
 }
 
 } // namespace
@@ -56,8 +62,20 @@ int main(int argc, char** argv) {
             options.seed = std::strtoull(value + 1, nullptr, 10);
         } else if (key == "--days" && value) {
             options.days = std::atoi(value + 1);
-        } else if (key == "--zielzeiten" && !value) {
-            options.finishList = true;
+        } else if (key == "--night" && !value) {
+            options.night = true;
+        } else if (key == "--zielzeiten") {
+            using wg::gen::ListShape;
+            const std::string shape = value ? value + 1 : "export";
+            options.finishList = shape == "export" || shape == "import" || shape == "unicode";
+            options.listShape = shape == "import" ? ListShape::Import : shape == "unicode" ? ListShape::UnicodeText
+                                                                                            : ListShape::Export;
+            if (!options.finishList) {
+                std::fprintf(stderr, "unknown list shape %s (see --help)\n", shape.c_str());
+                return 2;
+            }
+        } else if (key == "--hours-off" && value) {
+            options.listHoursOff = std::atoi(value + 1);
         } else if (arg[0] != '-' && dir.empty()) {
             dir = arg;
         } else {

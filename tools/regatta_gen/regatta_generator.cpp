@@ -36,8 +36,7 @@ private:
 };
 
 // Seconds from 00:00 on 14.06.08, a Saturday.
-constexpr long kStart = 10 * 3600;
-constexpr long kEndOfFirstDay = 18 * 3600;
+constexpr long kDay = 86400;
 const char* const kNations[] = {"GER", "DEN", "SWE", "NED", "POL", "FRA", "GBR", "NOR"};
 const char* const kNames[] = {"Blue Star", "Seeadler", "Wind Rose", "Kormoran", "Nordlicht",
                               "Möwe", "Albatros", "Sturmvogel", "Levante", "Passat"};
@@ -71,10 +70,11 @@ FinishTime finishTimeOf(long second) {
 // a second source on top), power-ons, and a reset after the start. Adds to
 // `runSeconds` how long the engine ran between regatta start and `end`, the
 // logger's own rough total.
-std::vector<std::string> eventLines(Random& random, int lines, long finish, long end, bool reset, long& runSeconds) {
+std::vector<std::string> eventLines(Random& random, int lines, long start, long finish, long end, bool reset,
+                                    long& runSeconds) {
     static const char* const kOn[] = {"Generator Ein", "Getriebe Ein", "Stecker abgezogen"};
     static const char* const kOff[] = {"Generator Aus", "Getriebe Aus", "Stecker angesteckt"};
-    const long first = kStart - 5400;
+    const long first = start - 5400;
     const double pairSeconds = 2.0 * double(finish + 1800 - first) / std::max(lines, 1);
     std::vector<std::string> out;
     long t = first;
@@ -87,7 +87,7 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, long
         t += std::max(1L, static_cast<long>(pairSeconds * share * random.between(50, 150) / 100));
         const long lastSecond = (end / 86400 + 1) * 86400 - 1;
         if (t >= lastSecond) t = lastSecond;
-        if (!resetDone && t > kStart + 3600) {
+        if (!resetDone && t > start + 3600) {
             out.push_back(loggerLine("Reset", t));
             resetDone = true;
         } else if (source < 0 && (random.between(0, 19) == 0 || static_cast<int>(out.size()) + 1 == lines)) {
@@ -100,7 +100,7 @@ std::vector<std::string> eventLines(Random& random, int lines, long finish, long
             out.push_back(loggerLine(kOn[(source + 1) % 3], t));  // a second source while running
         } else {
             out.push_back(loggerLine(kOff[source], t));
-            runSeconds += std::max(0L, std::min(t, end) - std::max(onSince, kStart));
+            runSeconds += std::max(0L, std::min(t, end) - std::max(onSince, start));
             source = -1;
         }
     }
@@ -115,32 +115,55 @@ bool dropFirstOffLine(const std::string& path) {
                                      bytes.find("\n$Stecker angesteckt")});
     if (at == std::string::npos) return false;
     bytes.erase(at + 1, bytes.find('\n', at + 1) - at);
-    return replaceFile(path, bytes);
+    return replaceFile(path, bytes).complete(1);
 }
 
-// What the finish list says of the yacht at place `i`.
-Listed listedOf(int i, YachtKind kind) {
+// What the finish list says of the yacht at place `i`; in another time base none is 75 s off besides.
+Listed listedOf(int i, YachtKind kind, const RegattaOptions& options) {
     if (kind == YachtKind::NoFingerprint) return Listed::Missing;
-    return i % 10 == 1 ? Listed::Differs : Listed::Same;
+    return i % 10 == 1 && options.listHoursOff == 0 ? Listed::Differs : Listed::Same;
 }
 
-// The list as a results program exports it: by place, the finish written out in full.
-std::string finishList(const std::vector<GeneratedYacht>& yachts, const std::vector<std::string>& names) {
+// A finish as the list gives it: in its time base, without seconds as a time of day.
+FinishTime listTime(long second, const RegattaOptions& options) {
+    second += options.listHoursOff * 3600L;
+    return finishTimeOf(options.listShape == ListShape::Import ? second / 60 * 60 : second);
+}
+
+// The list in the shape asked for, by place.
+std::string finishList(const std::vector<GeneratedYacht>& yachts, const std::vector<std::string>& names,
+                       ListShape shape, long start) {
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < yachts.size(); ++i)
         if (yachts[i].listed != Listed::Missing) order.push_back(i);
     const auto seconds = [&](std::size_t i) { return secondCount(yachts[i].listFinish); };
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return seconds(a) < seconds(b); });
-    std::string text = "\xEF\xBB\xBFPlatz;Segelnummer;Yacht;Zielzeit\r\n";
+    const std::string startText = format("%02ld:%02ld", start / 3600, start / 60 % 60);
+    std::string text = shape == ListShape::Export   ? "\xEF\xBB\xBFPlatz;Segelnummer;Yacht;Zielzeit\r\n"
+                       : shape == ListShape::Import ? "raceno, class, sailno, start, finish\r\n"
+                                                    : "Segel-Nr.\tYacht\tDatum\tZielzeit (Uhrzeit)\r\n";
     for (std::size_t place = 0; place < order.size(); ++place) {
         const GeneratedYacht& y = yachts[order[place]];
-        const FinishTime& f = y.listFinish;
-        text += format("%zu;%s;", place + 1, y.id.c_str()) + utf8FromCp1252(names[order[place]]) +
-                format(";%02d.%02d.20%02d %02d:%02d:%02d\r\n", static_cast<int>(f.day), static_cast<int>(f.month),
-                       static_cast<int>(f.year), static_cast<int>(f.hour), static_cast<int>(f.minute),
-                       static_cast<int>(f.second));
+        const int f[] = {y.listFinish.day, y.listFinish.month, y.listFinish.year, y.listFinish.hour,
+                         y.listFinish.minute, y.listFinish.second};
+        const char* id = y.id.c_str();
+        if (shape == ListShape::Export)
+            text += format("%zu;%s;", place + 1, id) + utf8FromCp1252(names[order[place]]) +
+                    format(";%02d.%02d.20%02d %02d:%02d:%02d\r\n", f[0], f[1], f[2], f[3], f[4], f[5]);
+        else if (shape == ListShape::Import)  // an inch mark in a class name now and then
+            text += format("%zu, %s, %s, %s, %02d:%02d\r\n", place + 1, place % 7 == 3 ? "J 24\"" : "ORC", id,
+                           startText.c_str(), f[3], f[4]);
+        else  // Alt+Enter in one name: Excel quotes that field
+            text += y.id + (place == 1 ? "\t\"" + names[order[place]] + "\nSC Kiel\"" : "\t" + names[order[place]]) +
+                    format("\t%02d.%02d.20%02d\t%02d:%02d:%02d\r\n", f[0], f[1], f[2], f[3], f[4], f[5]);
     }
-    return text + format("%zu;ZZZ0;Geisterschiff;DNF\r\n", order.size() + 1);
+    const std::size_t last = order.size() + 1;
+    if (shape == ListShape::Export) return text + format("%zu;ZZZ0;Geisterschiff;DNF\r\n", last);
+    if (shape == ListShape::Import) return text + format("%zu, ORC, ZZZ0, %s, DNF\r\n", last, startText.c_str());
+    // UTF-16 LE: the list's texts lie in Latin-1, where code page 1252 and UTF-16 agree.
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : text + "ZZZ0\tGeisterschiff\t\tDNF\r\n") utf16 += {c, '\0'};
+    return utf16;
 }
 
 } // namespace
@@ -161,12 +184,13 @@ const char* kindName(YachtKind kind) {
 std::string generateRegatta(const std::string& dir, const RegattaOptions& options,
                             std::vector<GeneratedYacht>* yachts) {
     const int days = std::clamp(options.days, 1, 7);
-    const long end = kEndOfFirstDay + (days - 1) * 86400L;
+    const long start = (options.night ? 20 : 10) * 3600L;
+    const long end = options.night ? 8 * 3600L + days * kDay : 18 * 3600L + (days - 1) * kDay;
     RegattaRecord regatta;
     regatta.designation = "Testregatta " + options.name;
     regatta.starters = options.yachts;
-    regatta.start = {0, kStart / 3600, 0, 14, 6, 8};
-    regatta.end = {0, kEndOfFirstDay / 3600, 0, 13 + days, 6, 8};
+    regatta.start = {0, static_cast<std::int32_t>(start / 3600), 0, 14, 6, 8};
+    regatta.end = {0, static_cast<std::int32_t>(end % kDay / 3600), 0, static_cast<std::int32_t>(14 + end / kDay), 6, 8};
     if (writeRegattaData(regatta, options.name + ".rsd", dir) != kStatusOk)
         return "cannot write " + options.name + ".rsd";
 
@@ -184,11 +208,11 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         yacht.sealCount = static_cast<std::int32_t>(random.between(1, 6));
         yacht.masterFileName = yachtMasterFileName(options.name, yacht.yachtId);
         yacht.regattaFileName = yachtRegattaFileName(options.name, yacht.yachtId);
-        made.push_back({yacht.yachtId, kind, reset, listedOf(i, kind), finishTimeOf(end - 3600 - i)});
+        made.push_back({yacht.yachtId, kind, reset, listedOf(i, kind, options), listTime(end - 3600 - i, options), {}});
         names.push_back(yacht.yachtName);
         if (i % 20 == 13) {
             made.push_back({format("ITA%d", i + 1), YachtKind::Absent, false, Listed::OnlyInList,
-                            finishTimeOf(end - 1800 - i)});
+                            listTime(end - 1800 - i, options), {}});
             names.push_back("Gast");
         }
         if (writeYachtMasterData(yacht, dir) != kStatusOk) return "cannot write " + yacht.masterFileName;
@@ -196,15 +220,15 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
 
         const long finish = end - random.between(1800, 3 * 3600);
         GeneratedYacht& listed = made[made.size() - (i % 20 == 13 ? 2 : 1)];
-        listed.listFinish = finishTimeOf(finish + (listed.listed == Listed::Differs ? 75 : 0));
+        listed.listFinish = listTime(finish + (listed.listed == Listed::Differs ? 75 : 0), options);
         std::string block = eventLine("");
         long runSeconds = 0;
-        for (const std::string& line : eventLines(random, options.lines, finish, end, reset, runSeconds))
+        for (const std::string& line : eventLines(random, options.lines, start, finish, end, reset, runSeconds))
             block += eventLine(line);
         if (kind == YachtKind::BrokenOff) {
             // What a readout keeps of a logger that fell silent midway.
             const std::string part = yachtHeaderBytes(yacht) + block.substr(0, block.size() / 2);
-            if (!replaceFile(dir + yacht.regattaFileName + kIncompleteSuffix, part))
+            if (!replaceFile(dir + yacht.regattaFileName + kIncompleteSuffix, part).complete(1))
                 return "cannot write " + yacht.regattaFileName + kIncompleteSuffix;
             continue;
         }
@@ -212,7 +236,8 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
             return "cannot write " + yacht.regattaFileName;
         if (kind != YachtKind::NoFinish) {
             yacht.finish = finishTimeOf(finish);
-            if (appendFinishTime(yacht, dir) != kStatusOk) return "cannot append to " + yacht.regattaFileName;
+            listed.typedFinish = yacht.finish;
+            if (appendFinishTime(yacht, dir, false).status != kStatusOk) return "cannot append to " + yacht.regattaFileName;
         }
         // As the readout and the finish-time save leave it; one read out before
         // either was kept has neither fingerprint nor coarse minutes.
@@ -223,7 +248,8 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         if (kind == YachtKind::Changed && !dropFirstOffLine(dir + yacht.regattaFileName))
             return "cannot edit " + yacht.regattaFileName;
     }
-    if (options.finishList && !replaceFile(dir + options.name + "-Zielzeiten.csv", finishList(made, names)))
+    if (options.finishList &&
+        !replaceFile(dir + options.name + "-Zielzeiten.csv", finishList(made, names, options.listShape, start)).complete(1))
         return "cannot write " + options.name + "-Zielzeiten.csv";
     if (!options.finishList)
         for (GeneratedYacht& y : made) y.listed = Listed::Missing;

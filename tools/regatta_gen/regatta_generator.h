@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,13 +8,25 @@
 
 namespace wg::gen {
 
+// How the finish list is written:
+enum class ListShape {
+    Export,       // as a results program exports it: UTF-8 with byte order mark, ";", the finish with its date
+    Import,       // a results program's import: "raceno, class, sailno, start, finish", comma and blank,
+                  // the finish as a time of day without seconds
+    UnicodeText,  // Excel's "Unicode-Text": UTF-16 LE, tabs, a column "Datum" beside "Zielzeit (Uhrzeit)",
+                  // one yacht name holding a line break
+};
+
 struct RegattaOptions {
     std::string name = "Test";  // base name of the regatta file
     int yachts = 40;
     int lines = 40;             // event lines of each readout
     std::uint64_t seed = 1;
-    int days = 1;               // the regatta ends at 18:00 on its last day, 1 to 7
+    int days = 1;               // days of the regatta, 1 to 7
     bool finishList = false;    // the race committee's "<name>-Zielzeiten.csv" beside it
+    ListShape listShape = ListShape::Export;
+    bool night = false;         // the regatta runs from 20:00 to 08:00 on its last day, `days` days later
+    int listHoursOff = 0;       // the list in another time base: every time that many hours later, none 75 s off
 };
 
 // What became of a yacht; the mix follows the yacht's place in the list, so
@@ -39,17 +52,18 @@ struct GeneratedYacht {
     YachtKind kind;
     bool reset;     // a Reset after the regatta start
     Listed listed = Listed::Missing;
-    FinishTime listFinish = {};  // when in the list
+    FinishTime listFinish = {};  // when in the list, as the list's time base and shape give it
+    std::optional<FinishTime> typedFinish;  // the finish block of its .yrd, if it has one
 };
 
 // Writes "<name>.rsd" and the yachts' files into `programDir` (the program's
 // path form, ending in its separator) with the program's own writers: a
-// regatta from 10:00 on 14.06.08 to 18:00 on its last day, each yacht with
-// engine runs before the start, inside the race and across its finish,
-// power-ons and the odd reset; and, when asked for, the finish list, in
-// UTF-8 with ";" as a results program exports it, with one line that
-// cannot be read ("DNF"). The same options give the same bytes. Empty when
-// all was written, else what failed.
+// regatta from 10:00 on 14.06.08 to 18:00 on its last day (a night race from
+// 20:00 to 08:00), each yacht with engine runs before the start, inside the
+// race and across its finish, power-ons and the odd reset; and, when asked
+// for, the finish list in the shape asked for, with one line that cannot be
+// read ("DNF"). The same options give the same bytes. Empty when all was
+// written, else what failed.
 std::string generateRegatta(const std::string& programDir, const RegattaOptions& options,
                             std::vector<GeneratedYacht>* yachts = nullptr);
 

@@ -12,7 +12,8 @@
 #include "files/preparation_record.h"
 #include "platform/command_ids.h"
 #include "platform/file_system.h"
-#include "platform/host_info.h"
+#include "platform/native_file.h"
+#include "platform/program_version.h"
 #include "resources/resource_ids.h"
 
 using namespace e2e;
@@ -66,7 +67,7 @@ std::string expectedRecord(const Yacht& y, const std::string& serial, const std:
                                 "Kontrolle",   "Yachtdatei",   "Protokoll"};
     for (std::size_t i = 0; i < std::size(keys); ++i)
         if (loginAgain || i < 4 || i > 5) steps.push_back({keys[i], "*"});  // the second login and clock
-    return wg::preparationBytes({"Sommer04", y.id, y.name, serial, port, wg::computerName(), wg::programVersion(), "UTC",
+    return wg::preparationBytes({"Sommer04", y.id, y.name, serial, port, wg::systemComputerName(), wg::programVersion(), "UTC",
                                  steps, true, true, clockSent, "030604090500", "040604173000", y.mode, y.mode, y.id, "*"});
 }
 

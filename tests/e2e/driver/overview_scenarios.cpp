@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "overview/output_text.h"
+#include "platform/wide_text.h"
 #include "platform/command_ids.h"
 #include "regatta_generator.h"
 #include "resources/resource_ids.h"
@@ -19,8 +20,26 @@ SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows th
     DWORD exitCode = 99;
     REQUIRE(overview.start() && overview.waitExit(exitCode, 60000));
     CHECK(exitCode == 0);
-    auto rows = wg::test::csvRows(fileText(ctx.tree.data() + "Test-Uebersicht.csv"));
+    const std::string table = fileText(ctx.tree.data() + "Test-Uebersicht.csv");
+    auto rows = wg::test::csvRows(table);
     CHECK(rows.size() == 40 + 8);  // with the head's lines and the column titles
+
+    // Again with the table open in a spreadsheet, which shares it for reading and writing but not for
+    // deleting, and a yacht file named with a letter beyond code page 1252: the page is new, the
+    // table kept beside the open one, the file that cannot be opened by its name named.
+    const std::wstring foreign = wg::wide(ctx.tree.data() + "Test-GER") + L"\u0141.yrd";
+    CloseHandle(CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    const std::string tablePath = ctx.tree.data() + "Test-Uebersicht.csv";
+    const HANDLE sheet = CreateFileA(tablePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+    DeleteFileA((ctx.tree.data() + "Test-Uebersicht.html").c_str());
+    Program again(ctx.tree, "Uebersicht.exe");
+    REQUIRE(again.start() && again.waitExit(exitCode, 60000));
+    CloseHandle(sheet);
+    DeleteFileW(foreign.c_str());
+    CHECK(exitCode == 1 && fileText(tablePath) == table);
+    CHECK(wg::test::csvRows(fileText(ctx.tree.data() + "Test-Uebersicht.neu.csv")).size() == 40 + 9);  // and a warning
+    CHECK(fileText(ctx.tree.data() + "Test-Uebersicht.html").find("Nicht gelesen: Test-GER?.yrd.") != std::string::npos);
 
     postCommand(main, wg::cmd::kLoadRegattaData);
     REQUIRE(chooseInOpenDialog(ctx, program, "Regatta-Stammdaten, Datei öffnen", "Test.rsd"));

@@ -4,11 +4,11 @@
 
 #include "platform/file_system.h"
 #include "ui.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace e2e {
 
-bool writeFile(const std::string& path, const std::string& bytes) { return wg::replaceFile(path, bytes); }
+bool writeFile(const std::string& path, const std::string& bytes) { return wg::replaceFile(path, bytes).complete(1); }
 
 std::string fileText(const std::string& path) {
     std::string bytes;
@@ -16,11 +16,17 @@ std::string fileText(const std::string& path) {
     return bytes;
 }
 
-void clearFolder(const std::string& folder) {
+std::vector<std::string> fileNames(const std::string& folder) {
     std::vector<wg::DirectoryEntry> entries;
+    std::vector<std::string> names;
     wg::listDirectory(folder, entries);
     for (const wg::DirectoryEntry& e : entries)
-        if (e.isFile) wg::removeNativeFile(folder + e.name);
+        if (e.isFile) names.push_back(e.name);
+    return names;
+}
+
+void clearFolder(const std::string& folder) {
+    for (const std::string& name : fileNames(folder)) wg::removeFile(folder + name);
 }
 
 Program::~Program() { kill(); }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -17,6 +18,8 @@ struct Tree {
 bool writeFile(const std::string& path, const std::string& bytes);
 // The file's bytes; empty when it cannot be read.
 std::string fileText(const std::string& path);
+// The names of the files in a folder.
+std::vector<std::string> fileNames(const std::string& folder);
 // Removes every file in a folder (not recursive).
 void clearFolder(const std::string& folder);
 

@@ -74,7 +74,22 @@ SCENARIO("readout: logger read out, finish saved, engine time computed, shown ag
     endProgram(ctx, program, main);
 }
 
-SCENARIO("readout: password first, then a full event memory at 4800 baud with progress; impatience meanwhile dropped") {
+// What the main window answers when Windows asks whether the session may end (1: yes, 0: wait).
+DWORD_PTR sessionEndAnswer(HWND main) {
+    DWORD_PTR answer = 99;
+    SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 5000, &answer);
+    return answer;
+}
+
+// No file of the program's is left half written anywhere.
+bool noTemporaryFile(const Tree& tree) {
+    for (const std::string& folder : {tree.data(), tree.init()})
+        for (const std::string& name : fileNames(folder))
+            if (name.find(".wg-new") != std::string::npos) return false;
+    return true;
+}
+
+SCENARIO("readout: password first, then a full event memory at 4800 baud with progress; impatience and the end of the session wait") {
     constexpr int kFullMemory = 1080;  // lines: 41 KB, about 85 s at 480 bytes/s
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRace(ctx, program, "pace = 1\n", kFullMemory));
@@ -93,6 +108,7 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
     clickItem(dialog, IDC_EV_READ);
     std::string last;
     std::vector<unsigned long> bytes;  // as each new progress text shows them, "12 400" for 12400
+    DWORD_PTR sessionEndDuringReadout = 99;
     CHECK(waitFor([&] {
         std::string text = itemText(dialog, IDC_EV_STATUS, 3000);
         if (text.rfind("Auslesen läuft: ", 0) == 0 && text != last) {
@@ -108,6 +124,11 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
                 PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
                 PostMessageA(dialog, WM_SYSKEYDOWN, VK_F4, 1 << 29);
                 std::thread([&] { SendMessageA(GetDlgItem(dialog, IDC_EV_READ), BM_CLICK, 0, 0); }).join();
+                // Another program asks for the message dialog, where nothing could close it; Windows
+                // wants to end the session: the program says to wait.
+                DWORD_PTR ignored = 0;
+                SendMessageTimeoutA(main, WM_COMMAND, MAKEWPARAM(cmd::kShowMessage, 0), 0, SMTO_NORMAL, 5000, &ignored);
+                sessionEndDuringReadout = sessionEndAnswer(main);
             }
         }
         return text == kDoneText;
@@ -116,10 +137,25 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
     ctx.notes.push_back("Fortschritt zuletzt: " + last);
     CHECK(!waitGone(dialog, 1000));  // none of it closed the dialog or the program afterwards
     CHECK(!findTopLevel(program.processId(), "#32770", "Warnung"));
+    CHECK(!findTopLevel(program.processId(), "#32770", "Information"));
+    CHECK(sessionEndDuringReadout == 0);
     const std::string readOut = fileText(ctx.tree.data() + "Sommer04-GER12.yrd");
     CHECK(std::count(readOut.begin(), readOut.end(), '\n') == 6 + kFullMemory + 7 + 1);
     const std::string wire = ctx.loggerReceived();
     CHECK(wire.rfind("D\r", 0) == 0 && std::count(wire.begin(), wire.end(), 'I') == 1);  // one readout
+
+    // Once it is over the session may end, but not over a finish time typed and not yet saved.
+    CHECK(sessionEndAnswer(main) == 1);
+    typeAll(dialog, {{IDC_EV_HOUR, "14"}});
+    CHECK(sessionEndAnswer(main) == 0);
     CHECK(closeWith(dialog, IDCANCEL));
+    CHECK(sessionEndAnswer(main) == 1);
+    // The session ends: the settings are kept as at a normal end.
+    const std::string settings = fileText(ctx.tree.settingsFile());
+    DeleteFileA(ctx.tree.settingsFile().c_str());
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 5000, &ignored);
+    CHECK_TEXT(fileText(ctx.tree.settingsFile()), settings);
+    CHECK(noTemporaryFile(ctx.tree));
     endProgram(ctx, program, main);
 }

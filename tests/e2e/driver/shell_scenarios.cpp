@@ -6,7 +6,7 @@
 #include "app/shell_dialogs.h"
 #include "platform/command_ids.h"
 #include "steps.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 using namespace e2e;
 namespace cmd = wg::cmd;

@@ -7,7 +7,7 @@
 #include "app/shell_dialogs.h"
 #include "platform/command_ids.h"
 
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace e2e {
 

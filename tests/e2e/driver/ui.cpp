@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "program.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace e2e {
 

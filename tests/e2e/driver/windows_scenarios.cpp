@@ -8,7 +8,7 @@
 #include "platform/foreign_text.h"
 #include "resources/resource_ids.h"
 #include "steps.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 using namespace e2e;
 namespace cmd = wg::cmd;

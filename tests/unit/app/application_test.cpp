@@ -11,6 +11,8 @@
 #include "logger/login.h"
 #include "logger/pc_clock.h"
 #include "resources/resource_ids.h"
+#include "files/write_outcome.h"
+#include "support/drive_room.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
 
@@ -300,26 +302,61 @@ TEST(Commands, ThePortFromTheCommandLineIsShownAndUsed) {
     EXPECT_EQ(std::tuple(p.ports.opens.at(0).name, p.shell.shown), std::tuple("COM12", Texts{kPasswordOkText}));
 }
 
-// A message of a running exchange is shown; the close box and every other
-// command wait until the exchange is over.
-TEST(Commands, WhileAnExchangeRunsOnlyItsMessagesAreShown) {
+// A message of a running exchange is shown; the close box, every other
+// command, a message another program asks for while the program waits, and
+// the end of the Windows session wait until the exchange is over.
+TEST(Commands, WhileAnExchangeRunsOnlyItsOwnMessagesAreShownAndTheSessionWaits) {
     Program p;
     p.state.login.loggedIn = true;
     p.behaviour().fault = sim::Fault::Silent;
     p.shell.boxAnswers = {BoxAnswer::Yes, BoxAnswer::Yes};
-    int refusedInside = 0;
+    std::optional<std::string> sessionEndInside;
     p.shell.onCommand = [&](int id) {
         if (id != cmd::kShowMessage) return;
         p.app.closeRequested();
-        refusedInside += p.app.command(cmd::kEraseLogger) && p.app.command(cmd::kLoggerClock);
+        p.app.command(cmd::kEraseLogger);  // would ask first
+        p.app.command(cmd::kLoggerClock);  // would open its dialog
+        p.app.command(cmd::kShowMessage, CommandArrival::DuringWait);
+        sessionEndInside = p.app.sessionEndRefusal();
     };
     p.shell.user = {enter("MASTER", IDC_LOGGER_PASSWORD_FIELD)};
     p.app.command(cmd::kMasterPassword);
-    EXPECT_EQ(std::tuple(p.shell.shown, refusedInside, p.shell.dialogsRun, p.shell.boxes.size(), p.shell.endRequests),
-              std::tuple(Texts{kCommandFailedText}, 1, Texts{"IDD_MasterPassWortEingabe"}, 0u, 0));
+    EXPECT_EQ(std::tuple(p.shell.shown, p.shell.dialogsRun, p.shell.boxes.size(), p.shell.endRequests, sessionEndInside),
+              std::tuple(Texts{kCommandFailedText}, Texts{"IDD_MasterPassWortEingabe"}, 0u, 0,
+                         std::optional<std::string>(kSessionEndDuringExchangeText)));
     p.shell.onCommand = nullptr;
+    EXPECT_EQ(p.app.sessionEndRefusal(), std::nullopt);
     p.app.closeRequested();  // once it is over the program can be ended
     EXPECT_EQ(p.shell.endRequests, 1);
+    p.state.evaluationRun.finishUnsaved = true;  // a finish time typed and not saved
+    EXPECT_EQ(p.app.sessionEndRefusal(), std::optional<std::string>(kSessionEndFinishUnsavedText));
+}
+
+// The settings are kept when the session ends as at a normal end; one that
+// cannot be written at the normal end is said, and the earlier file stays.
+TEST(Commands, TheSettingsAreKeptAtTheEndOfTheSessionAndAFailureIsSaid) {
+    TempDir dir;
+    dir.makeDirectory("bin");
+    dir.makeDirectory("init");
+    dir.write("init/Wakeguard.ini", "alt");
+    const WorkingDirectory inBin(dir.programPath("bin"));
+    Program p;
+    p.state.settings.windowWidth = 1111;
+    p.app.sessionEnding();
+    EXPECT_NE(dir.read("init/Wakeguard.ini").find("1111"), std::string::npos);
+    EXPECT_EQ(std::tuple(p.shell.boxes.size(), dir.fileCount()), std::tuple(0u, 1u));
+#ifndef _WIN32
+    p.state.settings.windowWidth = 2222;
+    const std::string before = dir.read("init/Wakeguard.ini");
+    {
+        const DriveRoom full(0);
+        p.app.shutdown();
+    }
+    EXPECT_EQ(std::tuple(dir.read("init/Wakeguard.ini"), dir.fileCount()), std::tuple(before, 1u));
+    ASSERT_EQ(p.shell.boxes.size(), 1u);
+    EXPECT_EQ(std::tuple(p.shell.boxes[0].caption, p.shell.boxes[0].ownedByMainWindow), std::tuple("Einstellungen nicht gespeichert", false));
+    EXPECT_EQ(p.shell.boxes[0].text.find(writeFailureText("..\\init\\Wakeguard.ini", kStatusDriveFull)), 0u);
+#endif
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "files/yacht_header.h"
 #include "logger/date_time_check.h"
 #include "resources/resource_ids.h"
+#include "support/drive_room.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
 #include "yacht/readout.h"
@@ -125,7 +126,7 @@ TEST_F(ReadoutDialogTest, BrokenReadoutLeavesTheFlagAndTheEarlierFile) {
     dialog.clicked(view, IDC_EV_SAVE);  // saving needs a readout first
     EXPECT_EQ(shell.boxTexts(), Texts{"Bedienungsfehler|Datenspeicherung nicht möglich,\nZuerst ERLG auslesen!"});
     EXPECT_FALSE(run.finishSaved);
-    run = EvaluationRun{true, false, ""};  // an earlier yacht's readout of this run lets the save go
+    run = EvaluationRun{true, false, false, ""};  // an earlier yacht's readout of this run lets the save go
     dialog.clicked(view, IDC_EV_SAVE);
     EXPECT_TRUE(run.finishSaved);
 }
@@ -143,6 +144,32 @@ TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
         dialog.clicked(view, IDC_EV_SAVE);
         EXPECT_EQ(checkFingerprint(dir.programDir(), "S-GER12.yrd"), afterSave) << (file ? file : "-");
     }
+}
+
+// "Daten Speichern" on a drive with room for only part of the block: the
+// file as it was, its fingerprint too, the reason said and no success shown.
+TEST_F(ReadoutDialogTest, AFinishThatDoesNotFitLeavesTheFileAsItWasAndSaysSo) {
+    dialog.clicked(view, IDC_EV_READ);
+    const std::string readOut = dir.read("S-GER12.yrd"), sum = dir.read("S-GER12.yrd.sha256");
+    const std::string status = view.texts[IDC_EV_STATUS];
+    typeFinish({"17", "0", "0", "14", "6", "8"});
+    EXPECT_TRUE(run.finishUnsaved);
+#ifndef _WIN32
+    {
+        const DriveRoom room(readOut.size() + 100);
+        dialog.clicked(view, IDC_EV_SAVE);
+    }
+    EXPECT_EQ(std::tuple(dir.read("S-GER12.yrd"), dir.read("S-GER12.yrd.sha256"), view.texts[IDC_EV_STATUS], shown(),
+                         run.finishSaved, run.finishUnsaved),
+              std::tuple(readOut, sum, status, Texts{finishNotSavedText("S-GER12.yrd", kStatusDriveFull)}, false, true));
+#endif
+    dialog.clicked(view, IDC_EV_SAVE);  // once there is room
+    EXPECT_EQ(std::tuple(dir.read("S-GER12.yrd"), run.finishSaved, run.finishUnsaved, shown().size()),
+              std::tuple(readOut + finishBlock(17, 0, 0, 14, 6, 8), true, false, kDriveRoomChecked ? 1u : 0u));
+    EXPECT_EQ(checkFingerprint(dir.programDir(), "S-GER12.yrd"), FingerprintCheck::Matches);
+    typeFinish({"18"});
+    dialog.clicked(view, button::kCancel);  // a typed value left behind with the dialog is not kept waiting for
+    EXPECT_FALSE(run.finishUnsaved);
 }
 
 TEST_F(ReadoutDialogTest, FinishFieldsReopenTheDialogOnARefusal) {

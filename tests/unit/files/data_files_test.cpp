@@ -7,6 +7,7 @@
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
 #include "platform/file_system.h"
+#include "support/drive_room.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/yrd_text.h"
@@ -72,20 +73,23 @@ TEST(FileNames, EveryWriterRefusesUnsafeNamesAndAFailedWriteLeavesTheOldFile) {
         yacht.masterFileName = yacht.regattaFileName = name;
         EXPECT_EQ(writeRegattaData(RegattaRecord(), name, data), kStatusCannotWrite) << name;
         EXPECT_EQ(writeYachtMasterData(yacht, data), kStatusCannotWrite) << name;
-        EXPECT_EQ(appendFinishTime(yacht, data), kStatusCannotWrite) << name;
+        EXPECT_EQ(appendFinishTime(yacht, data, false).status, kStatusCannotWrite) << name;
         EXPECT_EQ(writeCoarseMinutes(data, name, 5), kStatusCannotWrite) << name;
     }
     EXPECT_EQ(dir.fileCount(), 0u);
+#ifndef _WIN32
     YachtRecord yacht;
     yacht.masterFileName = "S.ysd";
-    for (const char* name : {"S.rsd", "S.ysd", "Wakeguard.ini"}) {
-        dir.write(name, "alt");
-        dir.makeDirectory(replacementName(name));  // the new file cannot be written beside the old one
+    for (const char* name : {"S.rsd", "S.ysd", "Wakeguard.ini"}) dir.write(name, "alt");
+    {
+        const DriveRoom full(0);  // the new file cannot be written beside the old one
+        EXPECT_EQ(writeRegattaData(RegattaRecord(), "S.rsd", dir.programDir()), kStatusDriveFull);
+        EXPECT_EQ(writeYachtMasterData(yacht, dir.programDir()), kStatusDriveFull);
+        EXPECT_EQ(writeSettings(dir.programDir(), Settings{}), kStatusDriveFull);
     }
-    EXPECT_EQ(writeRegattaData(RegattaRecord(), "S.rsd", dir.programDir()), kStatusCannotWrite);
-    EXPECT_EQ(writeYachtMasterData(yacht, dir.programDir()), kStatusCannotWrite);
-    EXPECT_EQ(writeSettings(dir.programDir(), Settings{}), kStatusCannotWrite);
     for (const char* name : {"S.rsd", "S.ysd", "Wakeguard.ini"}) EXPECT_EQ(dir.read(name), "alt") << name;
+    EXPECT_EQ(dir.fileCount(), 3u);  // nothing temporary left
+#endif
 }
 
 RegattaRecord regattaOf(std::string designation, std::int32_t starters, TimeOfRegatta start = {},
@@ -203,8 +207,8 @@ TEST(YachtFiles, MasterDataWrittenByteForByteAndFinishBlocksAppended) {
     EXPECT_EQ(dir.read("S.ysd"), kYrdHeader);
     y.regattaFileName = "S.yrd";  // appending creates a missing file
     y.finish = FinishTime{14, 5, 9, 3, 6, 4};
-    ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
-    ASSERT_EQ(appendFinishTime(y, dir.programDir()), kStatusOk);
+    ASSERT_EQ(appendFinishTime(y, dir.programDir(), false).status, kStatusOk);
+    ASSERT_EQ(appendFinishTime(y, dir.programDir(), false).status, kStatusOk);
     EXPECT_EQ(dir.read("S.yrd"), finishBlock(14, 5, 9, 3, 6, 4) + finishBlock(14, 5, 9, 3, 6, 4));
 }
 

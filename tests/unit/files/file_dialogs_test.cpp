@@ -6,6 +6,8 @@
 #include "files/regatta_file.h"
 #include "platform/foreign_text.h"
 #include "resources/resource_ids.h"
+#include "files/write_outcome.h"
+#include "support/drive_room.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
@@ -76,13 +78,25 @@ TEST_F(FileSave, UnsafeOrMissingNamesWriteNothing) {
     EXPECT_EQ(std::tuple(again.closes, dir.fileCount()), std::tuple(std::vector<int>{button::kCancel, button::kCancel}, 0u));
 }
 
-TEST_F(FileSave, WriterFailureShowsItsMessageOnOkAndClosesSilentlyOnOverwrite) {
+// The writer's failure is said on "OK", which stays open, and on
+// "Überschreiben", which closes; a full drive as what it is.
+TEST_F(FileSave, WriterFailureIsSaidOnOkAndOnOverwrite) {
     FileSaveDialog nowhere{regatta, request, messageText, shell, dir.programDir() + "fehlt\\"};
     view.type(nowhere, IDC_SAVE_NAME, "Sommer04");
     nowhere.clicked(view, button::kOk);
     EXPECT_FALSE(view.closed());
     nowhere.clicked(view, IDC_OVERWRITE);
-    EXPECT_EQ(std::tuple(shell.shown, view.closes), std::tuple(Texts{kSaveFailedMessage}, std::vector<int>{button::kOk}));
+    EXPECT_EQ(std::tuple(shell.shown, view.closes),
+              std::tuple(Texts{kSaveFailedMessage, writeFailureText("Sommer04.rsd", kStatusCannotWrite)},
+                         std::vector<int>{button::kOk}));
+#ifndef _WIN32
+    type("Sommer04");
+    {
+        const DriveRoom full(0);
+        dialog.clicked(view, button::kOk);
+    }
+    EXPECT_EQ(shell.shown.back(), writeFailureText("Sommer04.rsd", kStatusDriveFull));
+#endif
     dir.write("Sommer04.rsd", "alt");
     type("Sommer04");
     dialog.clicked(view, IDC_OVERWRITE);

@@ -50,6 +50,9 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
           "KIEL-GER1.YRD"})  // the last only a case-sensitive file system holds
         listing.push_back({name, 100, true});
     listing.push_back({"Kiel-GER8.yrd", 0, false});  // a folder
+    // Names beyond code page 1252 ("?" where they hold such a character) cannot be opened: named, not taken.
+    for (const char* name : {"Kiel-?ód.yrd", "KIEL-?.ysd", "Kappeln-?.yrd"}) listing.push_back({name, 100, true, true});
+    EXPECT_EQ(foreignNamedFiles("Kiel", listing), (std::vector<std::string>{"KIEL-?.ysd", "Kiel-?ód.yrd"}));
     std::string found;
     for (const YachtFiles& y : findYachts("Kiel", listing))
         found += y.yachtId + ":" + y.masterName + "," + y.regattaName + (y.incomplete ? ",abgebrochen" : "") +
@@ -141,7 +144,7 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
         dialog.regattaFileName = "dialog.yrd";
         dir.write(dialog.regattaFileName, dir.read(files.regattaName));
         dialog.finish = row.finish;
-        if (c.status.find("aus Liste") != std::string::npos) appendFinishTime(dialog, dir.programDir());
+        if (c.status.find("aus Liste") != std::string::npos) appendFinishTime(dialog, dir.programDir(), false);
         evaluate(shell, dialog, regattaAtTen(), dir.programDir(), clock);
         const YachtEvaluation& e = dialog.evaluation;
         EXPECT_EQ(row.engineSeconds, c.engineSeconds) << c.what;
@@ -217,20 +220,19 @@ TEST(OverviewRows, EveryRuleTellsWhatItDidAndTheDetailCollapsesLinesWithoutEffec
               "Generator 03.06.2004 09:55:00");
 }
 
-TEST(OverviewFinishList, FormatsSeparatorsEncodingsAndLinesThatCannotBeRead) {
-    // What is read: "ID time" per yacht, then "|" and the lines not read; or the problem.
-    struct Case { const char* what; std::string bytes, read; };
+TEST(OverviewFinishList, ColumnsTimesOfDayAndLinesThatCannotBeRead) {
+    // What is read: "ID time" per yacht, then "|" and the lines not read, then "|" and the rule for
+    // times of day where one came; or the problem. The regatta starts at 10:00 on 3 June 2004.
+    struct Case { const char* what; std::string bytes, read; TimeOfRegatta end = {0, 18, 0, 3, 6, 4}, start = {0, 10, 0, 3, 6, 4}; };
     const std::string missingId = "In der Kopfzeile fehlt die Spalte für die Yacht-ID („Yacht-ID“, „Segelnummer“, "
-                                  "„Sail No“ oder „SailNo“)";
-    const char* const kAndFinish = " und die für den Zieldurchgang („Zieldurchgang“, „Zielzeit“ oder „Finish“).";
+                                  "„Segel-Nr.“, „Sail No“ oder „Sail Number“)";
+    const char* const kAndFinish = " und die für den Zieldurchgang („Zieldurchgang“, „Zielzeit“, „Zielzeit "
+                                   "(Uhrzeit)“, „Finish“ oder „Finish Time“).";
+    const char* const kByStart = "|am Tag des Regattastarts, vor seiner Uhrzeit am Tag danach";
     const Case cases[] = {
-        {"semicolons, CR LF, UTF-8 with byte order mark", "\xEF\xBB\xBFSegelnummer;Platz;Yacht;Zielzeit\r\n"
-         "GER 12;1;M\xC3\xB6we;14.06.2008 16:55:00\r\nSW\xC3\x89" "5;2;Kiel;14.06.08 17:02:03\r\n",
-         "GER 12 14.06.2008 16:55:00, SW\xC9" "5 14.06.2008 17:02:03, |"},
-        {"commas, LF, quoted fields, no byte order mark, headers in any case", "\n\"Name\",SAIL NO,finish\n"
-         "\"Wind, Rose\",DEN4,2008-06-14 09:05:00\n\"\"\"Q\"\"\",\" NOR8 \",\"2008-6-4 9:05:00\"\n",
-         "DEN4 14.06.2008 09:05:00, NOR8 04.06.2008 09:05:00, |"},
-        {"code page 1252", "SailNo;Zieldurchgang\r\nSW\xC9" "5;14.06.08 17:02:03", "SW\xC9" "5 14.06.2008 17:02:03, |"},
+        {"dates written out; headers in any case", "\xEF\xBB\xBFSegelnummer;Platz;Zielzeit\r\nGER 12;1;14.06.2008 "
+         "16:55:00\r\n\"\"\"Q\"\"\";2;14.06.08 17:02\r\nNOR8;3;2008-6-4 9:05:00", "GER 12 14.06.2008 16:55:00, \"Q\" "
+         "14.06.2008 17:02:00, NOR8 04.06.2008 09:05:00, |"},
         {"lines that cannot be read", "Yacht-ID;Zieldurchgang;x\r\nGER1;DNF\r\n;14.06.08 17:00:00\r\n"
          "ABCDEFGHIJKLMNOP;14.06.08 17:00:00\r\nGER2;14.06.08 17:00:00\r\n;;\r\n\r\n ger 2;14.06.08 17:00:01\r\n"
          "GER3\r\nGER4;" + std::string(40, '9') + "\r\n",
@@ -238,17 +240,43 @@ TEST(OverviewFinishList, FormatsSeparatorsEncodingsAndLinesThatCannotBeRead) {
          "Zeile 4: Yacht-ID \x84" "ABCDEFGHIJKLMNOP\x93 ist zu lang / Zeile 8: ger 2 steht schon in Zeile 5 / "
          "Zeile 9: Zieldurchgang \x84\x93 nicht lesbar / Zeile 10: Zieldurchgang \x84" + std::string(30, '9') +
          "\x85\x93 nicht lesbar / "},
+        {"a record broken inside quotes is named as such, not as one without a yacht ID",
+         "Segelnummer;Yacht;Zielzeit\nGER1;\"Wind\nRose\";14:00\nGER2;\"M\xF6we;14:05\nGER3;Kiel;14:10\n",
+         "GER1 03.06.2004 14:00:00, GER3 03.06.2004 14:10:00, |Zeile 4: Anführungszeichen nicht geschlossen / " +
+             std::string(kByStart)},
+        {"a results program's import: times of day without seconds, one before the start on the next day",
+         "raceno, class, sailno, start, finish\n1, J 24\", GER 1, 10:00, 14:02\n2, ORC, GER 2, 10:00, 09:59\n",
+         "GER 1 03.06.2004 14:02:00, GER 2 04.06.2004 09:59:00, |" + std::string(kByStart)},
+        {"a night race of 24 hours over midnight and the end of June", "Sail Number;Finish Time\nGER1;21:30\n"
+         "GER2;01:40:10\nGER3;20:00\n", "GER1 30.06.2004 21:30:00, GER2 01.07.2004 01:40:10, GER3 30.06.2004 "
+         "20:00:00, |" + std::string(kByStart),
+         {0, 20, 0, 1, 7, 4}, {0, 20, 0, 30, 6, 4}},
+        {"over New Year's midnight", "Yacht-ID;Zielzeit (Uhrzeit)\nGER1;00:10\n", "GER1 01.01.2005 00:10:00, |" +
+         std::string(kByStart), {0, 2, 0, 1, 1, 5}, {0, 23, 0, 31, 12, 4}},
+        {"the date column where a record has a date; a date beside the finish counts", "Segel-Nr.;Datum;Zielzeit\n"
+         "GER1;04.06.2004;01:40\nGER2;;14:00\nGER3;4.6.;09:00\nGER4;01.01.2004;14.06.2008 12:00:00\n",
+         "GER1 04.06.2004 01:40:00, GER2 03.06.2004 14:00:00, GER4 14.06.2008 12:00:00, |Zeile 4: Datum \x84" "4.6."
+         "\x93 nicht lesbar / |Datum aus der Spalte \x84" "Datum\x93; am Tag des Regattastarts, vor seiner Uhrzeit am "
+         "Tag danach"},
+        {"a regatta from 29 February a minute longer than a day: a time of day alone is named", "Yacht-ID;Zieldatum;"
+         "Zielzeit\nGER1;;01:40\nGER2;2004-03-01;01:40\n", "GER2 01.03.2004 01:40:00, |Zeile 2: Zielzeit 01:40 ohne "
+         "Datum, die Regatta dauert länger als einen Tag / |Datum aus der Spalte \x84Zieldatum\x93; nicht gelesen, die "
+         "Regatta dauert länger als einen Tag", {1, 10, 0, 1, 3, 4}, {0, 10, 0, 29, 2, 4}},
         {"no yacht ID column", "Platz;Name;Zielzeit\r\n1;Kiel;14.06.08 17:00:00", missingId + "."},
         {"neither column", "Yacht;Zeit\r\n", missingId + kAndFinish},
         {"empty", "", missingId + kAndFinish},
     };
     for (const Case& c : cases) {
+        RegattaRecord regatta;
+        regatta.start = c.start;
+        regatta.end = c.end;
         FinishList list;
-        std::string read = parseFinishList(c.bytes, list);
+        std::string read = parseFinishList(c.bytes, regatta, list);
         if (read.empty()) {
             for (const ListedFinish& y : list.yachts) read += y.yachtId + " " + dateTimeText(y.finish) + ", ";
             read += "|";
             for (const std::string& line : list.unreadLines) read += line + " / ";
+            if (!list.timeOfDayRule.empty()) read += "|" + list.timeOfDayRule;
         }
         EXPECT_EQ(read, c.read) << c.what;
     }
@@ -262,14 +290,17 @@ TEST(OverviewFinishList, TimesInTheThreeFormatsWithinTheDialogsRanges) {
         {"29.02.2009 12:00:00", "-"}, {"31.04.2008 12:00:00", "-"}, {"00.06.2008 12:00:00", "-"},
         {"14.13.2008 12:00:00", "-"}, {"14.06.2002 12:00:00", "-"}, {"14.06.02 12:00:00", "-"},
         {"14.06.2100 12:00:00", "-"}, {"14.06.208 12:00:00", "-"}, {"14.06.2008 24:00:00", "-"},
-        {"14.06.2008 12:60:00", "-"}, {"14.06.2008 12:00:60", "-"}, {"14.06.2008 12:00", "-"},
+        {"14.06.2008 12:60:00", "-"}, {"14.06.2008 12:00:60", "-"}, {"14.06.2008 12:00", "14.06.2008 12:00:00"},
         {"14.06.2008", "-"}, {"2008-06-14T12:00:00", "-"}, {"14.06.2008 12:0:00", "-"}, {"14.06.2008 +1:00:00", "-"},
         {"14.06.2008 12:00:00 x", "-"}, {"14-06-2008 12:00:00", "-"}, {"14.06.2008 123:00:00", "-"},
         {"14.006.2008 12:00:00", "-"}, {"14.00.2008 12:00:00", "-"}, {"14.06.2008 12:000:00", "-"},
+        {"17:02", "17:02:00 ohne Datum"}, {" 1:40:10 ", "01:40:10 ohne Datum"}, {"24:00", "-"}, {"17:2", "-"},
+        {"17:02:03:04", "-"}, {"1702", "-"},
     };
     for (const auto& [text, read] : cases) {
-        const std::optional<FinishTime> time = parseFinishTime(text);
-        EXPECT_EQ(time ? dateTimeText(*time) : "-", read) << text;
+        const std::optional<FinishTime> t = parseFinishTime(text);
+        EXPECT_EQ(!t ? "-" : t->day ? dateTimeText(*t) : format("%02d:%02d:%02d ohne Datum", t->hour, t->minute, t->second),
+                  read) << text;
     }
 }
 
@@ -279,6 +310,30 @@ TEST(OverviewPages, TextsBetweenTheCodePageAndUtf8) {
         {"\xC3(", "-"}, {"\xC0\x80", "-"}, {"\x80", "-"}, {"\xF5\x80\x80\x80", "-"}, {"\xE2\x82", "-"}};
     for (const auto& [utf8, text] : cases) EXPECT_EQ(cp1252FromUtf8(utf8).value_or("-"), text) << utf8;
     EXPECT_EQ(htmlText("a\x01" "b\x7F<"), "a?b?&lt;");
+}
+
+TEST(OverviewRows, ListInAnotherTimeBaseWhenEveryTypedFinishIsOffByTheSameOneOrTwoHours) {
+    // Seconds by which the list's finish lies after each typed one; what the warning says.
+    struct Case { const char* what; std::vector<double> offsets; int hoursOff; const char* said = ""; };
+    const Case cases[] = {
+        {"three an hour later", {3600, 3600, 3600}, 1, "genau 1 Stunde später."},
+        {"three two hours earlier", {-7200, -7200, -7200}, -2, "genau 2 Stunden früher."},
+        {"two are too few", {3600, 3600}, 0}, {"one a second more", {3600, 3600, 3601}, 0},
+        {"three hours are no time base", {10800, 10800, 10800}, 0}, {"an hour and two", {3600, 7200, 3600}, 0},
+        {"none off", {0, 0, 0}, 0},
+    };
+    for (const Case& c : cases) {
+        // Beside them a yacht evaluated to the list's finish and one not in the list: neither counts.
+        std::vector<YachtRow> rows = {{.hasFinish = true, .finishSeconds = secondCount(kAtTwo), .listFinish = kAtTwo,
+                                       .findings = {Finding::FinishFromList}},
+                                      {.hasFinish = true, .finishSeconds = 0}};
+        for (const double offset : c.offsets)
+            rows.push_back({.hasFinish = true, .finishSeconds = secondCount(kAtTwo) - offset, .listFinish = kAtTwo});
+        RegattaOverview ov;
+        ov.listHoursOff = listHoursOff(rows);
+        EXPECT_EQ(ov.listHoursOff, c.hoursOff) << c.what;
+        EXPECT_NE(timeBaseWarning(ov).find(c.said), std::string::npos) << c.what;
+    }
 }
 
 TEST(OverviewRows, LongestEngineTimeFirstThenRowsWithoutOneInTheirOrder) {
@@ -501,13 +556,13 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
          "Die Zielzeitenliste fehlt.csv ist unbrauchbar: nicht lesbar", {}},
         {"a finish list for two regattas", kRsd, {"--zielzeiten", "fehlt.csv", "Kiel.rsd", "kiel.RSD"}, 2,
          "Eine Zielzeitenliste gehört zu einer Regatta; hier sind es 2. Bitte die Regattadatei nennen.", {}},
-        // CSV and page are replaced as a pair, or the message says which one is new.
-        {"the page cannot take its place", kRsd, {}, 1, unwritten, {"Zeitbasis;Lokalzeit"}, "",
-         {"Geschrieben: ..\\Daten\\Kiel-Uebersicht.csv; Kiel-Uebersicht.html kann nicht ersetzt werden und ist noch "
-          "die frühere Übersicht."}, "Daten/Kiel-Uebersicht.html"},
-        {"neither file can be written", kRsd, {}, 1, unwritten, {}, "",
+        // Page and CSV are replaced as a pair, the page first, or the message says which one is new.
+        {"the page cannot take its place", kRsd, {}, 1, unwritten, {}, "",
          {"Die Übersicht kann nicht nach ..\\Daten\\ geschrieben werden; eine frühere Übersicht bleibt unverändert."},
-         "Daten/" + replacementName("Kiel-Uebersicht.html")},
+         "Daten/Kiel-Uebersicht.html"},
+        {"the table cannot take its place", kRsd, {}, 1, unwritten, {}, "",
+         {"Geschrieben: ..\\Daten\\Kiel-Uebersicht.html; Kiel-Uebersicht.csv kann nicht ersetzt werden und ist noch "
+          "die frühere Übersicht."}, "Daten/Kiel-Uebersicht.csv"},
         {"a yacht whose evaluation fails", kRsd, {}, 1, "Fertig: 1 Regatta mit 2 Yachten, davon 2 mit Hinweis im Status; "
          "2 Yachten nicht ausgewertet.", {"GER1;;;;;;;;;;;;;Auswertung fehlgeschlagen"}, "",
          {"Yacht 1 von 2: GER1 \x85 Auswertung fehlgeschlagen"}, "", true},
@@ -532,12 +587,13 @@ TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
         EXPECT_EQ(std::tuple(exitCode, lines.empty() ? "" : lines.back()), std::tuple(c.exitCode, c.lastLine)) << c.what;
         for (const std::string& line : c.console)
             EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << c.what << ": " << line;
-        const std::string csv = dir.read("Daten/Kiel-Uebersicht.csv");
-        EXPECT_EQ(c.csv.empty(), csv == "earlier") << c.what;
+        const bool tableInTheWay = c.inTheWay == "Daten/Kiel-Uebersicht.csv";  // no earlier table then
+        const std::string csv = tableInTheWay ? "" : dir.read("Daten/Kiel-Uebersicht.csv");
+        EXPECT_EQ(c.csv.empty(), csv == "earlier" || tableInTheWay) << c.what;
+        EXPECT_TRUE(!tableInTheWay || dir.exists("Daten/Kiel-Uebersicht.html")) << c.what;
         for (const std::string& part : c.csv) EXPECT_NE(csv.find(part), std::string::npos) << c.what << ": " << part;
         EXPECT_TRUE(!c.inTheWay.empty() || dir.exists("Daten/Kiel-Uebersicht.html") == !c.csv.empty()) << c.what;
-        EXPECT_TRUE(dir.read("Daten/Kiel-GER1.yrd") == kHalfHour &&
-                    !dir.exists("Daten/" + replacementName("Kiel-Uebersicht.csv"))) << c.what;
+        EXPECT_EQ(dir.read("Daten/Kiel-GER1.yrd"), kHalfHour) << c.what;
     }
 }
 

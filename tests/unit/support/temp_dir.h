@@ -43,4 +43,20 @@ private:
         std::filesystem::temp_directory_path() / ("wg-test-" + std::to_string(std::random_device()()));
 };
 
+// The working directory moved to `programDir` (the program's form) for as
+// long as it lives, as the program runs in its bin folder.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(std::string programDir) {
+        std::replace(programDir.begin(), programDir.end(), '\\', '/');
+        std::filesystem::current_path(programDir);
+    }
+    ~WorkingDirectory() { std::filesystem::current_path(before_); }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path before_ = std::filesystem::current_path();
+};
+
 } // namespace wg::test

@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 #include "files/fingerprint.h"
 #include "files/yacht_header.h"
+#include "support/drive_room.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
 #include "yacht/coarse_minutes.h"
@@ -70,12 +71,14 @@ TEST_F(ReadoutTest, StoresEveryLoggerLineBehindADollarUpToTheEreignissLine) {
     // The file, its fingerprint and its coarse minutes, nothing shown.
     EXPECT_EQ(std::tuple(dir.read("Sommer04-GER12.yrd.grobminuten"), dir.fileCount(), shown()),
               std::tuple("$Grobminuten                            123\r\n", 3u, Texts{}));
-    // A fingerprint that cannot be written is reported, coarse minutes are not; the readout stands and no
-    // older one of either is left.
-    for (const std::string sidecar : {".sha256", ".grobminuten"})
-        dir.makeDirectory(replacementName("Sommer04-GER12.yrd" + sidecar));
+    // A fingerprint that cannot take its place is reported, coarse minutes are not; the readout stands.
+    for (const std::string sidecar : {".sha256", ".grobminuten"}) {
+        std::filesystem::remove(nativePath(dir.programPath("Sommer04-GER12.yrd" + sidecar)));
+        dir.makeDirectory("Sommer04-GER12.yrd" + sidecar + "/in-the-way");
+    }
     ASSERT_EQ(run(), kReadoutDone);
-    EXPECT_EQ(std::tuple(shown(), dir.fileCount()), std::tuple(Texts{fingerprintFailureText("Sommer04-GER12.yrd")}, 1u));
+    EXPECT_EQ(std::tuple(shown(), dir.fileCount(), file()),
+              std::tuple(Texts{fingerprintFailureText("Sommer04-GER12.yrd")}, 1u, header + "$Ereigniss Ende\r\n"));
 }
 
 TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothing) {
@@ -96,6 +99,24 @@ TEST_F(ReadoutTest, PausesShorterThanTheBoundAndAnswersGluedToTheEchoChangeNothi
     ASSERT_EQ(run(), kReadoutDone);
     EXPECT_EQ(std::tuple(file(), wire()), std::tuple(header + twoLines + "$Ereigniss Ende\r\n", "I\rI\r"));
 }
+
+#ifndef _WIN32
+TEST_F(ReadoutTest, ACompleteReadoutThatDoesNotFitKeepsTheEarlierFilesAndSaysWhy) {
+    ASSERT_EQ(run(), kReadoutDone);
+    const std::string earlier = file(), earlierSum = dir.read("Sommer04-GER12.yrd.sha256");
+    logger().events.push_back("Generator Aus : 14.06.08 Sa 09:40:00");  // the new readout is longer
+    {
+        const DriveRoom room(earlier.size());
+        ASSERT_EQ(run(), kReadoutCannotCreate);
+    }
+    EXPECT_EQ(std::tuple(file(), dir.read("Sommer04-GER12.yrd.sha256"), dir.fileCount(), shown()),
+              std::tuple(earlier, earlierSum, 3u, Texts{readoutNotSavedText("Sommer04-GER12.yrd", kStatusDriveFull)}));
+    EXPECT_NE(shown()[0].find("Der Datenträger ist voll."), std::string::npos);
+    ASSERT_EQ(run(), kReadoutDone);  // once there is room
+    EXPECT_EQ(checkFingerprint(dir.programDir(), "Sommer04-GER12.yrd"), FingerprintCheck::Matches);
+    EXPECT_NE(file(), earlier);
+}
+#endif
 
 TEST(ReadoutProgress, TextSetsThousandsApartWithABlank) {
     EXPECT_EQ(readoutProgressText({0, 0, 0}), "Auslesen läuft: 0 Bytes, 0 Zeilen, 0 s");

@@ -2,6 +2,7 @@
 
 #include "files/file_names.h"
 #include "resources/resource_ids.h"
+#include "files/write_outcome.h"
 #include "support/canned_port.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
@@ -83,7 +84,8 @@ TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFileOrStopsWhereI
     EXPECT_EQ(message.text(), "");
     yacht.masterFileName = "nested\\Kiel08-GER7.ysd";  // the file cannot be written
     dialog.clicked(view, IDC_YACHT_TRANSFER);
-    EXPECT_EQ(view.texts[IDC_YACHT_INFO], std::string(kModeChangedText) + kYachtIdChangedText);
+    EXPECT_EQ(view.texts[IDC_YACHT_INFO], std::string(kModeChangedText) + kYachtIdChangedText + " " +
+                                              writeFailureText("nested\\Kiel08-GER7.ysd", kStatusCannotWrite));
     yacht.yachtId = " ";
     dialog.clicked(view, IDC_YACHT_TRANSFER);
     EXPECT_EQ(view.texts[IDC_YACHT_INFO], std::string(kModeChangedText) + kNoYachtIdText);

@@ -10,10 +10,15 @@ namespace wg {
 // A text of the program as Windows takes it.
 std::wstring wide(const std::string& text);
 
-// A text from Windows as the program keeps it. False when it holds a
-// character code page 1252 has no byte for; `text` then has "?" there and
-// must not be stored.
+// A text from Windows as the program keeps it. Letters written decomposed
+// (an "e" and a combining accent, as a Mac names files) are composed first,
+// so "é" is one byte. False when it still holds a character code page 1252
+// has no byte for; `text` then has "?" there and must not be stored.
 bool narrow(const std::wstring& wideText, std::string& text);
+
+// The same text with its accented letters decomposed, as a Mac names files;
+// the text itself when Windows cannot tell.
+std::wstring decomposed(const std::wstring& wideText);
 
 // A path from Windows as the program keeps it: as it is when code page 1252
 // holds it, else relative to the working directory when that form does (the

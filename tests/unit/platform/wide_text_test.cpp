@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <set>
+
 #include "platform/file_system.h"
 #include "support/temp_dir.h"
-#include "win32/wide_text.h"
+#include "platform/wide_text.h"
 
 namespace wg::test {
 namespace {
@@ -26,12 +28,21 @@ TEST(WideText, AFileIsNamedAsCodePage1252SaysAndAPathBeyondItFromTheWorkingDirec
     for (const wchar_t* folder : {L"\u0141eba", L"\u0141eba\\bin", L"\u0141eba\\Daten"})
         ASSERT_TRUE(CreateDirectoryW((root + folder).c_str(), nullptr));
     // An umlaut in a name is that character on disk.
-    ASSERT_TRUE(replaceFile(dir.programPath("Förde.rsd"), "x"));
+    ASSERT_TRUE(replaceFile(dir.programPath("Förde.rsd"), "x").complete(1));
     EXPECT_NE(GetFileAttributesW((root + L"F\u00f6rde.rsd").c_str()), INVALID_FILE_ATTRIBUTES);
+    // A name as a Mac writes it, "e" and the accent, is the composed "é" here;
+    // the file is read and replaced under that name, not written a second time.
+    const HANDLE mac = CreateFileW((root + L"Cafe\u0301.yrd").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(mac, INVALID_HANDLE_VALUE);
+    CloseHandle(mac);
+    std::string bytes = "unread";
+    EXPECT_TRUE(replaceFile(dir.programPath("Café.yrd"), "neu").complete(1) &&
+                readWholeFile(dir.programPath("Café.yrd"), bytes) && bytes == "neu");
     std::vector<DirectoryEntry> entries;
     ASSERT_TRUE(listDirectory(dir.programDir(), entries));
-    // The folder named beyond code page 1252 is left out.
-    EXPECT_EQ(entries.size() == 1 ? entries[0].name : "", "Förde.rsd");
+    std::set<std::string> names;  // "!" before a name beyond code page 1252
+    for (const DirectoryEntry& entry : entries) names.insert((entry.foreignName ? "!" : "") + entry.name);
+    EXPECT_EQ(names, (std::set<std::string>{"Förde.rsd", "Café.yrd", "!?eba"}));
 
     wchar_t before[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, before);
