@@ -24,14 +24,9 @@ constexpr const char* kCaption = "Serienvorbereitung";
 const std::string kEntryList = "Yacht-ID;Yachtname;Siegel;Betriebsart\r\nGER1;Eins;4;1\r\nGER2;Zwei;2;2\r\n"
                                "NED3;Drei;3;\r\nDEN4;Vier;1;4\r\nSWE5;F\xC3\xBCnf;5;2\r\n";
 
-// One yacht of the entry list, the logger plugged in for it and what the user must read afterwards.
-struct Yacht {
-    const char* id;
-    const char* name;
-    int seals, mode;
-    const char* logger;  // simulator settings
-    const char* failure;  // nullptr: prepared
-};
+// One yacht of the entry list, the logger plugged in for it (simulator settings) and what the user must
+// read afterwards (nullptr: prepared).
+struct Yacht { const char *id, *name; int seals, mode; const char *logger, *failure; };
 const Yacht kFleet[] = {
     {"GER1", "Eins", 4, 1, "", nullptr},
     {"GER2", "Zwei", 2, 2, "master = ANDERS\n", "Anmeldung: Falsche Master- oder User-Paßwort eingegeben!"},
@@ -50,12 +45,11 @@ void clickRow(HWND list, int row) {
     RECT header = {};
     GetWindowRect(FindWindowExW(list, nullptr, L"SysHeader32", nullptr), &header);
     const LPARAM at = MAKELPARAM(20, (header.bottom - header.top) + height * row + height / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) PostMessageW(list, message, MK_LBUTTON, at);
 }
 
 int selectedRow(HWND dialog) {
-    return static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_FLEET_LIST), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+    return int(SendMessageW(GetDlgItem(dialog, IDC_FLEET_LIST), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
 }
 
 // The record as the program must have written it, its PC times as "*".
@@ -179,10 +173,9 @@ SCENARIO("fleet: two copies on COM1 and COM4 prepare at once into one Daten") {
     CHECK(waitFor([&] { return started(Logger::OnCom1) && started(Logger::OnCom4AndCom12); }, 30000));  // both at once
     for (HWND dialog : dialogs)
         CHECK(waitFor([&] { return progress(dialog).find("fertig:") != std::string::npos; }, 120000));
-    for (const auto& copy : copies) {
-        const Yacht& y = kFleet[copy.row];
-        checkPrepared(ctx, y, copy.serial, ctx.loggerReceived(copy.logger), *copy.port ? copy.port : "COM1", false);
-    }
+    for (const auto& copy : copies)
+        checkPrepared(ctx, kFleet[copy.row], copy.serial, ctx.loggerReceived(copy.logger), *copy.port ? copy.port : "COM1",
+                      false);
     for (std::size_t i = 0; i < programs.size(); ++i) {
         CHECK(closeWith(dialogs[i], IDCANCEL));
         endProgram(ctx, *programs[i], mains[i]);

@@ -1,5 +1,4 @@
 #include "files/fingerprint.h"
-#include "files/yacht_header.h"
 #include "logger/identification.h"
 #include "logger/login.h"
 #include "resources/resource_ids.h"
@@ -44,12 +43,8 @@ struct FleetTest : ::testing::Test, FleetRig {};
 
 // A record of the regatta Kiel as another preparation left it.
 Status recordOf(const TempDir& dir, const char* yachtId, const char* serial, const char* at) {
-    PreparationRecord record;
-    record.regatta = "Kiel";
-    record.yachtId = yachtId;
-    record.serialNumber = serial;
-    record.preparedAt = at;
-    return writePreparationRecord(dir.programDir(), record);
+    return writePreparationRecord(dir.programDir(),
+                                  {"Kiel", yachtId, "", serial, "", "", "", "", {}, 0, 0, "", "", "", 0, 0, "", at});
 }
 
 std::string entry(const std::string& key, const std::string& value) {
@@ -66,13 +61,9 @@ TEST_F(FleetTest, PreparesInOrderWritesTheYachtFileAndTheRecordWithItsFingerprin
               std::tuple("061226201503", "030604090500", "040604173000", 2, "NED3", 0u, 0u, 0u));
     // The protocol's own waits, the logger's answers and its three seconds of erase.
     EXPECT_EQ(clock.nowMs(), 40550);
-    YachtRecord ysd;
-    ysd.yachtName = "Oranje Boven";
-    ysd.yachtId = "NED3";
-    ysd.serialNumber = "100234";
-    ysd.operatingMode = 2;
-    ysd.sealCount = 5;
-    EXPECT_EQ(dir.read("Kiel-NED3.ysd"), yachtHeaderBytes(ysd));
+    EXPECT_EQ(dir.read("Kiel-NED3.ysd"), entry("Dateikennung", "Yachtdaten") + entry("Yachtname", "Oranje Boven") +
+                                             entry("Yacht-ID", "NED3") + entry("ERLG-Seriennummer", "100234") +
+                                             entry("Betriebsart", "2") + entry("Siegel-Anzahl", "5"));
     std::string expected = entry("Dateikennung", "ERLG-Vorbereitung") + entry("Regatta", "Kiel") +
                            entry("Yacht-ID", "NED3") + entry("Yachtname", "Oranje Boven") +
                            entry("ERLG-Seriennummer", "100234") + entry("Schnittstelle", "COM1") +
@@ -95,7 +86,6 @@ TEST_F(FleetTest, PreparesInOrderWritesTheYachtFileAndTheRecordWithItsFingerprin
 
 TEST_F(FleetTest, ALoggerThatAsksForItsPasswordAfterTheEraseIsLoggedInOnceMore) {
     behaviour().eraseLogsOut = true;
-    order.erase = true;
     ASSERT_TRUE(prepare().prepared());
     EXPECT_EQ(wire().substr(0, 38), "X\nMASTER\r" "D\r" "C\r" "E061226201503" "X\nMASTER\r" "E06");
     EXPECT_EQ(std::vector<Step>(steps.begin() + 2, steps.begin() + 6),
@@ -142,9 +132,7 @@ TEST(FleetFaults, EachStepFailsAsItsExchangeDoesAloneAndRecordsNothing) {
                              sim::Fault::GarbledEcho, sim::Fault::WrongCommand, sim::Fault::GluedAnswer})
         for (Step from : kLoggerSteps) {
             FleetRig t;
-            t.onStep = [&](Step step) {
-                if (step == from) t.behaviour().fault = fault;
-            };
+            t.onStep = [&](Step step) { t.behaviour().fault = step == from ? fault : t.behaviour().fault; };
             const PreparationResult result = t.prepare();
             const auto [survives, told] = alone(from, fault);
             const std::string what = std::to_string(int(fault)) + " from " + stepTitle(from);
