@@ -165,8 +165,7 @@ SCENARIO("fleet: two copies on COM1 and COM4 prepare at once into one Daten") {
         typeInto(dialog, IDC_FLEET_PASSWORD, "MASTER");
         clickRow(GetDlgItem(dialog, IDC_FLEET_LIST), copy.row);
         REQUIRE(waitFor([&] { return selectedRow(dialog) == copy.row; }, 3000));
-        mains.push_back(main);
-        dialogs.push_back(dialog);
+        mains.push_back(main), dialogs.push_back(dialog);
     }
     for (HWND dialog : dialogs) clickItem(dialog, IDC_FLEET_PREPARE);
     const auto started = [&](Logger logger) { return ctx.loggerReceived(logger).find('C') != std::string::npos; };

@@ -122,6 +122,7 @@ SCENARIO("display scaling: window size and every dialog at the display's DPI, no
     ctx.notes.push_back(std::to_string(dpi) + " dpi");
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
+    writeFile(ctx.tree.data() + "Sommer04-Meldeliste.csv", "Yacht-ID;Yachtname\r\nGER12;Blue Star\r\n");
     // At the top left, the stored size (pixels at 96 dpi) scaled.
     RECT rect;
     GetWindowRect(main, &rect);
@@ -136,6 +137,7 @@ SCENARIO("display scaling: window size and every dialog at the display's DPI, no
         {cmd::kReadOutAndEvaluate, 0, "ERLG Daten Auslesen und Auswerten", IDCANCEL, IDC_EV_TIME_ZONE, " UTC"},
         {cmd::kShowEvaluation, 0, "Yachtdaten berechnen und auswerten", IDCANCEL, 0, nullptr},
         {cmd::kConfigureYacht, 0, "Yacht Konfiguration", IDCANCEL, 0, nullptr},
+        {cmd::kFleetPreparation, 0, "Serienvorbereitung", IDCANCEL, IDC_FLEET_SELECTED, "GER12 Blue Star: Betriebsart 3, 0 Siegel \x96 offen"},
         {cmd::kEnterRegattaData, 0, kEntryCaption, IDCANCEL, IDC_DESIGNATION, "Sommer Regatta"},
         {cmd::kEnterRegattaData, IDC_SAVE, "Daten speichern", IDCANCEL, IDC_SAVE_NAME, "Sommer04"},
         {cmd::kShowRegattaData, 0, "Regatta-Stammdaten", IDOK, IDC_DESIGNATION, ":Sommer Regatta"},
