@@ -1,5 +1,6 @@
 #include "files/entry_list.h"
 
+#include <algorithm>
 #include <map>
 
 #include "files/code_page.h"
@@ -42,24 +43,27 @@ std::string readEntryList(std::string_view bytes, EntryList& list) {
             list.unreadLines.push_back(record.unreadable);
             continue;
         }
-        const std::string_view id = fieldOf(record, idColumn), seals = fieldOf(record, sealColumn),
-                               mode = fieldOf(record, modeColumn);
+        // A sail number "GER 12" is the yacht ID GER12, as the finish list matches it: file
+        // headers take the yacht ID as one word.
+        std::string id(fieldOf(record, idColumn));
+        id.erase(std::remove_if(id.begin(), id.end(), [](char c) { return c == ' ' || c == '\t'; }), id.end());
+        const std::string_view seals = fieldOf(record, sealColumn), mode = fieldOf(record, modeColumn);
         std::string problem;
         if (id.empty()) problem = "Yacht-ID fehlt";
         else if (id.size() > kEntryYachtIdLimit)
             problem = "Yacht-ID " + quotedValue(id) + format(" ist länger als %zu Zeichen", kEntryYachtIdLimit);
-        else if (!isSafeFileName(std::string(id) + ".ysd"))
+        else if (!isSafeFileName(id + ".ysd"))
             problem = "Yacht-ID " + quotedValue(id) + " taugt nicht für einen Dateinamen";
         else if (!seals.empty() && !isNumber(seals, 4)) problem = "Siegel " + quotedValue(seals) + " ist keine Anzahl";
         else if (!mode.empty() && (mode.size() != 1 || mode[0] < '1' || mode[0] > '4'))
             problem = "Betriebsart " + quotedValue(mode) + " liegt nicht zwischen 1 und 4";
         else if (const auto [at, added] = lineOfId.emplace(foldCase(id), record.line); !added)
-            problem = std::string(id) + format(" steht schon in Zeile %zu", at->second);
+            problem = id + format(" steht schon in Zeile %zu", at->second);
         if (!problem.empty()) {
             list.unreadLines.push_back(format("Zeile %zu: ", record.line) + problem);
             continue;
         }
-        list.yachts.push_back({std::string(id), cutTo(std::string(fieldOf(record, nameColumn)), kYachtNameLimit),
+        list.yachts.push_back({id, cutTo(std::string(fieldOf(record, nameColumn)), kYachtNameLimit),
                                leadingInt(seals), leadingInt(mode), record.line});
     }
     return "";

@@ -39,7 +39,8 @@ inline constexpr std::size_t kEntryListByteLimit = 4u << 20;
 // columns are found by their titles: the yacht ID under kYachtIdTitles, the
 // yacht name under "Yachtname", "Yacht", "Boot", "Bootsname", "Boat" or
 // "Boat Name", optionally the seals under "Siegel", "Siegel-Anzahl" or
-// "Siegelfolien" and the operating mode under "Betriebsart". A line that
+// "Siegelfolien" and the operating mode under "Betriebsart". Blanks in a
+// yacht ID are dropped ("GER 12" is GER12). A line that
 // cannot be used (unreadable, no yacht ID, one longer than 7 characters or
 // unfit for a file name, a yacht ID named twice without regard to case,
 // seals that are no number up to 9999, a mode other than 1 to 4) is named

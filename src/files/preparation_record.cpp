@@ -29,7 +29,7 @@ std::string preparationFileName(const std::string& regatta, const std::string& y
 std::string preparationBytes(const PreparationRecord& r) {
     EntryWriter out(kYachtValueColumn);
     out.text("Dateikennung", kPreparationKind)
-        .textIfAny("Regatta", r.regatta)
+        .textIfAny("Regatta", carriableText(r.regatta))
         .textIfAny("Yacht-ID", r.yachtId)
         .textIfAny("Yachtname", carriableText(cutTo(r.yachtName, kYachtNameLimit)))
         .textIfAny("ERLG-Seriennummer", r.serialNumber)
@@ -78,7 +78,7 @@ std::string preparedText(const PreparationSummary& s) {
 Status readPreparationSummary(const std::string& directory, const std::string& fileName,
                               PreparationSummary& summary, Clock& clock) {
     const std::vector<KeyEntry> keys{
-        textKey("Regatta", summary.regatta, kRegattaTextLimit),
+        continuedTextKey("Regatta", summary.regatta, kRegattaTextLimit),
         textKey("Yacht-ID", summary.yachtId, kYachtIdLimit),
         textKey("ERLG-Seriennummer", summary.serialNumber, kSerialNumberLimit),
         textKey("Vorbereitet", summary.preparedAt, kPcTimeTextLength),

@@ -14,10 +14,10 @@ using Step = PreparationStep;
 const Step kLoggerSteps[] = {Step::Login, Step::Identify, Step::Erase, Step::Clock, Step::Start,
                              Step::End,   Step::Mode,     Step::YachtId, Step::Check};
 
-// A preparation of the yacht NED3 (mode 2, 5 seals) in the regatta Kiel on the simulated logger.
+// A preparation of the yacht NED3 (mode 2, 5 seals) in the regatta Kiel Nord on the simulated logger.
 struct FleetRig : LoggerRig {
     FleetRig() {
-        regatta.regattaFileName = "Kiel";
+        regatta.regattaFileName = "Kiel Nord";
         regatta.start = {5, 9, 0, 3, 6, 4};
         regatta.end = {30, 17, 0, 4, 6, 4};
         behaviour().eraseMs = 3000;
@@ -27,7 +27,7 @@ struct FleetRig : LoggerRig {
         };
     }
     PreparationResult prepare() { return prepareLogger(place, order, events); }
-    std::string record() const { return dir.read("Kiel-NED3.yvd"); }
+    std::string record() const { return dir.read("Kiel Nord-NED3.yvd"); }
 
     RegattaRecord regatta;
     int timeZone = 0;
@@ -41,10 +41,10 @@ struct FleetRig : LoggerRig {
 };
 struct FleetTest : ::testing::Test, FleetRig {};
 
-// A record of the regatta Kiel as another preparation left it.
+// A record of the regatta Kiel Nord as another preparation left it.
 Status recordOf(const TempDir& dir, const char* yachtId, const char* serial, const char* at) {
     return writePreparationRecord(dir.programDir(),
-                                  {"Kiel", yachtId, "", serial, "", "", "", "", {}, 0, 0, "", "", "", 0, 0, "", at});
+                                  {"Kiel Nord", yachtId, "", serial, "", "", "", "", {}, 0, 0, "", "", "", 0, 0, "", at});
 }
 
 std::string entry(const std::string& key, const std::string& value) {
@@ -61,10 +61,10 @@ TEST_F(FleetTest, PreparesInOrderWritesTheYachtFileAndTheRecordWithItsFingerprin
               std::tuple("061226201503", "030604090500", "040604173000", 2, "NED3", 0u, 0u, 0u));
     // The protocol's own waits, the logger's answers and its three seconds of erase.
     EXPECT_EQ(clock.nowMs(), 40550);
-    EXPECT_EQ(dir.read("Kiel-NED3.ysd"), entry("Dateikennung", "Yachtdaten") + entry("Yachtname", "Oranje Boven") +
+    EXPECT_EQ(dir.read("Kiel Nord-NED3.ysd"), entry("Dateikennung", "Yachtdaten") + entry("Yachtname", "Oranje Boven") +
                                              entry("Yacht-ID", "NED3") + entry("ERLG-Seriennummer", "100234") +
                                              entry("Betriebsart", "2") + entry("Siegel-Anzahl", "5"));
-    std::string expected = entry("Dateikennung", "ERLG-Vorbereitung") + entry("Regatta", "Kiel") +
+    std::string expected = entry("Dateikennung", "ERLG-Vorbereitung") + entry("Regatta", "Kiel Nord") +
                            entry("Yacht-ID", "NED3") + entry("Yachtname", "Oranje Boven") +
                            entry("ERLG-Seriennummer", "100234") + entry("Schnittstelle", "COM1") +
                            entry("Rechnername", "REGATTA-PC") + entry("Programmversion", "1.3.0+abc1234") +
@@ -78,8 +78,8 @@ TEST_F(FleetTest, PreparesInOrderWritesTheYachtFileAndTheRecordWithItsFingerprin
                 entry("Betriebsart_gelesen", "2") + entry("Yacht-ID_gelesen", "NED3") +
                 entry("Vorbereitet", "2026-12-06T20:15:03") + "#";
     EXPECT_EQ(record(), expected);
-    EXPECT_EQ(checkFingerprint(dir.programDir(), "Kiel-NED3.yvd"), FingerprintCheck::Matches);
-    const std::vector<PreparationSummary> read = preparedYachts(dir.programDir(), "Kiel", clock);
+    EXPECT_EQ(checkFingerprint(dir.programDir(), "Kiel Nord-NED3.yvd"), FingerprintCheck::Matches);
+    const std::vector<PreparationSummary> read = preparedYachts(dir.programDir(), "Kiel Nord", clock);
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(preparedState(read[0]), "vorbereitet 06.12. 20:15, ERLG 100234");
 }
@@ -100,7 +100,7 @@ TEST_F(FleetTest, ALoggerRecordedForAnotherYachtIsPreparedOnlyAfterTheQuestion) 
         events.prepareAgain = [&](const PreparationSummary& s) { return asked = preparedElsewhereText(s), again; };
         const PreparationResult result = prepare();
         EXPECT_EQ(asked, "ERLG 100234 ist schon für die Yacht GER7 vorbereitet (2026-12-06T08:00:00).");
-        EXPECT_EQ(std::tuple(result.prepared(), dir.exists("Kiel-NED3.yvd")), std::tuple(again, again));
+        EXPECT_EQ(std::tuple(result.prepared(), dir.exists("Kiel Nord-NED3.yvd")), std::tuple(again, again));
     }
     EXPECT_EQ(wire().substr(0, 13), "X\nMASTER\r" "D\r" "X\n");  // no erase without a yes
 }
@@ -138,19 +138,19 @@ TEST(FleetFaults, EachStepFailsAsItsExchangeDoesAloneAndRecordsNothing) {
             const std::string what = std::to_string(int(fault)) + " from " + stepTitle(from);
             if (survives) EXPECT_TRUE(result.prepared() || result.step != from) << what;
             else EXPECT_EQ(std::tuple(result.prepared(), result.step, result.answer), std::tuple(false, from, told)) << what;
-            EXPECT_TRUE(result.prepared() || (!t.dir.exists("Kiel-NED3.yvd") && !t.dir.exists("Kiel-NED3.ysd"))) << what;
+            EXPECT_TRUE(result.prepared() || (!t.dir.exists("Kiel Nord-NED3.yvd") && !t.dir.exists("Kiel Nord-NED3.ysd"))) << what;
             EXPECT_EQ(t.shell.commandsRun.size() + t.shell.boxes.size(), 0u) << what;
         }
 }
 
 // Neither file can be written where a folder stands in its place.
 TEST_F(FleetTest, AYachtFileOrRecordThatCannotBeWrittenEndsThePreparation) {
-    for (const char* blocked : {"Kiel-NED3.ysd", "Kiel-NED3.yvd"}) {
+    for (const char* blocked : {"Kiel Nord-NED3.ysd", "Kiel Nord-NED3.yvd"}) {
         TempDir other;
         other.makeDirectory(blocked);
         place.dataDirectory = other.programDir();
         const PreparationResult result = prepare();
-        EXPECT_EQ(std::tuple(result.prepared(), result.step == Step::YachtFile ? "Kiel-NED3.ysd" : "Kiel-NED3.yvd"),
+        EXPECT_EQ(std::tuple(result.prepared(), result.step == Step::YachtFile ? "Kiel Nord-NED3.ysd" : "Kiel Nord-NED3.yvd"),
                   std::tuple(false, blocked));
         EXPECT_EQ(other.fileCount(), result.step == Step::YachtFile ? 0u : 1u);  // the .ysd before the record
     }
@@ -159,7 +159,7 @@ TEST_F(FleetTest, AYachtFileOrRecordThatCannotBeWrittenEndsThePreparation) {
 // Opened, the dialog lists the entry list's yachts with their state and selects the first open one;
 // a success moves the selection to the next open yacht, a failure names its step and leaves the yacht open.
 TEST_F(FleetTest, DialogListsTheEntryListAndMovesOnAfterASuccess) {
-    dir.write("Kiel-Meldeliste.csv", "Yacht-ID;Yachtname;Siegel;Betriebsart\nGER7;Blau;2;\nNED3;Oranje;5;2\nDK1;Lang;;9\n");
+    dir.write("Kiel Nord-Meldeliste.csv", "Yacht-ID;Yachtname;Siegel;Betriebsart\nGER7;Blau;2;\nNED3;Oranje;5;2\nDK1;Lang;;9\n");
     ASSERT_EQ(recordOf(dir, "GER7", "100999", "2026-12-05T07:30:00"), kStatusOk);
     std::string password;
     FleetDialog dialog(place, password);
@@ -171,13 +171,13 @@ TEST_F(FleetTest, DialogListsTheEntryListAndMovesOnAfterASuccess) {
     EXPECT_EQ(std::tuple(view.selected[IDC_FLEET_LIST], view.checked[IDC_FLEET_ERASE], view.checked[IDC_FLEET_MODE3],
                          view.texts[IDC_FLEET_LIST_INFO], view.texts[IDC_FLEET_SELECTED]),
               std::tuple(1, true, true,
-                         "Meldeliste Kiel-Meldeliste.csv: 2 Yachten; nicht übernommen: Zeile 4: Betriebsart \x84" "9\x93 "
+                         "Meldeliste Kiel Nord-Meldeliste.csv: 2 Yachten; nicht übernommen: Zeile 4: Betriebsart \x84" "9\x93 "
                          "liegt nicht zwischen 1 und 4", "NED3 Oranje: Betriebsart 2, 5 Siegel \x96 offen"));
     dialog.clicked(view, IDC_FLEET_PREPARE);  // no password yet
     EXPECT_EQ(std::tuple(view.texts[IDC_FLEET_PROGRESS], wire()), std::tuple(kNoPasswordText, ""));
     view.type(dialog, IDC_FLEET_PASSWORD, "WRONG");
     dialog.clicked(view, IDC_FLEET_PREPARE);
-    EXPECT_EQ(std::tuple(view.lists[IDC_FLEET_LIST][1][4], view.selected[IDC_FLEET_LIST], dir.exists("Kiel-NED3.yvd")),
+    EXPECT_EQ(std::tuple(view.lists[IDC_FLEET_LIST][1][4], view.selected[IDC_FLEET_LIST], dir.exists("Kiel Nord-NED3.yvd")),
               std::tuple(std::string("Anmeldung: ") + kWrongPasswordText, 1, false));
     view.type(dialog, IDC_FLEET_PASSWORD, "MASTER");
     dialog.clicked(view, IDC_FLEET_PREPARE);
