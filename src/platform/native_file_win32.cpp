@@ -118,7 +118,8 @@ FileFault moveOver(const std::string& nativeFrom, const std::string& nativeTo) {
     const std::wstring from = wide(nativeFrom), to = onDisk(nativeTo);
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return FileFault::None;
     const DWORD error = GetLastError();
-    if (!isFile(to) || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) return faultOf(error);
+    if (!isFile(to)) return exists(to) ? FileFault::Failed : faultOf(error);  // a folder in the way
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return faultOf(error);
     // A file open in a reader that shares it for deleting cannot be renamed
     // over, but it can be replaced: the old one lives on under a name of its
     // own until the reader lets go.
