@@ -1,10 +1,8 @@
 #include "files/coarse_minutes_file.h"
 
-#include "files/file_names.h"
 #include "files/kv_scanner.h"
 #include "files/kv_writer.h"
 #include "files/yacht_header.h"
-#include "platform/file_system.h"
 
 namespace wg {
 
@@ -14,14 +12,6 @@ constexpr const char* kKey = "Grobminuten";
 
 std::string coarseMinutesBytes(std::int32_t minutes) {
     return EntryWriter(kYachtValueColumn).integer(kKey, minutes).bytes();
-}
-
-Status writeCoarseMinutes(const std::string& directory, const std::string& fileName, std::int32_t minutes) {
-    if (!isSafeFileName(fileName)) return kStatusCannotWrite;
-    const std::string path = directory + fileName + kCoarseMinutesSuffix;
-    if (writeComplete(path, coarseMinutesBytes(minutes)) == kStatusOk) return kStatusOk;
-    removeFile(path);
-    return kStatusCannotWrite;
 }
 
 std::optional<std::int32_t> readCoarseMinutes(const std::string& directory, const std::string& fileName,

@@ -18,12 +18,6 @@ inline constexpr const char* kCoarseMinutesSuffix = ".grobminuten";
 // The file's bytes.
 std::string coarseMinutesBytes(std::int32_t minutes);
 
-// Writes the file beside `directory` + `fileName` (the .yrd) as a complete
-// new file. 0, or 'o' when the name is unsafe or the file cannot be
-// written; an older one is then removed, so that it cannot stand for a
-// readout it does not come from.
-Status writeCoarseMinutes(const std::string& directory, const std::string& fileName, std::int32_t minutes);
-
 // The coarse minutes kept beside `directory` + `fileName`; nothing when
 // there is no such file (a readout from before they were kept), or it
 // cannot be read to its end or lacks the entry.

@@ -5,6 +5,7 @@
 #include "files/kv_scanner.h"
 #include "files/kv_writer.h"
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "files/yacht_header.h"
 #include "files/regatta_record.h"
 #include "files/yacht_record.h"
@@ -65,7 +66,9 @@ Status writePreparationRecord(const std::string& directory, const PreparationRec
         removeFile(path + kFingerprintSuffix);
     }
     if (!placed.keptAs.empty()) removeFile(placed.keptAs);
-    return kStatusCannotWrite;
+    // Why the record did not land, where that is more than "cannot write".
+    const Status why = writeStatus(placed, 1);
+    return why == kStatusOk || why == kStatusFileInUse ? kStatusCannotWrite : why;
 }
 
 std::string preparedText(const PreparationSummary& s) {

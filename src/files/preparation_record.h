@@ -46,8 +46,9 @@ std::string preparationFileName(const std::string& regatta, const std::string& y
 std::string preparationBytes(const PreparationRecord& record);
 
 // Writes the record and its fingerprint into `directory`, both whole or
-// neither: 0, or 'o' with an earlier record as it was; only when the record
-// took its place and its fingerprint could not, neither is left.
+// neither: 0, or why not (a full drive, no permission, 'o' for the rest)
+// with an earlier record as it was; only when the record took its place and
+// its fingerprint could not, neither is left.
 Status writePreparationRecord(const std::string& directory, const PreparationRecord& record);
 
 // What the overview and the preparation dialog read back of a record.

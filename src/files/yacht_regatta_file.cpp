@@ -55,7 +55,7 @@ FinishSave appendFinishTime(const YachtRecord& record, const std::string& direct
         files.push_back({path + kFingerprintSuffix, sidecar});
     const Replacement replaced = replaceFiles(files);
     saved.status = writeStatus(replaced, 1);
-    saved.fingerprintRenewed = files.size() == 2 && replaced.complete(2);
+    saved.fingerprintRenewed = replaced.complete(2);  // never with the file alone
     if (renewFingerprint && saved.status == kStatusOk && !saved.fingerprintRenewed)
         removeFile(path + kFingerprintSuffix);
     return saved;

@@ -2,6 +2,7 @@
 
 #include "files/file_names.h"
 #include "files/text.h"
+#include "files/write_outcome.h"
 #include "files/yacht_master_file.h"
 #include "logger/clock_dialog.h"
 #include "logger/identification.h"
@@ -67,9 +68,9 @@ public:
         samplePcClock(logger_.shell, place_.timeZone, place_.sample);
         r.preparedAt = pcTimeText(place_.sample);
         step(PreparationStep::Record, [&] {
-            if (writePreparationRecord(place_.dataDirectory, r) == kStatusOk) return Verdict::Success;
-            result_.answer = "Das Protokoll " + preparationFileName(r.regatta, r.yachtId) +
-                             " kann nicht geschrieben werden. Bitte Datenträger prüfen!";
+            const Status written = writePreparationRecord(place_.dataDirectory, r);
+            if (written == kStatusOk) return Verdict::Success;
+            result_.answer = writeFailureText(preparationFileName(r.regatta, r.yachtId), written);
             return Verdict::CommandFailed;
         });
         return result_;
@@ -181,8 +182,9 @@ private:
         yacht.operatingMode = order_.operatingMode;
         yacht.sealCount = order_.sealCount;
         yacht.masterFileName = yachtMasterFileName(place_.regatta.regattaFileName, order_.yachtId);
-        if (writeYachtMasterData(yacht, place_.dataDirectory) == kStatusOk) return Verdict::Success;
-        result_.answer = "Die Yachtdatei " + yacht.masterFileName + " kann nicht geschrieben werden.";
+        const Status written = writeYachtMasterData(yacht, place_.dataDirectory);
+        if (written == kStatusOk) return Verdict::Success;
+        result_.answer = writeFailureText(yacht.masterFileName, written);
         return Verdict::CommandFailed;
     }
 

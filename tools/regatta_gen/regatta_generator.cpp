@@ -4,6 +4,7 @@
 
 #include "evaluation/time_arithmetic.h"
 #include "files/coarse_minutes_file.h"
+#include "files/kv_writer.h"
 #include "files/file_names.h"
 #include "files/fingerprint.h"
 #include "files/regatta_file.h"
@@ -243,7 +244,8 @@ std::string generateRegatta(const std::string& dir, const RegattaOptions& option
         // either was kept has neither fingerprint nor coarse minutes.
         if (kind != YachtKind::NoFingerprint &&
             (writeFingerprint(dir, yacht.regattaFileName) != kStatusOk ||
-             writeCoarseMinutes(dir, yacht.regattaFileName, static_cast<std::int32_t>(runSeconds / 60)) != kStatusOk))
+             writeComplete(dir + yacht.regattaFileName + kCoarseMinutesSuffix,
+                           coarseMinutesBytes(static_cast<std::int32_t>(runSeconds / 60))) != kStatusOk))
             return "cannot write the fingerprint or coarse minutes of " + yacht.regattaFileName;
         if (kind == YachtKind::Changed && !dropFirstOffLine(dir + yacht.regattaFileName))
             return "cannot edit " + yacht.regattaFileName;

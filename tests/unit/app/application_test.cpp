@@ -253,18 +253,27 @@ TEST(Startup, ADataFolderThatTakesNoFileIsNamedInAWarningAndTheProgramGoesOn) {
               std::tuple("Datenordner nicht beschreibbar", false, BoxButtons::Ok));
 }
 
-TEST(ShellDialogs, MessageDialogShowsTheMessageTextOfAtMost1023CharactersAndOnlyOkCloses) {
+// The close box, "Abbrechen" and "OK" pressed in turn: only "OK" closes the
+// message dialog; the About box also closes from its close box.
+TEST(ShellDialogs, MessageDialogShowsAtMost1023CharactersAndTheButtonsCloseAsTheyShould) {
     AppState state;
     state.setMessageText(std::string(5000, 'x'));
     state.message.append("y");
-    MessageDialog dialog(state);
+    MessageDialog message(state);
+    AboutDialog about;
+    const struct { const char* what; DialogLogic& dialog; std::vector<int> closes; } cases[] = {
+        {"message dialog", message, {button::kOk}}, {"About box", about, {button::kOk, button::kOk}}};
+    for (const auto& c : cases) {
+        FakeView view;
+        c.dialog.opened(view);
+        c.dialog.cancelRequested(view);
+        c.dialog.clicked(view, button::kCancel);
+        c.dialog.clicked(view, button::kOk);
+        EXPECT_EQ(view.closes, c.closes) << c.what;
+    }
     FakeView view;
-    dialog.opened(view);
+    message.opened(view);
     EXPECT_EQ(view.texts[MessageDialog::kText], std::string(1023, 'x'));
-    dialog.cancelRequested(view);
-    dialog.clicked(view, button::kCancel);
-    dialog.clicked(view, button::kOk);
-    EXPECT_EQ(view.closes, std::vector<int>{button::kOk});  // the close box and "Abbrechen" closed nothing
 }
 
 TEST(StartOptions, TheOnlyArgumentIsTheLoggersPortAnythingElseIsExplainedAndComOneTaken) {

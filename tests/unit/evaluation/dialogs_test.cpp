@@ -1,3 +1,5 @@
+#include <set>
+
 #include "evaluation/evaluation_dialog.h"
 #include "evaluation/readout_dialog.h"
 #include "support/yrd_text.h"
@@ -104,6 +106,20 @@ TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
     EXPECT_TRUE(shell.boxes.size() == 1 && !view.closed());
 }
 
+// While the logger pauses in the middle of its memory the lines stand still
+// and the seconds go on: the status shows each new second.
+TEST_F(ReadoutDialogTest, ProgressShowsTheSecondsGoingOnWhileTheLoggerPauses) {
+    behaviour().dumpPauseAt = 40;
+    behaviour().dumpPauseMs = 3000;
+    std::set<std::string> shownStatus;
+    view.onRepaint = [&] { shownStatus.insert(view.texts[IDC_EV_STATUS]); };
+    dialog.clicked(view, IDC_EV_READ);
+    std::set<std::string> seconds;
+    for (const std::string& text : shownStatus)
+        if (text.find(" 1 Zeilen") != std::string::npos) seconds.insert(text.substr(text.rfind(", ") + 2));
+    EXPECT_EQ(seconds, (std::set<std::string>{"0 s", "1 s", "2 s"}));
+}
+
 TEST_F(ReadoutDialogTest, WithoutMasterDataTheReadoutStillRunsAndALoggerWantingItsPasswordGetsIt) {
     logger().yachtId = "FRA7";
     dialog.clicked(view, IDC_EV_READ);
@@ -144,6 +160,7 @@ TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
         dialog.clicked(view, IDC_EV_SAVE);
         EXPECT_EQ(checkFingerprint(dir.programDir(), "S-GER12.yrd"), afterSave) << (file ? file : "-");
     }
+    EXPECT_EQ(shown(), Texts{});  // no fingerprint was said to have failed
 }
 
 // "Daten Speichern" on a drive with room for only part of the block: the

@@ -2,6 +2,7 @@
 
 #include "files/file_save_dialog.h"
 #include "files/open_file.h"
+#include "files/regatta_display_dialog.h"
 #include "files/regatta_entry_dialog.h"
 #include "files/regatta_file.h"
 #include "platform/foreign_text.h"
@@ -136,6 +137,24 @@ TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     loadRegattaData(shell, regatta, yacht, clock);
     EXPECT_EQ(regatta.path + "|" + std::to_string(regatta.starters), dir.programPath("S.rsd") + "|8");
     EXPECT_EQ(shell.boxTexts(), Texts{std::string(kForeignFileCaption) + "|" + kForeignFileText});
+}
+
+// "Regatta-Stammdaten anzeigen": two digits up to 9, the numbers as they are from 10 on.
+TEST(RegattaDisplay, ShowsTimesAndDatesWithTwoDigitsAndClosesOnOk) {
+    RegattaRecord regatta;
+    regatta.start = {5, 9, 0, 3, 6, 4};
+    regatta.end = {10, 10, 0, 10, 10, 10};
+    regatta.starters = 17;
+    regatta.designation = "Sommer Cup";
+    RegattaDisplayDialog dialog(regatta);
+    FakeView view;
+    dialog.opened(view);
+    EXPECT_EQ(std::tuple(view.texts[IDC_START_TIME], view.texts[IDC_START_DATE], view.texts[IDC_END_TIME],
+                         view.texts[IDC_END_DATE], view.texts[IDC_STARTERS_SHOWN], view.texts[IDC_DESIGNATION]),
+              std::tuple("09:05:00", "03:06:4", "10:10:00", "10:10:10", ":17", ":Sommer Cup"));
+    dialog.clicked(view, button::kCancel);
+    dialog.clicked(view, button::kOk);
+    EXPECT_EQ(view.closes, std::vector<int>{button::kOk});
 }
 
 struct RegattaEntry : ::testing::Test {

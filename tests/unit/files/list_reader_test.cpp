@@ -65,6 +65,8 @@ TEST(ListReader, RecordsOverQuotesSeparatorsLineEndsAndEncodings) {
          "TAB Segel-Nr.|Yacht / 2: GER 1|M\xF6we\nKiel"},
         {"UTF-16 BE; a letter beyond the code page, a surrogate pair, one left alone", utf16(u"a\tb\n\u0142\t\U0001F600\xD800", true),
          "TAB a|b / 2: ?|??"},
+        {"UTF-16 LE; a letter above the surrogates takes no second unit", utf16(u"a\tb\n\uFB01x\t\u20AC", false),
+         "TAB a|b / 2: ?x|\x80"},
         {"empty", "", "; "},
     };
     for (const Case& c : cases) EXPECT_EQ(shown(readList(c.bytes)), c.read) << c.what;

@@ -107,6 +107,20 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
     }
 }
 
+// The collection ends once the answer holds a hundred characters, not after its two seconds.
+TEST(IdentificationQuery, ALongAnswerEndsTheCollectionAtOnce) {
+    VirtualClock clock;
+    MessageText message;
+    FakeShell shell;
+    const std::string answer = "\nERLG: 100234\r\nYacht: GER12\r\n" + std::string(72, ' ');  // 100 behind the "\n"
+    CannedPort line(clock, answer);
+    LoggerContext on{line, clock, message, shell};
+    YachtRecord yacht;
+    EXPECT_EQ(identificationQuery(on, yacht), kIdentified);
+    // The drain's two seconds and the read before the command; the answer comes with the echo.
+    EXPECT_EQ(std::tuple(yacht.serialNumber, yacht.yachtId, clock.nowMs()), std::tuple("100234", "GER12", 3000));
+}
+
 TEST(IdentificationReply, SerialNumberAndYachtIdComeFromTheFirstAndLastColon) {
     struct Case { std::string reply, serial, yachtId; } cases[] = {
         {"ERLG: 123456\r\nYacht: ABC\r\n", "123456", "ABC"}, {"SN: 1234567890\r\nID: ABCDEFGHI\r\n", "123456", "ABCDEF"},

@@ -130,6 +130,15 @@ TEST_F(YachtConfigTest, TransferEchoReadsTakeOneByte) {
     }
 }
 
+// The password's echoes are read one byte at a time: stray bytes behind the
+// first one make each character after it go again until they are used up.
+TEST_F(YachtConfigTest, MasterLoginEchoReadsTakeOneByte) {
+    CannedPort line(clock, "Passwort OK!\r\n", 3, "abc");
+    LoggerContext on{line, clock, message, shell};
+    yachtMasterLogin(on, "MASTER");
+    EXPECT_EQ(line.wire(), "X\rMAAAASSSSTTTTEEEERRRR\r\r\r\r");
+}
+
 TEST(YachtMasterLogin, ShowsTheVerdictInThePasswordOutput) {
     const std::tuple<std::string, sim::Fault, const char*, std::string> cases[] = {
         {"MASTER", sim::Fault::None, "X\rMASTER\r", "Passwort OK!"},
