@@ -146,8 +146,9 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
 
     // Once it is over the session may end, but not over a finish time typed and not yet saved.
     CHECK(sessionEndAnswer(main) == 1);
-    typeAll(dialog, {{IDC_EV_HOUR, "14"}});
-    CHECK(sessionEndAnswer(main) == 0);
+    typeInto(dialog, IDC_EV_HOUR, "14");
+    tabFrom(dialog);  // the field takes the value
+    CHECK(waitFor([&] { return sessionEndAnswer(main) == 0; }, 5000));
     CHECK(closeWith(dialog, IDCANCEL));
     CHECK(sessionEndAnswer(main) == 1);
     // The session ends: the settings are kept as at a normal end.

@@ -99,7 +99,12 @@ SCENARIO("shell: the menu's commands and texts") {
                                         cmd::kConfigureYacht, cmd::kChangeLoggerPassword, cmd::kMasterPassword,
                                         cmd::kLoadRegattaData, cmd::kSaveRegattaData, cmd::kEnterRegattaData,
                                         cmd::kEraseLogger, cmd::kReadOutAndEvaluate, cmd::kUserPassword,
-                                        cmd::kLoggerClock, cmd::kPortSelection, cmd::kShowEvaluation}));
+                                        cmd::kLoggerClock, cmd::kPortSelection, cmd::kShowEvaluation,
+                                        cmd::kFleetPreparation}));
+    // The program's own item comes after the specified ones of "Konfiguration".
+    const auto fleet = std::find(items.begin(), items.end(), std::pair<int, std::string>(cmd::kFleetPreparation,
+                                                                                         "Serienvorbereitung"));
+    CHECK(fleet != items.begin() && fleet != items.end() && (fleet - 1)->first == cmd::kUserPassword);
     const std::pair<int, const char*> withUmlauts[] = {
         {cmd::kEraseLogger, "ERLG-Daten löschen"}, {cmd::kChangeProgramPassword, "Programm-Passwort ändern"},
         {cmd::kUserPassword, "ERLG-User-Paßwort eingeben"}, {cmd::kAbout, "Info &über..."}};
