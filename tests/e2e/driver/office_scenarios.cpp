@@ -27,8 +27,9 @@ void loggerWithLines(Context& ctx, int lines) {
     ctx.setLogger(settings);
 }
 
-// Reads the logger out in the open readout dialog; its status text afterwards, or the message shown.
-std::string readOut(Context& ctx, Program& program, HWND dialog) {
+// Reads the logger out in the open readout dialog; its status text afterwards, or the message shown
+// (in a screenshot of that name, when one is given).
+std::string readOut(Context& ctx, Program& program, HWND dialog, const std::string& shot = "") {
     // The status an earlier readout left must not pass for this one's.
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(GetDlgItem(dialog, IDC_EV_STATUS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_NORMAL,
@@ -37,7 +38,7 @@ std::string readOut(Context& ctx, Program& program, HWND dialog) {
     std::string outcome;
     waitFor([&] {
         if (findTopLevel(program.processId(), "#32770", "Information")) {
-            outcome = nextMessage(ctx, program);
+            outcome = nextMessage(ctx, program, shot);
             return true;
         }
         outcome = itemText(dialog, IDC_EV_STATUS, 2000);
@@ -104,7 +105,7 @@ SCENARIO("office: a readout replaces a file another program reads; one held open
     HANDLE sheet = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                0, nullptr);
     REQUIRE(sheet != INVALID_HANDLE_VALUE);
-    CHECK_TEXT(readOut(ctx, program, dialog), wg::readoutNotSavedText(kYrd, wg::kStatusFileInUse));
+    CHECK_TEXT(readOut(ctx, program, dialog, "file-held-open"), wg::readoutNotSavedText(kYrd, wg::kStatusFileInUse));
     CloseHandle(sheet);
     const std::string kept = fileText(path + ".neu");
     CHECK(fileText(path) == first && kept.size() > first.size() && kept.rfind(kYachtFile, 0) == 0);
@@ -135,10 +136,9 @@ SCENARIO("office: a data drive that fills up keeps every earlier file and says s
     std::vector<std::string> filler = fillDrive(data);
     freePages(filler, 3);
     if (CHECK(dialog && filler.size() > 5)) {
-        CHECK_TEXT(readOut(small, program, dialog), wg::readoutNotSavedText(kYrd, wg::kStatusDriveFull));
+        CHECK_TEXT(readOut(small, program, dialog, "drive-full"), wg::readoutNotSavedText(kYrd, wg::kStatusDriveFull));
         CHECK(fileText(path) == earlier && fileText(path + wg::kFingerprintSuffix) == earlierSum);
         CHECK(!anyTemporaryFile(data) && fileText(path + ".neu").empty());
-        small.shot("drive-full");
 
         freePages(filler, filler.size());
         CHECK_TEXT(readOut(small, program, dialog), kDoneText);
