@@ -1,7 +1,6 @@
-// Evaluating a yacht regatta data file against simply reading it byte by
-// byte, for 10 000 and 100 000 event lines. The bytes per second of the four
-// runs show both the cost against a plain read and that the cost grows
-// linearly with the file (the same rate for both sizes).
+// Evaluating a yacht regatta data file against simply reading it byte by byte, for 10 000 and 100 000 event lines. The
+// bytes per second of the four runs show both the cost against a plain read and that the cost grows linearly with the
+// file (the same rate for both sizes).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

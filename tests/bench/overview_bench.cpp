@@ -1,6 +1,5 @@
-// The regatta overview of 300 yachts with 2 000 event lines each against
-// evaluating the same files alone, and 30 yachts against 300. Prints the
-// ratios (median of five runs) and the size of the HTML page.
+// The regatta overview of 300 yachts with 2 000 event lines each against evaluating the same files alone, and 30 yachts
+// against 300. Prints the ratios (median of five runs) and the size of the HTML page.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

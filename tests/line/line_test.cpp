@@ -15,9 +15,8 @@ long long msSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The program's exchange code against the simulator program on a real line.
-// A longer pause before each answer ("--answer-delay=250") than the logger's
-// default keeps the echo alone on a busy machine.
+// The program's exchange code against the simulator program on a real line. A longer pause before each answer
+// ("--answer-delay=250") than the logger's default keeps the echo alone on a busy machine.
 struct OnTheLine {
     explicit OnTheLine(const std::vector<std::string>& args) : sim(args) { shell.shows = &message; }
     SimProcess sim;

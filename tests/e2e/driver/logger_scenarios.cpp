@@ -31,8 +31,7 @@ struct Exchange {
     const char* shot = "";  // taken before the click, without fault
 };
 
-// In the order a logger meets them; the readout comes before the erase,
-// which empties the event memory.
+// In the order a logger meets them; the readout comes before the erase, which empties the event memory.
 const Exchange kExchanges[] = {
     {"Anmeldung (X)", cmd::kMasterPassword, "ERLG Paßwort-Eingabe", 0, {{IDC_LOGGER_PASSWORD_FIELD, "MASTER"}}, 0,
      IDOK, {}, "Passwort OK!", "X\nMASTER\r", 20000},
@@ -65,10 +64,9 @@ struct Fault {
     const char* expected;  // outcome letters, below
 };
 
-// Outcome letters, one per exchange in the order of kExchanges, each under the letter of its
-// command (X login, E clock, G start, H end, D identification, F mode and yacht ID, I readout,
-// C erase): S success, F "Fehlerhafte Befehlsverarbeitung, Eingabe wiederholen!", N erase not
-// confirmed, A readout broken off.
+// Outcome letters, one per exchange in the order of kExchanges, each under the letter of its command (X login, E clock,
+// G start, H end, D identification, F mode and yacht ID, I readout, C erase): S success, F "Fehlerhafte
+// Befehlsverarbeitung, Eingabe wiederholen!", N erase not confirmed, A readout broken off.
 constexpr Fault kFaults[] = {
     //                                                  XEGHXDFIC
     {"ohne Stoerung",       "",                        "SSSSSSSSS"},

@@ -1,5 +1,4 @@
-// Runs the end-to-end scenarios against a Wakeguard folder and prints one
-// line per scenario and "N passed, N failed".
+// Runs the end-to-end scenarios against a Wakeguard folder and prints one line per scenario and "N passed, N failed".
 #include <cstdio>
 
 #include "scenario.h"

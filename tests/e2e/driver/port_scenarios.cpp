@@ -1,6 +1,5 @@
-// The logger on another serial port than COM1: a port named on the command line, a name that is
-// none, a port with nothing behind it, and two copies of the program reading out two loggers at
-// once into one data folder.
+// The logger on another serial port than COM1: a port named on the command line, a name that is none, a port with
+// nothing behind it, and two copies of the program reading out two loggers at once into one data folder.
 #include <algorithm>
 #include <memory>
 #include <vector>

@@ -1,5 +1,4 @@
-// The shell: start-up and the settings file, the program login and the end
-// of a run.
+// The shell: start-up and the settings file, the program login and the end of a run.
 #include <algorithm>
 
 #include "app/password_prompt.h"

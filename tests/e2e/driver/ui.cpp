@@ -36,9 +36,8 @@ bool waitGone(HWND window, DWORD deadlineMs) {
 }
 
 std::string windowText(HWND window, DWORD boundMs) {
-    // WM_GETTEXT works across processes, also for edit controls. Read as
-    // UTF-16 and compared as the program's code page 1252: a character that
-    // page has none for (a wrong conversion) comes back as "?".
+    // WM_GETTEXT works across processes, also for edit controls. Read as UTF-16 and compared as the program's code page
+    // 1252: a character that page has none for (a wrong conversion) comes back as "?".
     std::wstring wide(8192, L'\0');
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()),

@@ -1,5 +1,4 @@
-// On the Windows that offices run: any system code page, any display scaling,
-// a data folder that takes no file.
+// On the Windows that offices run: any system code page, any display scaling, a data folder that takes no file.
 #include "app/password_prompt.h"
 #include "app/shell_dialogs.h"
 #include "app/startup.h"

@@ -26,8 +26,7 @@ TEST(EvaluationDialog, LoadsAStoredFileComputesItAndHandsItToTheViewer) {
     VirtualClock clock;
     FakeShell shell;
     YachtRecord yacht;
-    RegattaRecord regatta;
-    regatta.start = {0, 10, 0, 3, 6, 4};
+    RegattaRecord regatta{.start = {0, 10, 0, 3, 6, 4}};
     EvaluationRun run;
     Texts viewed;
     EvaluationDialog dialog{shell, clock, yacht, regatta, run, [&](const std::string& path) { viewed.push_back(path); }};
@@ -55,8 +54,7 @@ TEST(EvaluationDialog, LoadsAStoredFileComputesItAndHandsItToTheViewer) {
     EXPECT_TRUE(view.closed());
 }
 
-// The simulator's demo race, as the README walks a newcomer through it:
-// start 09:30, finish 17:00 on 14.6.08.
+// The simulator's demo race, as the README walks a newcomer through it: start 09:30, finish 17:00 on 14.6.08.
 struct ReadoutDialogTest : LoggerTest {
     ReadoutDialogTest() {
         regatta.regattaFileName = "S";

@@ -12,6 +12,9 @@
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
+// Records are written with the fields a case needs; the others keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace wg::test {
 namespace {
 
@@ -141,11 +144,8 @@ TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
 
 // "Regatta-Stammdaten anzeigen": two digits up to 9, the numbers as they are from 10 on.
 TEST(RegattaDisplay, ShowsTimesAndDatesWithTwoDigitsAndClosesOnOk) {
-    RegattaRecord regatta;
-    regatta.start = {5, 9, 0, 3, 6, 4};
-    regatta.end = {10, 10, 0, 10, 10, 10};
-    regatta.starters = 17;
-    regatta.designation = "Sommer Cup";
+    const RegattaRecord regatta{.designation = "Sommer Cup", .starters = 17, .start = {5, 9, 0, 3, 6, 4},
+                                .end = {10, 10, 0, 10, 10, 10}};
     RegattaDisplayDialog dialog(regatta);
     FakeView view;
     dialog.opened(view);

@@ -9,10 +9,9 @@
 namespace wg::test {
 namespace {
 
-// A login sends its letter, a line feed, the password and one carriage return; the clock and regatta
-// time commands go out whole, with echo reads of up to 3 bytes, and a logger that answers too soon
-// makes the last digit go again. Each failure of the logger ends in the recovery command and the
-// failure message, after the exchange's own waits.
+// A login sends its letter, a line feed, the password and one carriage return; the clock and regatta time commands go
+// out whole, with echo reads of up to 3 bytes, and a logger that answers too soon makes the last digit go again. Each
+// failure of the logger ends in the recovery command and the failure message, after the exchange's own waits.
 using Exchange = std::function<void(LoggerContext&)>;
 Exchange login(PasswordKind kind, std::string password) {
     return [=](LoggerContext& on) { loginExchange(on, kind, password); };
@@ -108,10 +107,7 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
 }
 
 // The collection ends once the answer holds a hundred characters, not after its two seconds.
-TEST(IdentificationQuery, ALongAnswerEndsTheCollectionAtOnce) {
-    VirtualClock clock;
-    MessageText message;
-    FakeShell shell;
+TEST_F(LoggerTest, IdentificationALongAnswerEndsTheCollectionAtOnce) {
     const std::string answer = "\nERLG: 100234\r\nYacht: GER12\r\n" + std::string(72, ' ');  // 100 behind the "\n"
     CannedPort line(clock, answer);
     LoggerContext on{line, clock, message, shell};

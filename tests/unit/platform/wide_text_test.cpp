@@ -1,5 +1,4 @@
-// The one conversion between the program's texts (code page 1252) and
-// Windows (UTF-16); only the Windows build has it.
+// The one conversion between the program's texts (code page 1252) and Windows (UTF-16); only the Windows build has it.
 #ifdef _WIN32
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -47,12 +46,8 @@ TEST(WideText, AFileIsNamedAsCodePage1252SaysAndAPathBeyondItFromTheWorkingDirec
     wchar_t before[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, before);
     ASSERT_TRUE(SetCurrentDirectoryW((root + L"\u0141eba\\bin").c_str()));
-    const struct {
-        const char* what;
-        std::wstring path;
-        bool kept;
-        std::string text;  // "?" where the path cannot be kept
-    } paths[] = {
+    // The text has "?" where the path cannot be kept.
+    const struct { const char* what; std::wstring path; bool kept; std::string text; } paths[] = {
         {"1252 as it is", root + L"F\u00f6rde.rsd", true, dir.programPath("Förde.rsd")},
         {"a folder beyond 1252 above", root + L"\u0141eba\\Daten\\R.rsd", true, "..\\Daten\\R.rsd"},
         {"beyond 1252 in the working directory", root + L"\u0141eba\\bin\\R.rsd", true, "R.rsd"},

@@ -1,7 +1,6 @@
 #pragma once
-// A drive that has only so many bytes of room: no file this process writes
-// can grow beyond them, as on a full data stick. POSIX only: the process's
-// file size limit, whose write fails as a full drive's does.
+// A drive that has only so many bytes of room: no file this process writes can grow beyond them, as on a full data
+// stick. POSIX only: the process's file size limit, whose write fails as a full drive's does.
 namespace wg::test {
 #ifdef _WIN32
 inline constexpr bool kDriveRoomChecked = false;

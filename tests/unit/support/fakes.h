@@ -28,8 +28,7 @@ private:
     std::int64_t now_ = 0;
 };
 
-// A dialog window as a map of texts; records what the logic did to it and
-// plays the user's part.
+// A dialog window as a map of texts; records what the logic did to it and plays the user's part.
 class FakeView final : public DialogView {
 public:
     std::string fieldText(int id) override {
@@ -71,9 +70,8 @@ public:
     std::function<void()> onRepaint;  // sees what a repaint would show
 };
 
-// The main window's services as a recorder with scripted answers. A dialog
-// runs with the next queued user action; without one the user closes it at
-// once with the close box, so no scripted run can loop for ever.
+// The main window's services as a recorder with scripted answers. A dialog runs with the next queued user action;
+// without one the user closes it at once with the close box, so no scripted run can loop for ever.
 class FakeShell final : public Shell {
 public:
     using UserAction = std::function<void(DialogLogic&, FakeView&)>;

@@ -8,8 +8,7 @@
 
 namespace wg::test {
 
-// A fresh directory per test; paths into it are given in the program's
-// Windows form, as the program uses them.
+// A fresh directory per test; paths into it are given in the program's Windows form, as the program uses them.
 class TempDir {
 public:
     TempDir() { std::filesystem::create_directories(dir_); }

@@ -4,6 +4,7 @@
 #include "resources/resource_ids.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
+#include "support/yrd_text.h"
 #include "yacht/fleet_dialog.h"
 #include "yacht/yacht_exchanges.h"
 
@@ -45,10 +46,6 @@ struct FleetTest : ::testing::Test, FleetRig {};
 Status recordOf(const TempDir& dir, const char* yachtId, const char* serial, const char* at) {
     return writePreparationRecord(dir.programDir(),
                                   {"Kiel Nord", yachtId, "", serial, "", "", "", "", {}, 0, 0, "", "", "", 0, 0, "", at});
-}
-
-std::string entry(const std::string& key, const std::string& value) {
-    return "$" + key + std::string(39 - key.size(), ' ') + value + "\r\n";
 }
 
 TEST_F(FleetTest, PreparesInOrderWritesTheYachtFileAndTheRecordWithItsFingerprint) {

@@ -6,6 +6,7 @@
 #include "support/canned_port.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
+#include "support/yrd_text.h"
 #include "yacht/yacht_exchanges.h"
 
 namespace wg::test {
@@ -77,10 +78,8 @@ TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFileOrStopsWhereI
     EXPECT_EQ(std::tuple(wire(), logger().operatingMode, logger().yachtId, view.texts[IDC_YACHT_INFO]),
               std::tuple("F0\rD0\rGER7\r" "F1\rD0\rGER7\r", 1, "GER7",
                          "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert"));
-    EXPECT_NE(dir.read("Kiel08-GER7.ysd").find("$Yachtname                              Blue Star\r\n"
-                                               "$Yacht-ID                               GER7\r\n"
-                                               "$Betriebsart                            1\r\n"
-                                               "$Siegel-Anzahl                          2"), std::string::npos);
+    EXPECT_NE(dir.read("Kiel08-GER7.ysd").find(entry("Yachtname", "Blue Star") + entry("Yacht-ID", "GER7") +
+                                               entry("Betriebsart", "1") + entry("Siegel-Anzahl", "2")), std::string::npos);
     EXPECT_EQ(message.text(), "");
     yacht.masterFileName = "nested\\Kiel08-GER7.ysd";  // the file cannot be written
     dialog.clicked(view, IDC_YACHT_TRANSFER);
