@@ -43,8 +43,7 @@ void WholeOverview(benchmark::State& state) {
             state.SkipWithError("overview failed");
 }
 
-// Others share the machine: the median of five runs of a few seconds each.
-// The overview evaluates on several threads; processor time counts them all.
+// Others share the machine: the median of five runs; processor time counts all of the overview's threads.
 BENCHMARK(EvaluateAlone)->Arg(300)->Unit(benchmark::kMillisecond)->MinTime(2)->Repetitions(5)->MeasureProcessCPUTime();
 BENCHMARK(WholeOverview)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond)->MinTime(2)->Repetitions(5)
     ->MeasureProcessCPUTime();

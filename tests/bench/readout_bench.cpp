@@ -1,7 +1,6 @@
-// How fast "ERLG     Daten lesen" reads a full event memory off a real line: the simulator program pacing 4800 baud
-// (480 bytes/s) on a pseudo-terminal. The same action with an empty event memory takes every drain, echo and collection
-// window of the protocol and no transfer; the difference is what the dump costs, against its time on the wire. Not a
-// timed test: run it by hand (build with -DWG_BENCH=ON).
+// How fast "ERLG     Daten lesen" reads a full event memory off the simulator program pacing 480 bytes/s on a
+// pseudo-terminal. With an empty memory it takes every drain, echo and collection window and no transfer; the
+// difference is what the dump costs, against its time on the wire. Not a timed test: run it by hand (-DWG_BENCH=ON).
 #include <chrono>
 #include <cstdio>
 #include <filesystem>

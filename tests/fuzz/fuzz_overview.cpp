@@ -1,6 +1,5 @@
-// Arbitrary bytes as a yacht's files through the overview: the input is cut at "\n@@\n" into its .yrd, its .ysd, which
-// also stands as its coarse minutes file, and a finish list. (The regatta file goes through the program's reader, which
-// the scanner target covers.)
+// Arbitrary bytes as a yacht's files through the overview, cut at "\n@@\n" into its .yrd, its .ysd (also its coarse
+// minutes file) and a finish list; the regatta file goes through the program's reader, which the scanner target covers.
 #include <string>
 #include <vector>
 

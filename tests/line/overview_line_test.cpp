@@ -1,5 +1,4 @@
-// wg_uebersicht as a program, on generated regattas with the race committee's
-// finish list beside each, in the shapes race offices have.
+// wg_uebersicht as a program on generated regattas, each with a finish list in a shape race offices have.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -103,8 +102,7 @@ TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse
 }
 
 
-// The preparation records and the entry list: a readout from the logger prepared, one from another,
-// a yacht prepared and not read out, one listed and never prepared, one only listed.
+// Records and the entry list: a readout from the logger prepared or another, prepared not read, never prepared, listed.
 TEST(OverviewProgram, PreparationRecordsAndTheEntryListFlagTheirYachts) {
     TempDir dir;
     VirtualClock clock;

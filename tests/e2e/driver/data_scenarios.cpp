@@ -1,5 +1,4 @@
-// Regatta master data loaded, entered and saved; every dialog that refuses a typed value: its
-// message read from the message dialog, and what the dialog shows as it comes back.
+// Regatta data loaded, entered and saved; every dialog that refuses a typed value: its message, the dialog after it.
 #include "app/shell_dialogs.h"
 #include "files/file_names.h"
 #include "platform/command_ids.h"
@@ -54,7 +53,7 @@ SCENARIO("regatta data loaded, entered, saved with umlauts; refused values shown
          "Datumseingabe für Tag muß zwischen 1 und 31 liegen, bitte neu eingeben!", IDC_RTIME_DAY, "01"},
         {cmd::kEndTime, "Zielzeiteingabe", 0, IDC_RTIME_MONTH, "13", IDC_RTIME_SEND,
          "Datumseingabe für Monat muß zwischen 1 und 12 liegen, bitte neu eingeben!", IDC_RTIME_MONTH, "01"},
-        {cmd::kReadOutAndEvaluate, "ERLG Daten Auslesen und Auswerten", 0, IDC_EV_SECOND, "60", IDC_EV_SAVE,
+        {cmd::kReadOutAndEvaluate, kReadoutCaption, 0, IDC_EV_SECOND, "60", IDC_EV_SAVE,
          "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!", IDC_EV_SECOND, ""},
         {cmd::kMasterPassword, "ERLG Paßwort-Eingabe", 0, IDC_LOGGER_PASSWORD_FIELD, "123456789", IDOK,
          "Paßwort darf maximal 8 Zeichen lang sein, bitte neu eingeben!", IDC_LOGGER_PASSWORD_PROMPT,

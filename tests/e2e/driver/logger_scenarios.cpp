@@ -1,6 +1,5 @@
-// Every logger exchange without a fault (its wire bytes) and under every fault the simulated logger
-// can show: each ends within its bound, tells the user what happened, never reports success for
-// what the logger did not do, leaves the program usable and every file as it was or complete.
+// Every logger exchange without a fault (its wire bytes) and under every fault of the simulated logger: each ends in
+// its bound, says what happened, never claims what the logger did not do, leaves the program usable and files whole.
 #include <atomic>
 #include <cstdio>
 #include <iterator>
@@ -52,8 +51,8 @@ const Exchange kExchanges[] = {
      IDC_YACHT_TRANSFER, {IDC_YACHT_INFO, IDC_YACHT_PASSWORD_OUT},
      "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert", "F3\rD0\rGER12\r", 30000,
      "yacht-configuration"},
-    {"Auslesen (D, T, I)", cmd::kReadOutAndEvaluate, "ERLG Daten Auslesen und Auswerten", 0, {}, 0, IDC_EV_READ,
-     {IDC_EV_STATUS}, "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.", "D\rT\rI\r", 60000},
+    {"Auslesen (D, T, I)", cmd::kReadOutAndEvaluate, kReadoutCaption, 0, {}, 0, IDC_EV_READ, {IDC_EV_STATUS},
+     kReadoutDone, "D\rT\rI\r", 60000},
     {"Loeschen (C)", cmd::kEraseLogger, "Warnung", IDYES, {}, 0, IDC_ERASE_RUN, {IDC_ERASE_TEXT},
      "ERLG - EEProm geloescht", "C\r", 135000},
 };
@@ -89,9 +88,8 @@ static_assert(everyFaultHasAnOutcomePerExchange(), "one outcome letter per excha
 // Windows calls a program hung after 5 s without an answer; this one answers within a blink.
 constexpr DWORD kLongestUnansweredMs = 250;
 
-// Clicks a button as a user does and answers every message of the exchange behind it until the
-// handler has returned: the seconds that took, or -1 when it hung; `seen`: the messages;
-// `hidesDialog`: a message lay exactly over the dialog, so that it seemed gone.
+// Clicks a button as a user does and answers every message until its handler returned: the seconds, or -1 if it hung;
+// `seen`: the messages; `hidesDialog`: a message lay exactly over the dialog, so that it seemed gone.
 double clickThrough(Program& program, HWND dialog, int button, DWORD boundMs, std::string& seen, bool& hidesDialog) {
     std::atomic<bool> done{false};
     const DWORD start = GetTickCount();
@@ -165,8 +163,7 @@ Walked walk(Context& ctx, Program& program, HWND main, const Exchange& x, bool s
     return walked;
 }
 
-// One line of the run's report, and the checks every exchange must pass: it ends within its
-// bound, and the program never looks hung while it runs.
+// One line of the run's report, and what every exchange must show: it ends in its bound, the program never hangs.
 void report(Context& ctx, const Exchange& x, const char* faultName, const Walked& walked) {
     std::string line = walked.seconds >= 0 ? walked.seen : "HAENGT";
     for (char& c : line) c = c == '\n' || c == '\r' ? ' ' : c;
@@ -227,8 +224,7 @@ const bool kExchangesRegistered = [] {
     return true;
 }();
 
-// The road of a logger before and after a race, on the port the program was started with: the
-// simulated logger there takes every byte, the one on COM1 none.
+// A logger's road on the port the program was started with: the logger there takes every byte, COM1's none.
 void walkRoadOn(Context& ctx, const char* port) {
     ctx.setLogger("", Logger::OnCom4AndCom12);
     Program program(ctx.tree, "Wakeguard.exe", port);

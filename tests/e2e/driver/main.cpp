@@ -46,8 +46,7 @@ static std::string loggerFile(Logger logger, const char* what) {
 }
 
 void Context::setLogger(const std::string& settings, Logger logger) {
-    // A new first line makes the simulator start afresh even for the same settings; it looks
-    // at least once a second and then starts its log with "fresh <first line>".
+    // A new first line makes the simulator start afresh; within a second it begins its log "fresh <first line>".
     static int generation = 0;
     const std::string first = "# " + std::to_string(++generation);
     writeFile(loggerFile(logger, "STATE"), first + "\n" + settings);
@@ -91,8 +90,7 @@ int main(int argc, char** argv) {
             return std::fprintf(stderr, "%s: Wine gives %d\n", setting, actual), 2;
     const e2e::Tree tree{argv[1]};
     const std::string filter = argc > 3 ? argv[3] : "", shots = argc > 4 ? argv[4] : "";
-    // A shipped package is tested with its own settings file: it is put back
-    // before every scenario, and the scenarios log in with its password.
+    // A shipped package keeps its settings file, put back before every scenario, and logs in with its password.
     const std::string shippedPassword = e2e::environment("WG_E2E_SHIPPED_PASSWORD");
     std::string shippedSettings, report;
     if (!shippedPassword.empty() && (shippedSettings = e2e::fileText(tree.settingsFile())).empty()) {

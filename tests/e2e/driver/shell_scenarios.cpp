@@ -63,9 +63,8 @@ SCENARIO("shell: login cancelled, asked again by a gated command; the exit quest
     CHECK_TEXT(fileText(ctx.tree.settingsFile()), settingsFile("800", "600", "geheim", "0"));
 }
 
-// The menu as the resource compiler cannot check it: every item carries one of the program's
-// commands and every command has its item, and the umlauts arrive in the program's code page.
-// Menus cannot be read across processes here, so it is read from the very exe under test.
+// The menu as the resource compiler cannot check it: every item one of the program's commands, every command an item,
+// umlauts in the program's code page; read from the exe under test, as menus cannot be read across processes here.
 static void menuItems(HMENU menu, std::vector<std::pair<int, std::string>>& items) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t wideText[128] = {};

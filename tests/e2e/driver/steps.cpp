@@ -6,6 +6,7 @@
 #include "app/password_prompt.h"
 #include "app/shell_dialogs.h"
 #include "platform/command_ids.h"
+#include "platform/file_system.h"
 #include "platform/wide_text.h"
 #include "support/yrd_text.h"
 
@@ -119,6 +120,12 @@ std::string nextMessage(Context& ctx, Program& program, const std::string& shotN
     clickItem(message, IDOK);
     waitGone(message);
     return text;
+}
+
+bool anyTemporaryFile(const std::string& folder) {
+    for (const std::string& name : fileNames(folder))
+        if (name.find(wg::kTemporarySuffix) != std::string::npos) return true;
+    return false;
 }
 
 void typeAll(HWND dialog, const Typed& fields) {

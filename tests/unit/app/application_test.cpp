@@ -246,8 +246,7 @@ TEST(Startup, ADataFolderThatTakesNoFileIsNamedInAWarningAndTheProgramGoesOn) {
               std::tuple("Datenordner nicht beschreibbar", false, BoxButtons::Ok));
 }
 
-// The close box, "Abbrechen" and "OK" pressed in turn: only "OK" closes the
-// message dialog; the About box also closes from its close box.
+// Close box, "Abbrechen" and "OK" in turn: only "OK" closes the message dialog, the About box also its close box.
 TEST(ShellDialogs, MessageDialogShowsAtMost1023CharactersAndTheButtonsCloseAsTheyShould) {
     AppState state;
     state.setMessageText(std::string(5000, 'x'));
@@ -279,13 +278,13 @@ TEST(StartOptions, TheOnlyArgumentIsTheLoggersPortAnythingElseIsExplainedAndComO
     };
     for (const Case& c : cases) {
         const StartOptions options = startOptions(c.arguments);
+        const std::string refusal = "Unbekannte Angabe beim Programmstart: " + std::string(c.refused ? c.refused : "") +
+                                    "\nWakeguard nimmt als einzige Angabe die Schnittstelle des ERLG an, COM1 bis COM256, "
+                                    "zum Beispiel:\n    Wakeguard.exe COM4\nDas Programm arbeitet jetzt mit COM1.";
         // Before the main window exists.
         EXPECT_EQ(std::tuple(options.loggerPort, options.problem ? options.problem->text : "-",
                              options.problem && options.problem->ownedByMainWindow),
-                  std::tuple(c.port, !c.refused ? "-" : "Unbekannte Angabe beim Programmstart: " + std::string(c.refused) +
-                                 "\nWakeguard nimmt als einzige Angabe die Schnittstelle des ERLG an, COM1 bis COM256, "
-                                 "zum Beispiel:\n    Wakeguard.exe COM4\nDas Programm arbeitet jetzt mit COM1.", false))
-            << c.what;
+                  std::tuple(c.port, c.refused ? refusal : "-", false)) << c.what;
     }
 }
 
@@ -331,8 +330,7 @@ TEST(Commands, WhileAnExchangeRunsOnlyItsOwnMessagesAreShownAndTheSessionWaits) 
     EXPECT_EQ(p.app.sessionEndRefusal(), std::optional<std::string>(kSessionEndFinishUnsavedText));
 }
 
-// The settings are kept when the session ends as at a normal end; one that
-// cannot be written at the normal end is said, and the earlier file stays.
+// The session's end keeps the settings as a normal end does; a normal end that cannot write them says so.
 TEST(Commands, TheSettingsAreKeptAtTheEndOfTheSessionAndAFailureIsSaid) {
     TempDir dir;
     dir.makeDirectory("bin");

@@ -104,8 +104,7 @@ TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
     EXPECT_TRUE(shell.boxes.size() == 1 && !view.closed());
 }
 
-// While the logger pauses in the middle of its memory the lines stand still
-// and the seconds go on: the status shows each new second.
+// The logger pausing amid its memory: the lines stand still, the seconds go on and the status shows each one.
 TEST_F(ReadoutDialogTest, ProgressShowsTheSecondsGoingOnWhileTheLoggerPauses) {
     behaviour().dumpPauseAt = 40;
     behaviour().dumpPauseMs = 3000;
@@ -161,8 +160,7 @@ TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
     EXPECT_EQ(shown(), Texts{});  // no fingerprint was said to have failed
 }
 
-// "Daten Speichern" on a drive with room for only part of the block: the
-// file as it was, its fingerprint too, the reason said and no success shown.
+// "Daten Speichern" with room for part of the block: file and fingerprint as they were, the reason said, no success.
 TEST_F(ReadoutDialogTest, AFinishThatDoesNotFitLeavesTheFileAsItWasAndSaysSo) {
     dialog.clicked(view, IDC_EV_READ);
     const std::string readOut = dir.read("S-GER12.yrd"), sum = dir.read("S-GER12.yrd.sha256");

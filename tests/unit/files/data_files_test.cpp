@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "files/coarse_minutes_file.h"
 #include "files/file_names.h"
 #include "files/regatta_file.h"
 #include "files/settings.h"
 #include "files/yacht_master_file.h"
 #include "files/yacht_regatta_file.h"
-#include "platform/file_system.h"
 #include "support/drive_room.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"

@@ -82,8 +82,7 @@ TEST_F(FileSave, UnsafeOrMissingNamesWriteNothing) {
     EXPECT_EQ(std::tuple(again.closes, dir.fileCount()), std::tuple(std::vector<int>{button::kCancel, button::kCancel}, 0u));
 }
 
-// The writer's failure is said on "OK", which stays open, and on
-// "Überschreiben", which closes; a full drive as what it is.
+// The writer's failure is said on "OK", which stays open, and "Überschreiben", which closes; a full drive as such.
 TEST_F(FileSave, WriterFailureIsSaidOnOkAndOnOverwrite) {
     FileSaveDialog nowhere{regatta, request, messageText, shell, dir.programDir() + "fehlt\\"};
     view.type(nowhere, IDC_SAVE_NAME, "Sommer04");

@@ -10,9 +10,8 @@
 namespace wg::test {
 namespace {
 
-// A typed value is its leading number, checked against the range of its kind. A refused value closes
-// the dialog before its message shows, stores the kind's replacement and reopens the dialog through its
-// command. Only the kind's own field of the record counts.
+// A typed value is its leading number in its kind's range. A refused one closes the dialog before its message shows,
+// stores the kind's replacement and reopens the dialog through its command; only the kind's own field counts.
 TEST(TypedField, TakesTheLeadingNumberInItsKindsRangeOrRefusesAndReopens) {
     using Outcome = TypedFieldOutcome;
     const std::tuple<FieldKind, std::int32_t, std::int32_t, std::int32_t, const char*> kinds[] = {  // low, high, replacement

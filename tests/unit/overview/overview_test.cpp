@@ -133,8 +133,7 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
                   std::tuple(c.status, c.engineSeconds, before)) << c.what;
         EXPECT_LE(row.yachtName.size(), kYachtNameLimit) << c.what;
         if (!row.hasEngineTime) continue;
-        // The same numbers as "Berechnen" in "Auswertung anzeigen" shows for the file, its finish
-        // saved first with "Daten Speichern" where it comes from the list.
+        // The numbers "Berechnen" shows for the file, its finish saved first where it comes from the list.
         test::FakeShell shell;
         YachtRecord dialog{.regattaFileName = "dialog.yrd", .finish = row.finish};
         dir.write(dialog.regattaFileName, dir.read(files.regattaName));

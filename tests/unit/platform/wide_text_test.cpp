@@ -29,8 +29,7 @@ TEST(WideText, AFileIsNamedAsCodePage1252SaysAndAPathBeyondItFromTheWorkingDirec
     // An umlaut in a name is that character on disk.
     ASSERT_TRUE(replaceFile(dir.programPath("Förde.rsd"), "x").complete(1));
     EXPECT_NE(GetFileAttributesW((root + L"F\u00f6rde.rsd").c_str()), INVALID_FILE_ATTRIBUTES);
-    // A name as a Mac writes it, "e" and the accent, is the composed "é" here;
-    // the file is read and replaced under that name, not written a second time.
+    // A name written as a Mac does ("e", accent) is the composed "é": read and replaced under it, not written twice.
     const HANDLE mac = CreateFileW((root + L"Cafe\u0301.yrd").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     ASSERT_NE(mac, INVALID_HANDLE_VALUE);
     CloseHandle(mac);

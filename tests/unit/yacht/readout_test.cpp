@@ -160,8 +160,7 @@ TEST_F(ReadoutTest, KeepsUpWithThePacedWire) {
     logger().events.assign(200, "Generator Ein : 14.06.08 Sa 09:10:00");  // 7.4 KB
     behaviour().paced = true;
     ASSERT_EQ(run(), kReadoutDone);
-    // On top of the transfer only the protocol's own waits: the drain (2 s),
-    // the read of one byte before the command (1 s), the echoes and the answer delay.
+    // Besides the transfer only the protocol's waits: the drain (2 s), a read before the command (1 s), echoes, delay.
     const double transferMs = (200 * 38 + 17) / 480.0 * 1000.0;
     EXPECT_LT(clock.nowMs(), 3000 + 200 + transferMs * 1.01);
 }

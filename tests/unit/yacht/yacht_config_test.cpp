@@ -78,8 +78,9 @@ TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFileOrStopsWhereI
     EXPECT_EQ(std::tuple(wire(), logger().operatingMode, logger().yachtId, view.texts[IDC_YACHT_INFO]),
               std::tuple("F0\rD0\rGER7\r" "F1\rD0\rGER7\r", 1, "GER7",
                          "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert"));
-    EXPECT_NE(dir.read("Kiel08-GER7.ysd").find(entry("Yachtname", "Blue Star") + entry("Yacht-ID", "GER7") +
-                                               entry("Betriebsart", "1") + entry("Siegel-Anzahl", "2")), std::string::npos);
+    const std::string typed = entry("Yachtname", "Blue Star") + entry("Yacht-ID", "GER7") + entry("Betriebsart", "1") +
+                              entry("Siegel-Anzahl", "2");
+    EXPECT_NE(dir.read("Kiel08-GER7.ysd").find(typed), std::string::npos);
     EXPECT_EQ(message.text(), "");
     yacht.masterFileName = "nested\\Kiel08-GER7.ysd";  // the file cannot be written
     dialog.clicked(view, IDC_YACHT_TRANSFER);
@@ -115,27 +116,21 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
     }
 }
 
-// Echo reads of one byte: stray bytes right behind the first echo of the mode (the 1st byte sent)
-// or of the yacht ID (the 7th) make each character after it go again until they are used up.
-TEST_F(YachtConfigTest, TransferEchoReadsTakeOneByte) {
+// Echo reads of one byte: stray bytes right behind the first echo of the mode (the 1st byte sent), the yacht ID
+// (the 7th) or the master password (the 3rd) make each character after it go again until they are used up.
+TEST_F(YachtConfigTest, TransferAndMasterLoginEchoReadsTakeOneByte) {
     yacht.yachtId = "GER7";
     yacht.operatingMode = 3;
-    for (const auto& [after, wire] : {std::pair<std::size_t, std::string>{1, "F3333\r\r\r\rD0\rGER7\r"},
-                                      {7, "F3\rD0\rGEEEERRRR7777\r\r\r\r"}}) {
-        CannedPort line(clock, "Betriebsart 3 eingestellt\r\n", after, "abc");
+    struct Case { bool login; std::size_t after; const char* reply; std::string wire; } cases[] = {
+        {false, 1, "Betriebsart 3 eingestellt\r\n", "F3333\r\r\r\rD0\rGER7\r"},
+        {false, 7, "Betriebsart 3 eingestellt\r\n", "F3\rD0\rGEEEERRRR7777\r\r\r\r"},
+        {true, 3, "Passwort OK!\r\n", "X\rMAAAASSSSTTTTEEEERRRR\r\r\r\r"}};
+    for (const Case& c : cases) {
+        CannedPort line(clock, c.reply, c.after, "abc");
         LoggerContext on{line, clock, message, shell};
-        yachtTransfer(on, yacht, dir.programDir());
-        EXPECT_EQ(line.wire(), wire);
+        c.login ? (void)yachtMasterLogin(on, "MASTER") : (void)yachtTransfer(on, yacht, dir.programDir());
+        EXPECT_EQ(line.wire(), c.wire);
     }
-}
-
-// The password's echoes are read one byte at a time: stray bytes behind the
-// first one make each character after it go again until they are used up.
-TEST_F(YachtConfigTest, MasterLoginEchoReadsTakeOneByte) {
-    CannedPort line(clock, "Passwort OK!\r\n", 3, "abc");
-    LoggerContext on{line, clock, message, shell};
-    yachtMasterLogin(on, "MASTER");
-    EXPECT_EQ(line.wire(), "X\rMAAAASSSSTTTTEEEERRRR\r\r\r\r");
 }
 
 TEST(YachtMasterLogin, ShowsTheVerdictInThePasswordOutput) {
