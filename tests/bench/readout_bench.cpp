@@ -48,10 +48,7 @@ int main() {
     const int lines = 40 * 1024 / 38;  // 40 KB of lines of 38 bytes with CR LF
     const double empty = readOnce(work, 0), full = readOnce(work, lines);
     std::filesystem::remove_all(work);
-    if (empty == 0 || full == 0) {
-        std::fprintf(stderr, "readout did not complete\n");
-        return 1;
-    }
+    if (empty == 0 || full == 0) return std::fprintf(stderr, "readout did not complete\n"), 1;
     const double wire = 480.0, bytes = lines * 38.0 + 17;  // the lines, the LF before them, the end line
     const double rate = bytes / (full - empty);
     std::printf("event memory dump          %.0f bytes, %.2f s on the wire\n", bytes, bytes / wire);

@@ -22,12 +22,9 @@ namespace {
 TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse) {
     using gen::ListShape;
     const char* const kByStart = "am Tag des Regattastarts, vor seiner Uhrzeit am Tag danach";
-    struct Case {
-        const char* what;
-        gen::RegattaOptions regatta;  // name, yachts, lines, seed, days, list, its shape, night, its hours off
-        const char* rule;             // for times of day, on the console and the page; "": none
-        const char* warning;          // of the time base, on the console and the page; "": none
-    };
+    // regatta: name, yachts, lines, seed, days, list, its shape, night, its hours off; rule (for times of day) and
+    // warning (of the time base) on the console and the page, "": none.
+    struct Case { const char* what; gen::RegattaOptions regatta; const char* rule; const char* warning; };
     const Case cases[] = {
         {"a results program's import: times of day without seconds", {"Import", 30, 60, 1, 1, true, ListShape::Import},
          kByStart, ""},

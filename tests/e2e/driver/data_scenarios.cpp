@@ -27,17 +27,10 @@ SCENARIO("regatta data loaded, entered, saved with umlauts; refused values shown
     CHECK_TEXT(fileText(ctx.tree.data() + "Förde 26.rsd"), regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, designation, 42));
 
     // Every dialog that refuses a typed value.
-    struct Refusal {
-        int command;
-        const char* caption;
-        int via;  // a dialog opened from the first by this button stays open under its message
-        int field;
-        std::string typed;
-        int leaveBy;          // 0: Tab; else the button clicked
-        const char* message;  // nullptr: the value is taken
-        int shownField;
-        std::string shown;
-    };
+    // via: the button of the first dialog that opens this one, which stays open under its message; leaveBy: 0 for Tab,
+    // else the button clicked; message: nullptr where the value is taken; shownField and shown: the dialog afterwards.
+    struct Refusal { int command; const char* caption; int via, field; std::string typed; int leaveBy;
+                     const char* message; int shownField; std::string shown; };
     SYSTEMTIME utc;
     GetSystemTime(&utc);
     const char* const tooLong = "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!";

@@ -15,20 +15,11 @@ namespace {
 using namespace e2e;
 namespace cmd = wg::cmd;
 
-struct Exchange {
-    const char* name;
-    int command;
-    const char* caption;
-    int via;  // the erase: "Ja" in the question before its dialog
-    Typed typed;
-    int choose;  // a radio button clicked after the typing
-    int button;
-    std::vector<int> shown;  // where the dialog tells the outcome when no message came
-    const char* success;
-    const char* wire;  // what a logger without fault receives
-    DWORD boundMs;
-    const char* shot = "";  // taken before the click, without fault
-};
+// via: the erase's "Ja" in the question before its dialog; choose: a radio button clicked after the typing; shown: where
+// the dialog tells the outcome when no message came; wire: what a logger without fault receives; shot: taken before
+// the click, without fault.
+struct Exchange { const char* name; int command; const char* caption; int via; Typed typed; int choose, button;
+                  std::vector<int> shown; const char* success; const char* wire; DWORD boundMs; const char* shot = ""; };
 
 // In the order a logger meets them; the readout comes before the erase, which empties the event memory.
 const Exchange kExchanges[] = {
@@ -57,11 +48,7 @@ const Exchange kExchanges[] = {
      "ERLG - EEProm geloescht", "C\r", 135000},
 };
 
-struct Fault {
-    const char* name;
-    const char* settings;
-    const char* expected;  // outcome letters, below
-};
+struct Fault { const char* name; const char* settings; const char* expected; };  // expected: outcome letters, below
 
 // Outcome letters, one per exchange in the order of kExchanges, each under the letter of its command (X login, E clock,
 // G start, H end, D identification, F mode and yacht ID, I readout, C erase): S success, F "Fehlerhafte
@@ -129,15 +116,10 @@ bool asExpected(char kind, const std::string& seen, const Exchange& exchange) {
     }
 }
 
-// What the user met in one exchange.
-struct Walked {
-    double seconds;  // -1: it hung
-    std::string seen;
-    DWORD longestUnansweredMs;  // the main window's longest wait for an answer meanwhile
-    bool clockTicked;           // the main window's clock line changed on the screen meanwhile
-    bool clockCovered;          // another window lay over the clock line
-    bool messageHidesDialog;    // a message lay exactly over the exchange's dialog
-};
+// What the user met in one exchange: its seconds (-1: it hung), the messages, the main window's longest wait for an
+// answer meanwhile, whether its clock line changed on the screen or lay covered, a message exactly over the dialog.
+struct Walked { double seconds; std::string seen; DWORD longestUnansweredMs; bool clockTicked, clockCovered,
+                messageHidesDialog; };
 
 // Opens the exchange's dialog, types, clicks and answers every message until its handler returned.
 Walked walk(Context& ctx, Program& program, HWND main, const Exchange& x, bool shots) {
@@ -240,8 +222,7 @@ void walkRoadOn(Context& ctx, const char* port) {
     }
     CHECK_TEXT(ctx.loggerReceived(Logger::OnCom4AndCom12), wire);
     CHECK_TEXT(ctx.loggerReceived(), "");
-    const std::string readout = fileText(ctx.tree.data() + "Sommer04-GER12.yrd");
-    CHECK(readout.find("$Ereigniss Ende") != std::string::npos);
+    CHECK(fileText(ctx.tree.data() + "Sommer04-GER12.yrd").find("$Ereigniss Ende") != std::string::npos);
     endProgram(ctx, program, main);
 }
 

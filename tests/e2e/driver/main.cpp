@@ -78,10 +78,9 @@ static bool matches(const std::string& name, const std::string& filter) {
 }
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] [screenshot folder\\]\n");
-        return 2;
-    }
+    if (argc < 3)
+        return std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] "
+                                    "[screenshot folder\\]\n"), 2;
     // Coordinates and screenshots in the screen's own pixels at any display scaling.
     SetProcessDPIAware();
     // A run that asks for a system code page or a display scaling makes sure Wine gave them.
@@ -93,10 +92,8 @@ int main(int argc, char** argv) {
     // A shipped package keeps its settings file, put back before every scenario, and logs in with its password.
     const std::string shippedPassword = e2e::environment("WG_E2E_SHIPPED_PASSWORD");
     std::string shippedSettings, report;
-    if (!shippedPassword.empty() && (shippedSettings = e2e::fileText(tree.settingsFile())).empty()) {
-        std::fprintf(stderr, "the package has no init\\Wakeguard.ini\n");
-        return 2;
-    }
+    if (!shippedPassword.empty() && (shippedSettings = e2e::fileText(tree.settingsFile())).empty())
+        return std::fprintf(stderr, "the package has no init\\Wakeguard.ini\n"), 2;
     int passed = 0, failed = 0;
     for (const e2e::Scenario& scenario : e2e::scenarios()) {
         if (!matches(scenario.name, filter)) continue;

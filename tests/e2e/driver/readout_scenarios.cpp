@@ -123,8 +123,7 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
     CHECK(bytes.size() >= 100 && std::is_sorted(bytes.begin(), bytes.end()) && bytes[0] < bytes.back());
     ctx.notes.push_back("Fortschritt zuletzt: " + last);
     CHECK(!waitGone(dialog, 1000));  // none of it closed the dialog or the program afterwards
-    CHECK(!findTopLevel(program.processId(), "#32770", "Warnung"));
-    CHECK(!findTopLevel(program.processId(), "#32770", "Information"));
+    for (const char* caption : {"Warnung", "Information"}) CHECK(!findTopLevel(program.processId(), "#32770", caption));
     CHECK(sessionEndDuringReadout == 0);
     const std::string readOut = fileText(ctx.tree.data() + "Sommer04-GER12.yrd");
     CHECK(std::count(readOut.begin(), readOut.end(), '\n') == 6 + kFullMemory + 7 + 1);

@@ -13,8 +13,7 @@
 #include "support/temp_dir.h"
 #include "yacht/readout.h"
 
-// Records are written with the fields a case needs; the others keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg::test {
 namespace {
@@ -57,8 +56,6 @@ TEST(EvaluationDialog, LoadsAStoredFileComputesItAndHandsItToTheViewer) {
 // The simulator's demo race, as the README walks a newcomer through it: start 09:30, finish 17:00 on 14.6.08.
 struct ReadoutDialogTest : LoggerTest {
     ReadoutDialogTest() {
-        regatta.regattaFileName = "S";
-        regatta.start = {30, 9, 0, 14, 6, 8};
         logger().loggedIn = true;
         logger().coarseMinutes = 42;
         dir.write("S-GER12.ysd", yachtHeaderBytes({.yachtId = "GER12", .serialNumber = "100234", .sealCount = 4,
@@ -71,7 +68,7 @@ struct ReadoutDialogTest : LoggerTest {
     }
     TempDir dir;
     YachtRecord yacht;
-    RegattaRecord regatta;
+    RegattaRecord regatta{.regattaFileName = "S", .start = {30, 9, 0, 14, 6, 8}};
     EvaluationRun run;
     int timeZone = 0;
     ReadoutDialog dialog{context, yacht, regatta, timeZone, run, dir.programDir()};

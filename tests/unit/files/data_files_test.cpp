@@ -10,8 +10,7 @@
 #include "support/temp_dir.h"
 #include "support/yrd_text.h"
 
-// Records are written with the fields a case needs; the others keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg::test {
 namespace {
@@ -127,8 +126,7 @@ TEST(RegattaFile, WrittenByteForByteAndReadBackWithItsBlanksNormalised) {
     };
     for (const auto& [written, designation] : cases) {
         ASSERT_EQ(writeRegattaData(written, "Runde.rsd", dir.programDir()), kStatusOk);
-        RegattaRecord back;
-        back.path = dir.programPath("Runde.rsd");
+        RegattaRecord back{.path = dir.programPath("Runde.rsd")};
         VirtualClock clock;
         EXPECT_EQ(readRegattaData(back, clock), kStatusOk);
         RegattaRecord expected = written;
@@ -162,8 +160,7 @@ TEST(RegattaFile, ReadKeepsWhatTheFileDoesNotSetAndNamesTheRegattaAfterThePath) 
     }
     for (auto [path, name] : {std::pair{"..\\Daten\\Sommer04.rsd", "Sommer04"}, {"C:Sommer04.rsd", "Sommer04"},
                               {"C:\\a:b\\x.rsd", "x"}, {"..\\Daten\\.rsd", ""}, {"ab", ""}, {"..\\Daten\\a.rsd", "a"}}) {
-        RegattaRecord r;
-        r.path = path;
+        RegattaRecord r{.path = path};
         VirtualClock clock;
         readRegattaData(r, clock);  // also when the read fails
         EXPECT_EQ(r.regattaFileName, name) << path;

@@ -12,8 +12,7 @@
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
-// Records are written with the fields a case needs; the others keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg::test {
 namespace {
@@ -25,8 +24,7 @@ struct FileSave : ::testing::Test {
     }
     void type(const std::string& text) { view.type(dialog, IDC_SAVE_NAME, text); }
     std::string designationIn(const std::string& name) {
-        RegattaRecord back;
-        back.path = dir.programPath(name);
+        RegattaRecord back{.path = dir.programPath(name)};
         VirtualClock clock;
         return readRegattaData(back, clock) == kStatusOk ? back.designation : "unreadable";
     }
@@ -108,8 +106,7 @@ TEST_F(FileSave, WriterFailureIsSaidOnOkAndOnOverwrite) {
 
 TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     TempDir dir;
-    RegattaRecord saved;
-    saved.starters = 8;
+    const RegattaRecord saved{.starters = 8};
     ASSERT_EQ(writeRegattaData(saved, "S.rsd", dir.programDir()), kStatusOk);
     dir.write("R-GER1.yrd", "$Dateikennung Yachtdaten\r\n$Yachtname Blue Star\r\n$Yacht-ID GER1\r\n$Start : x\r\n");
     FakeShell shell;
@@ -178,8 +175,7 @@ TEST_F(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWas
 }
 
 TEST_F(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
-    regatta.designation = "Kieler Woche";
-    regatta.starters = 42;
+    regatta = {.designation = "Kieler Woche", .starters = 42};
     dialog.opened(view);
     EXPECT_EQ(view.texts[IDC_DESIGNATION] + "|" + view.texts[IDC_STARTERS], "Kieler Woche|42");
     view.type(dialog, IDC_DESIGNATION, "  Rund um \t Fehmarn ");

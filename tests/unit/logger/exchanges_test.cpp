@@ -106,8 +106,7 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
 
 // The collection ends once the answer holds a hundred characters, not after its two seconds.
 TEST_F(LoggerTest, IdentificationALongAnswerEndsTheCollectionAtOnce) {
-    const std::string answer = "\nERLG: 100234\r\nYacht: GER12\r\n" + std::string(72, ' ');  // 100 behind the "\n"
-    CannedPort line(clock, answer);
+    CannedPort line(clock, "\nERLG: 100234\r\nYacht: GER12\r\n" + std::string(72, ' '));  // 100 behind the "\n"
     LoggerContext on{line, clock, message, shell};
     YachtRecord yacht;
     EXPECT_EQ(identificationQuery(on, yacht), kIdentified);

@@ -17,8 +17,7 @@
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
-// Rows are written with the fields a case needs; the others keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg {
 namespace {
@@ -59,17 +58,11 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
     EXPECT_EQ(foldCase("az àþ÷ÿšœž"), "AZ ÀÞ÷ŸŠŒŽ");  // as Windows compares names
 }
 
-struct RowCase {
-    const char* what;
-    std::string yrd, ysd;  // empty: no such file
-    bool incomplete, fingerprint;
-    std::string status;
-    double engineSeconds;  // -1: no engine time
-    std::uint64_t size = 0;
-    std::string editedLater = "";  // appended after the fingerprint was taken
-    bool refused = false;          // a name the file-name rule refuses
-    ListEntry listed = {};         // what the finish list says
-};
+// A yacht's files (empty: none) and its row (engine seconds -1: none); size: as listed; editedLater: appended after the
+// fingerprint was taken; refused: a name the file-name rule refuses; listed: what the finish list says.
+struct RowCase { const char* what; std::string yrd, ysd; bool incomplete, fingerprint; std::string status;
+                 double engineSeconds; std::uint64_t size = 0; std::string editedLater = ""; bool refused = false;
+                 ListEntry listed = {}; };
 
 // The yrd_text.h finish of 14:00 and one a second after it, as a finish list gives them.
 constexpr FinishTime kAtTwo{14, 0, 0, 3, 6, 4};
@@ -421,13 +414,9 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
 }
 
 TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
-    struct Case {
-        const char* what;
-        TimeOfRegatta end;
-        double finish, powerOn;  // seconds after the start; 0: none
-        std::vector<std::string> parts;
-        TimeOfRegatta start = {0, 10, 0, 3, 6, 4};
-    };
+    // finish, powerOn: seconds after the start, 0: none; parts: what the picture holds.
+    struct Case { const char* what; TimeOfRegatta end; double finish, powerOn; std::vector<std::string> parts;
+                  TimeOfRegatta start = {0, 10, 0, 3, 6, 4}; };
     const Case cases[] = {
         {"an end at the start: one hour in 5-minute steps", {0, 10, 0, 3, 6, 4}, 0, 1823,
          {"<text x=\"210\" y=\"20\" text-anchor=\"middle\">10:05</text>", "<path class=\"p\" d=\"M616 2h3\"/>"}},
@@ -501,23 +490,16 @@ std::pair<int, std::vector<std::string>> runIn(const test::TempDir& dir, const s
 }
 
 TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
-    struct Case {
-        const char* what;
-        std::string rsd;  // "": none
-        std::vector<std::string> args;
-        int exitCode;
-        std::string lastLine;
-        std::vector<std::string> csv;  // parts of the new CSV; none: the earlier one stays
-        std::string list = "";         // Daten/Kiel-Zielzeiten.csv, when not empty
-        std::vector<std::string> console = {};  // lines shown besides the last
-        std::string inTheWay = "";     // a folder where the program would write
-        bool failingClock = false;     // the yachts' readers find the clock failing
-    };
+    // rsd: the regatta file ("": none); csv: parts of the new table (none: the earlier one stays); list: the finish list
+    // beside the regatta; console: lines shown besides the last; inTheWay: a folder where the program would write;
+    // failingClock: the yachts' readers find the clock failing.
+    struct Case { const char* what; std::string rsd; std::vector<std::string> args; int exitCode; std::string lastLine;
+                  std::vector<std::string> csv; std::string list = ""; std::vector<std::string> console = {};
+                  std::string inTheWay = ""; bool failingClock = false; };
     // The readers look at the clock; this one fails on every thread but the main one.
     struct FailingOffTheMainThread final : Clock {
         std::int64_t nowMs() override {
-            if (std::this_thread::get_id() != main) throw std::runtime_error("clock");
-            return 0;
+            return std::this_thread::get_id() == main ? 0 : throw std::runtime_error("clock");
         }
         void pauseMs(std::int64_t) override {}
         const std::thread::id main = std::this_thread::get_id();

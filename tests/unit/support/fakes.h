@@ -36,9 +36,7 @@ public:
     }
     bool fieldHasForeignCharacter(int id) override { return foreign.count(id) > 0; }
     void setText(int id, const std::string& text) override { texts[id] = text; }
-    void checkRadio(int first, int last, int id) override {
-        for (int i = first; i <= last; ++i) checked[i] = i == id;
-    }
+    void checkRadio(int first, int last, int id) override { for (int i = first; i <= last; ++i) checked[i] = i == id; }
     void enable(int id, bool enabled) override { disabled[id] = !enabled; }
     void setVisible(bool visible) override { visibility.push_back(visible); }
     void repaintNow() override {
