@@ -67,7 +67,7 @@ SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows th
             waitGone(box);
         }
         const std::vector<std::string>& row = rows[id];
-        REQUIRE(row.size() == 14);
+        REQUIRE(row.size() == 15);
         CHECK_TEXT(row[6] + " " + row[9] + " " + row[10] + " " + row[11] + " " + row[13],
                    itemText(shown, IDC_EV_DURATION) + " " + itemText(shown, IDC_EV_EVENTS) + " " +
                        itemText(shown, IDC_EV_POWER_ON) + " " + std::to_string(resetBoxes) + " " +

@@ -132,7 +132,7 @@ SCENARIO("readout: password first, then a full event memory at 4800 baud with pr
 
     // Once it is over the session may end, but not over a finish time typed and not yet saved.
     CHECK(sessionEndAnswer(main) == 1);
-    typeAll(dialog, {{IDC_EV_HOUR, "14"}});
+    typeAll(dialog, {{IDC_EV_HOUR, "14"}, {IDC_EV_MINUTE, "0"}});  // the hour taken as the user moves on
     CHECK(sessionEndAnswer(main) == 0);
     CHECK(closeWith(dialog, IDCANCEL));
     CHECK(sessionEndAnswer(main) == 1);
