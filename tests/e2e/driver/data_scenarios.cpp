@@ -26,7 +26,6 @@ SCENARIO("regatta data loaded, entered, saved with umlauts; refused values shown
     CHECK(closeWith(save, IDOK) && waitGone(entry));
     CHECK_TEXT(fileText(ctx.tree.data() + "Förde 26.rsd"), regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, designation, 42));
 
-    // Every dialog that refuses a typed value.
     // via: the button of the first dialog that opens this one, which stays open under its message; leaveBy: 0 for Tab,
     // else the button clicked; message: nullptr where the value is taken; shownField and shown: the dialog afterwards.
     struct Refusal { int command; const char* caption; int via, field; std::string typed; int leaveBy;

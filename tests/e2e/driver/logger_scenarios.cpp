@@ -15,9 +15,8 @@ namespace {
 using namespace e2e;
 namespace cmd = wg::cmd;
 
-// via: the erase's "Ja" in the question before its dialog; choose: a radio button clicked after the typing; shown: where
-// the dialog tells the outcome when no message came; wire: what a logger without fault receives; shot: taken before
-// the click, without fault.
+// via: the erase's "Ja" before its dialog; choose: a radio button clicked after typing; shown: where the dialog tells
+// the outcome without a message; wire: what a logger without fault receives; shot: taken before the click, no fault.
 struct Exchange { const char* name; int command; const char* caption; int via; Typed typed; int choose, button;
                   std::vector<int> shown; const char* success; const char* wire; DWORD boundMs; const char* shot = ""; };
 

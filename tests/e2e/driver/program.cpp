@@ -43,7 +43,6 @@ bool Program::start() {
                           &startup, &info_) != 0;
 }
 
-// This run's, when another copy runs beside it.
 HWND Program::waitMainWindow(DWORD deadlineMs) {
     return waitTopLevel(info_.dwProcessId, "HAUPTMENU_D", wg::mainWindowTitle(), deadlineMs);
 }

@@ -48,7 +48,7 @@ inline constexpr const char* kReadoutDone = "Alle Daten ordnungsgemäß aus ERLG
 // Whether a file of the program's is left half written in `folder`.
 bool anyTemporaryFile(const std::string& folder);
 
-// Fields typed in order, each as a user types and moves on.
+// Fields typed in order as a user types them; each but the last is taken as the next one is typed.
 using Typed = std::vector<std::pair<int, std::string>>;
 void typeAll(HWND dialog, const Typed& fields);
 

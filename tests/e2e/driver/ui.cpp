@@ -136,7 +136,6 @@ AnswerWatch::AnswerWatch(HWND window) : window_(window), stop_(CreateEventA(null
     thread_ = std::thread([this] {
         LARGE_INTEGER frequency, before, after;
         QueryPerformanceFrequency(&frequency);
-        // One message every 50 ms until told to stop.
         do {
             QueryPerformanceCounter(&before);
             DWORD_PTR result = 0;

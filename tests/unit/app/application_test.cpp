@@ -333,8 +333,7 @@ TEST(Commands, WhileAnExchangeRunsOnlyItsOwnMessagesAreShownAndTheSessionWaits) 
 // The session's end keeps the settings as a normal end does; a normal end that cannot write them says so.
 TEST(Commands, TheSettingsAreKeptAtTheEndOfTheSessionAndAFailureIsSaid) {
     TempDir dir;
-    dir.makeDirectory("bin");
-    dir.makeDirectory("init");
+    for (const char* sub : {"bin", "init"}) dir.makeDirectory(sub);
     dir.write("init/Wakeguard.ini", "alt");
     const WorkingDirectory inBin(dir.programPath("bin"));
     Program p;

@@ -18,10 +18,7 @@ namespace wg::test {
 namespace {
 
 struct FileSave : ::testing::Test {
-    FileSave() {
-        regatta.designation = "Sommer Cup";
-        shell.shows = &messageText;
-    }
+    FileSave() { shell.shows = &messageText; }
     void type(const std::string& text) { view.type(dialog, IDC_SAVE_NAME, text); }
     std::string designationIn(const std::string& name) {
         RegattaRecord back{.path = dir.programPath(name)};
@@ -29,7 +26,7 @@ struct FileSave : ::testing::Test {
         return readRegattaData(back, clock) == kStatusOk ? back.designation : "unreadable";
     }
     TempDir dir;
-    RegattaRecord regatta;
+    RegattaRecord regatta{.designation = "Sommer Cup"};
     FileSaveRequest request{kRegattaSavePrompt, ".rsd", kSaveRegattaData};
     MessageText messageText;
     FakeShell shell;

@@ -314,8 +314,7 @@ TEST(OverviewRows, ListInAnotherTimeBaseWhenEveryTypedFinishIsOffByTheSameOneOrT
                                       {.hasFinish = true, .finishSeconds = 0}};
         for (const double offset : c.offsets)
             rows.push_back({.hasFinish = true, .finishSeconds = secondCount(kAtTwo) - offset, .listFinish = kAtTwo});
-        RegattaOverview ov;
-        ov.listHoursOff = listHoursOff(rows);
+        const RegattaOverview ov{.listHoursOff = listHoursOff(rows)};
         EXPECT_EQ(ov.listHoursOff, c.hoursOff) << c.what;
         EXPECT_NE(timeBaseWarning(ov).find(c.said), std::string::npos) << c.what;
     }
@@ -439,9 +438,7 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
          {0, 10, 0, 31, 12, 4}},
     };
     for (const Case& c : cases) {
-        RegattaOverview ov{"Kiel.rsd", regattaAtTen(), "UTC", "", {}};
-        ov.regatta.start = c.start;
-        ov.regatta.end = c.end;
+        RegattaOverview ov{.regatta = {.start = c.start, .end = c.end}};
         const double start = secondCount(c.start.hour, c.start.minute, 0, c.start.day, c.start.month, c.start.year);
         ov.rows.push_back({.files = {"GER1"}, .hasFinish = c.finish > 0, .finishSeconds = start + c.finish});
         if (c.powerOn > 0) ov.rows[0].timeline.powerOns = {start + c.powerOn};

@@ -9,16 +9,17 @@
 #include "support/yrd_text.h"
 #include "yacht/yacht_exchanges.h"
 
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
+
 namespace wg::test {
 namespace {
 
 struct YachtConfigTest : LoggerTest {
     YachtConfigTest() {
-        regatta.regattaFileName = "Kiel08";
         logger().loggedIn = true;
         dialog.opened(view);
     }
-    RegattaRecord regatta;
+    RegattaRecord regatta{.regattaFileName = "Kiel08"};
     YachtRecord yacht;
     int remembered = 0;
     TempDir dir;
@@ -106,9 +107,7 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
     for (const auto& [fault, sendLimit] : faults) {
         LoggerRig r(kLoggedIn, fault, sendLimit);
         TempDir dir;
-        YachtRecord yacht;
-        yacht.yachtId = "GER7";
-        yacht.masterFileName = "Kiel08-GER7.ysd";
+        const YachtRecord yacht{.masterFileName = "Kiel08-GER7.ysd", .yachtId = "GER7"};
         const YachtTransferOutcome outcome = yachtTransfer(r.context, yacht, dir.programDir());
         EXPECT_EQ(std::tuple(r.wire(), outcome.passwordOutput.value_or("") + outcome.info.value_or("")),
                   std::tuple(fault == sim::Fault::Silent ? "FFFT\r" : "F0\rD0\rT\r", kCommandFailedText));
