@@ -18,7 +18,7 @@ namespace cmd = wg::cmd;
 // via: the erase's "Ja" before its dialog; choose: a radio button clicked after typing; shown: where the dialog tells
 // the outcome without a message; wire: what a logger without fault receives; shot: taken before the click, no fault.
 struct Exchange { const char* name; int command; const char* caption; int via; Typed typed; int choose, button;
-                  std::vector<int> shown; const char* success; const char* wire; DWORD boundMs; const char* shot = ""; };
+                  std::vector<int> shown; const char *success, *wire; DWORD boundMs; const char* shot = ""; };
 
 // In the order a logger meets them; the readout comes before the erase, which empties the event memory.
 const Exchange kExchanges[] = {

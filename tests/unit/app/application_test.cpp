@@ -279,8 +279,9 @@ TEST(StartOptions, TheOnlyArgumentIsTheLoggersPortAnythingElseIsExplainedAndComO
     for (const Case& c : cases) {
         const StartOptions options = startOptions(c.arguments);
         const std::string refusal = "Unbekannte Angabe beim Programmstart: " + std::string(c.refused ? c.refused : "") +
-                                    "\nWakeguard nimmt als einzige Angabe die Schnittstelle des ERLG an, COM1 bis COM256, "
-                                    "zum Beispiel:\n    Wakeguard.exe COM4\nDas Programm arbeitet jetzt mit COM1.";
+                                    "\nWakeguard nimmt als einzige Angabe die Schnittstelle des ERLG an, COM1 bis "
+                                    "COM256, zum Beispiel:\n    Wakeguard.exe COM4\n"
+                                    "Das Programm arbeitet jetzt mit COM1.";
         // Before the main window exists.
         EXPECT_EQ(std::tuple(options.loggerPort, options.problem ? options.problem->text : "-",
                              options.problem && options.problem->ownedByMainWindow),

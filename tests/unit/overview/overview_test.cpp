@@ -487,9 +487,9 @@ std::pair<int, std::vector<std::string>> runIn(const test::TempDir& dir, const s
 }
 
 TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
-    // rsd: the regatta file ("": none); csv: parts of the new table (none: the earlier one stays); list: the finish list
-    // beside the regatta; console: lines shown besides the last; inTheWay: a folder where the program would write;
-    // failingClock: the yachts' readers find the clock failing.
+    // rsd: the regatta file ("": none); csv: parts of the new table (none: the earlier one stays); list: the finish
+    // list beside the regatta; console: lines shown besides the last; inTheWay: a folder where the program would
+    // write; failingClock: the yachts' readers find the clock failing.
     struct Case { const char* what; std::string rsd; std::vector<std::string> args; int exitCode; std::string lastLine;
                   std::vector<std::string> csv; std::string list = ""; std::vector<std::string> console = {};
                   std::string inTheWay = ""; bool failingClock = false; };
