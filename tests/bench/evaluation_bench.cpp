@@ -1,7 +1,5 @@
-// Evaluating a yacht regatta data file against simply reading it byte by
-// byte, for 10 000 and 100 000 event lines. The bytes per second of the four
-// runs show both the cost against a plain read and that the cost grows
-// linearly with the file (the same rate for both sizes).
+// Evaluating a yacht regatta data file against reading it byte by byte, for 10 000 and 100 000 event lines: the bytes
+// per second of the four runs show the cost against a plain read, and that it grows linearly (the same rate for both).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -18,8 +16,7 @@ const std::filesystem::path kDir = std::filesystem::temp_directory_path() / "wg-
 
 std::string fileName(long lines) { return "bench-" + std::to_string(lines) + ".yrd"; }
 
-// A file as a readout writes it: header, `lines` event lines of all kinds
-// spread over a day of racing from 08:00 on, end line and finish block.
+// A file as a readout writes it: header, `lines` event lines of every kind over a day from 08:00, end line, finish.
 void writeFile(long lines) {
     static const char* const heads[] = {"Generator Ein", "Generator Aus", "Getriebe Ein", "Getriebe Aus",
                                         "Stecker abgezogen", "Stecker angesteckt", "Start"};

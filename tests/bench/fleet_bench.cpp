@@ -1,7 +1,6 @@
-// One preparation of a logger against the simulator program pacing 480 bytes/s on a pseudo-terminal,
-// step by step, against its allowance: the step's protocol waits (the same preparation on the virtual
-// clock, which counts every wait and answer delay), the wire time of its bytes both ways, plus 5 %.
-// Not a timed test: run it by hand (build with -DWG_BENCH=ON).
+// One preparation of a logger against the simulator program pacing 480 bytes/s on a pseudo-terminal, step by step,
+// against its allowance: its protocol waits (the same preparation on the virtual clock, which counts every wait and
+// answer delay), the wire time of its bytes both ways, plus 5 %. Not a timed test: run it by hand (-DWG_BENCH=ON).
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -19,8 +18,7 @@ namespace {
 using wg::PreparationStep;
 constexpr int kEraseMs = 3000;
 
-// One preparation through `ports` on `clock`: the time and the bytes `moved` so far where each step
-// began, and at the end; empty when it failed.
+// One preparation on `clock`: the time and the bytes `moved` where each step began and at the end; empty if it failed.
 std::vector<std::tuple<PreparationStep, double, std::size_t>> prepare(wg::SerialPortFactory& ports, wg::Clock& clock,
                                                                       const std::filesystem::path& data,
                                                                       const std::function<std::size_t()>& moved) {

@@ -1,6 +1,5 @@
-// The regatta overview of 300 yachts with 2 000 event lines each against
-// evaluating the same files alone, and 30 yachts against 300. Prints the
-// ratios (median of five runs) and the size of the HTML page.
+// The regatta overview of 300 yachts with 2 000 event lines each against evaluating the same files alone, and 30 yachts
+// against 300. Prints the ratios (median of five runs) and the size of the HTML page.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -44,8 +43,7 @@ void WholeOverview(benchmark::State& state) {
             state.SkipWithError("overview failed");
 }
 
-// Others share the machine: the median of five runs of a few seconds each.
-// The overview evaluates on several threads; processor time counts them all.
+// Others share the machine: the median of five runs; processor time counts all of the overview's threads.
 BENCHMARK(EvaluateAlone)->Arg(300)->Unit(benchmark::kMillisecond)->MinTime(2)->Repetitions(5)->MeasureProcessCPUTime();
 BENCHMARK(WholeOverview)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond)->MinTime(2)->Repetitions(5)
     ->MeasureProcessCPUTime();

@@ -1,9 +1,6 @@
-// How fast "ERLG     Daten lesen" reads a full event memory off a real line:
-// the simulator program pacing 4800 baud (480 bytes/s) on a pseudo-terminal.
-// The same action with an empty event memory takes every drain, echo and
-// collection window of the protocol and no transfer; the difference is what
-// the dump costs, against its time on the wire. Not a timed test: run it by
-// hand (build with -DWG_BENCH=ON).
+// How fast "ERLG     Daten lesen" reads a full event memory off the simulator program pacing 480 bytes/s on a
+// pseudo-terminal. With an empty memory it takes every drain, echo and collection window and no transfer; the
+// difference is what the dump costs, against its time on the wire. Not a timed test: run it by hand (-DWG_BENCH=ON).
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -51,10 +48,7 @@ int main() {
     const int lines = 40 * 1024 / 38;  // 40 KB of lines of 38 bytes with CR LF
     const double empty = readOnce(work, 0), full = readOnce(work, lines);
     std::filesystem::remove_all(work);
-    if (empty == 0 || full == 0) {
-        std::fprintf(stderr, "readout did not complete\n");
-        return 1;
-    }
+    if (empty == 0 || full == 0) return std::fprintf(stderr, "readout did not complete\n"), 1;
     const double wire = 480.0, bytes = lines * 38.0 + 17;  // the lines, the LF before them, the end line
     const double rate = bytes / (full - empty);
     std::printf("event memory dump          %.0f bytes, %.2f s on the wire\n", bytes, bytes / wire);

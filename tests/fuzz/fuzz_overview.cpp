@@ -1,7 +1,5 @@
-// Arbitrary bytes as a yacht's files through the overview: the input is cut
-// at "\n@@\n" into its .yrd, its .ysd, which also stands as its coarse
-// minutes file, and a finish list. (The regatta file goes through the
-// program's reader, which the scanner target covers.)
+// Arbitrary bytes as a yacht's files through the overview, cut at "\n@@\n" into its .yrd, its .ysd (also its coarse
+// minutes file) and a finish list; the regatta file goes through the program's reader, which the scanner target covers.
 #include <string>
 #include <vector>
 
@@ -33,8 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<ListEntry> listed = matchFinishList(yachts, ov.finishList ? &*ov.finishList : nullptr);
     for (std::size_t i = 0; i < yachts.size(); ++i)
         ov.rows.push_back(evaluateYacht(dir.programDir(), yachts[i], ov.regatta, clock, 400, listed[i]));
-    // Each yacht's part of the page is small whatever its files hold, and
-    // nothing in them becomes markup of its own.
+    // Each yacht's part of the page is small whatever its files hold, and nothing in them becomes markup of its own.
     const std::string page = overviewHtml(ov);
     if (page.size() + overviewCsv(ov).size() > (1 << 17) * ov.rows.size() || page.find("<script") != std::string::npos)
         __builtin_trap();

@@ -1,5 +1,4 @@
-// Arbitrary bytes through the entry scanner, with every file kind's
-// parameters and keys of each value kind.
+// Arbitrary bytes through the entry scanner, with every file kind's parameters and keys of each value kind.
 #include <cstddef>
 #include <cstdint>
 #include <string>

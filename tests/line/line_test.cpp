@@ -3,7 +3,6 @@
 #include <chrono>
 
 #include "logger/identification.h"
-#include "logger/login.h"
 #include "posix_serial_port.h"
 #include "sim_process.h"
 #include "support/fakes.h"
@@ -15,9 +14,7 @@ long long msSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The program's exchange code against the simulator program on a real line.
-// A longer pause before each answer ("--answer-delay=250") than the logger's
-// default keeps the echo alone on a busy machine.
+// The exchange code against the simulator program on a real line, its answers late enough to leave each echo alone.
 struct OnTheLine {
     explicit OnTheLine(const std::vector<std::string>& args) : sim(args) { shell.shows = &message; }
     SimProcess sim;
@@ -27,16 +24,7 @@ struct OnTheLine {
     LoggerContext context{ports, systemClock(), message, shell};
 };
 
-TEST(Line, LoginSendsLetterLineFeedPasswordAndOneCarriageReturn) {
-    OnTheLine line({"--answer-delay=250", "--master=ABC"});
-    ASSERT_TRUE(line.sim.ready());
-    loginExchange(line.context, PasswordKind::Master, "ABC");
-    EXPECT_EQ(line.shell.shown, std::vector<std::string>{kPasswordOkText});
-    EXPECT_EQ(line.sim.received(), "X\nABC\r");
-}
-
-// With echo reads of 1 byte the stray byte behind the echo of "D" is taken
-// for the echo of CR, so the CR goes again; the query still succeeds.
+// Echo reads of 1 byte take a stray byte behind the echo of "D" for that of CR: the CR goes again, the query succeeds.
 TEST(Line, StrayByteBehindAnEchoMakesTheNextCharacterGoAgain) {
     OnTheLine line({"--answer-delay=250", "--logged-in", "--serial=654321", "--yacht-id=SUI7", "--fault=extra-byte",
                     "--fault-count=1"});

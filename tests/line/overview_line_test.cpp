@@ -1,5 +1,4 @@
-// wg_uebersicht as a program, on generated regattas with the race committee's
-// finish list beside each, in the shapes race offices have.
+// wg_uebersicht as a program on generated regattas, each with a finish list in a shape race offices have.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -23,12 +22,9 @@ namespace {
 TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse) {
     using gen::ListShape;
     const char* const kByStart = "am Tag des Regattastarts, vor seiner Uhrzeit am Tag danach";
-    struct Case {
-        const char* what;
-        gen::RegattaOptions regatta;  // name, yachts, lines, seed, days, list, its shape, night, its hours off
-        const char* rule;             // for times of day, on the console and the page; "": none
-        const char* warning;          // of the time base, on the console and the page; "": none
-    };
+    // regatta: name, yachts, lines, seed, days, list, its shape, night, its hours off; rule (for times of day) and
+    // warning (of the time base) on the console and the page, "": none.
+    struct Case { const char* what; gen::RegattaOptions regatta; const char* rule; const char* warning; };
     const Case cases[] = {
         {"a results program's import: times of day without seconds", {"Import", 30, 60, 1, 1, true, ListShape::Import},
          kByStart, ""},
@@ -103,8 +99,7 @@ TEST(OverviewProgram, FinishListRowsAgainstTheEvaluationWithTheFinishTheyMustUse
 }
 
 
-// The preparation records and the entry list: a readout from the logger prepared, one from another,
-// a yacht prepared and not read out, one listed and never prepared, one only listed.
+// Records and the entry list: a readout from the logger prepared or another, prepared not read, never prepared, listed.
 TEST(OverviewProgram, PreparationRecordsAndTheEntryListFlagTheirYachts) {
     TempDir dir;
     VirtualClock clock;

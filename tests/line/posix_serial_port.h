@@ -11,9 +11,8 @@
 
 namespace wg::test {
 
-// A SerialPort over a POSIX tty (the simulator's pseudo-terminal), with the
-// same line settings and read contract as the program's Win32 port. Given a
-// path, it opens that whatever name the program asks for, as Wine maps COM1.
+// A SerialPort over a POSIX tty (the simulator's pseudo-terminal), with the same line settings and read contract as the
+// program's Win32 port. Given a path, it opens that whatever name the program asks for, as Wine maps COM1.
 class PosixSerialPort final : public SerialPort {
 public:
     explicit PosixSerialPort(std::string path = {}) : path_(std::move(path)) {}

@@ -17,9 +17,8 @@ extern char** environ;
 
 namespace wg::test {
 
-// The simulator program running on its pseudo-terminal for one test,
-// started with `args` plus --link and --log in a fresh directory; it is
-// ready once it printed its "ready" line (waited for at most 5 s).
+// The simulator program running on its pseudo-terminal for one test, started with `args` plus --link and --log in a
+// fresh directory; it is ready once it printed its "ready" line (waited for at most 5 s).
 class SimProcess {
 public:
     explicit SimProcess(const std::vector<std::string>& args) {

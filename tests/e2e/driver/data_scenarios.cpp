@@ -1,5 +1,4 @@
-// Regatta master data loaded, entered and saved; every dialog that refuses a typed value: its
-// message read from the message dialog, and what the dialog shows as it comes back.
+// Regatta data loaded, entered and saved; every dialog that refuses a typed value: its message, the dialog after it.
 #include "app/shell_dialogs.h"
 #include "files/file_names.h"
 #include "platform/command_ids.h"
@@ -27,18 +26,10 @@ SCENARIO("regatta data loaded, entered, saved with umlauts; refused values shown
     CHECK(closeWith(save, IDOK) && waitGone(entry));
     CHECK_TEXT(fileText(ctx.tree.data() + "Förde 26.rsd"), regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, designation, 42));
 
-    // Every dialog that refuses a typed value.
-    struct Refusal {
-        int command;
-        const char* caption;
-        int via;  // a dialog opened from the first by this button stays open under its message
-        int field;
-        std::string typed;
-        int leaveBy;          // 0: Tab; else the button clicked
-        const char* message;  // nullptr: the value is taken
-        int shownField;
-        std::string shown;
-    };
+    // via: the button of the first dialog that opens this one, which stays open under its message; leaveBy: 0 for Tab,
+    // else the button clicked; message: nullptr where the value is taken; shownField and shown: the dialog afterwards.
+    struct Refusal { int command; const char* caption; int via, field; std::string typed; int leaveBy;
+                     const char* message; int shownField; std::string shown; };
     SYSTEMTIME utc;
     GetSystemTime(&utc);
     const char* const tooLong = "Bezeichnung darf maximal 255 Zeichen lang sein, bitte neu eingeben!";
@@ -54,7 +45,7 @@ SCENARIO("regatta data loaded, entered, saved with umlauts; refused values shown
          "Datumseingabe für Tag muß zwischen 1 und 31 liegen, bitte neu eingeben!", IDC_RTIME_DAY, "01"},
         {cmd::kEndTime, "Zielzeiteingabe", 0, IDC_RTIME_MONTH, "13", IDC_RTIME_SEND,
          "Datumseingabe für Monat muß zwischen 1 und 12 liegen, bitte neu eingeben!", IDC_RTIME_MONTH, "01"},
-        {cmd::kReadOutAndEvaluate, "ERLG Daten Auslesen und Auswerten", 0, IDC_EV_SECOND, "60", IDC_EV_SAVE,
+        {cmd::kReadOutAndEvaluate, kReadoutCaption, 0, IDC_EV_SECOND, "60", IDC_EV_SAVE,
          "Sekundeneingabe muß zwischen 0 und 59 liegen, bitte neu eingeben!", IDC_EV_SECOND, ""},
         {cmd::kMasterPassword, "ERLG Paßwort-Eingabe", 0, IDC_LOGGER_PASSWORD_FIELD, "123456789", IDOK,
          "Paßwort darf maximal 8 Zeichen lang sein, bitte neu eingeben!", IDC_LOGGER_PASSWORD_PROMPT,

@@ -1,6 +1,5 @@
-// Every logger exchange without a fault (its wire bytes) and under every fault the simulated logger
-// can show: each ends within its bound, tells the user what happened, never reports success for
-// what the logger did not do, leaves the program usable and every file as it was or complete.
+// Every logger exchange without a fault (its wire bytes) and under every fault of the simulated logger: each ends in
+// its bound, says what happened, never claims what the logger did not do, leaves the program usable and files whole.
 #include <atomic>
 #include <cstdio>
 #include <iterator>
@@ -16,23 +15,12 @@ namespace {
 using namespace e2e;
 namespace cmd = wg::cmd;
 
-struct Exchange {
-    const char* name;
-    int command;
-    const char* caption;
-    int via;  // the erase: "Ja" in the question before its dialog
-    Typed typed;
-    int choose;  // a radio button clicked after the typing
-    int button;
-    std::vector<int> shown;  // where the dialog tells the outcome when no message came
-    const char* success;
-    const char* wire;  // what a logger without fault receives
-    DWORD boundMs;
-    const char* shot = "";  // taken before the click, without fault
-};
+// via: the erase's "Ja" before its dialog; choose: a radio button clicked after typing; shown: where the dialog tells
+// the outcome without a message; wire: what a logger without fault receives; shot: taken before the click, no fault.
+struct Exchange { const char* name; int command; const char* caption; int via; Typed typed; int choose, button;
+                  std::vector<int> shown; const char *success, *wire; DWORD boundMs; const char* shot = ""; };
 
-// In the order a logger meets them; the readout comes before the erase,
-// which empties the event memory.
+// In the order a logger meets them; the readout comes before the erase, which empties the event memory.
 const Exchange kExchanges[] = {
     {"Anmeldung (X)", cmd::kMasterPassword, "ERLG Paßwort-Eingabe", 0, {{IDC_LOGGER_PASSWORD_FIELD, "MASTER"}}, 0,
      IDOK, {}, "Passwort OK!", "X\nMASTER\r", 20000},
@@ -53,22 +41,17 @@ const Exchange kExchanges[] = {
      IDC_YACHT_TRANSFER, {IDC_YACHT_INFO, IDC_YACHT_PASSWORD_OUT},
      "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert", "F3\rD0\rGER12\r", 30000,
      "yacht-configuration"},
-    {"Auslesen (D, T, I)", cmd::kReadOutAndEvaluate, "ERLG Daten Auslesen und Auswerten", 0, {}, 0, IDC_EV_READ,
-     {IDC_EV_STATUS}, "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.", "D\rT\rI\r", 60000},
+    {"Auslesen (D, T, I)", cmd::kReadOutAndEvaluate, kReadoutCaption, 0, {}, 0, IDC_EV_READ, {IDC_EV_STATUS},
+     kReadoutDone, "D\rT\rI\r", 60000},
     {"Loeschen (C)", cmd::kEraseLogger, "Warnung", IDYES, {}, 0, IDC_ERASE_RUN, {IDC_ERASE_TEXT},
      "ERLG - EEProm geloescht", "C\r", 135000},
 };
 
-struct Fault {
-    const char* name;
-    const char* settings;
-    const char* expected;  // outcome letters, below
-};
+struct Fault { const char* name; const char* settings; const char* expected; };  // expected: outcome letters, below
 
-// Outcome letters, one per exchange in the order of kExchanges, each under the letter of its
-// command (X login, E clock, G start, H end, D identification, F mode and yacht ID, I readout,
-// C erase): S success, F "Fehlerhafte Befehlsverarbeitung, Eingabe wiederholen!", N erase not
-// confirmed, A readout broken off.
+// Outcome letters, one per exchange in the order of kExchanges, each under the letter of its command (X login, E clock,
+// G start, H end, D identification, F mode and yacht ID, I readout, C erase): S success, F "Fehlerhafte
+// Befehlsverarbeitung, Eingabe wiederholen!", N erase not confirmed, A readout broken off.
 constexpr Fault kFaults[] = {
     //                                                  XEGHXDFIC
     {"ohne Stoerung",       "",                        "SSSSSSSSS"},
@@ -91,9 +74,8 @@ static_assert(everyFaultHasAnOutcomePerExchange(), "one outcome letter per excha
 // Windows calls a program hung after 5 s without an answer; this one answers within a blink.
 constexpr DWORD kLongestUnansweredMs = 250;
 
-// Clicks a button as a user does and answers every message of the exchange behind it until the
-// handler has returned: the seconds that took, or -1 when it hung; `seen`: the messages;
-// `hidesDialog`: a message lay exactly over the dialog, so that it seemed gone.
+// Clicks a button as a user does and answers every message until its handler returned: the seconds, or -1 if it hung;
+// `seen`: the messages; `hidesDialog`: a message lay exactly over the dialog, so that it seemed gone.
 double clickThrough(Program& program, HWND dialog, int button, DWORD boundMs, std::string& seen, bool& hidesDialog) {
     std::atomic<bool> done{false};
     const DWORD start = GetTickCount();
@@ -133,15 +115,10 @@ bool asExpected(char kind, const std::string& seen, const Exchange& exchange) {
     }
 }
 
-// What the user met in one exchange.
-struct Walked {
-    double seconds;  // -1: it hung
-    std::string seen;
-    DWORD longestUnansweredMs;  // the main window's longest wait for an answer meanwhile
-    bool clockTicked;           // the main window's clock line changed on the screen meanwhile
-    bool clockCovered;          // another window lay over the clock line
-    bool messageHidesDialog;    // a message lay exactly over the exchange's dialog
-};
+// What the user met in one exchange: its seconds (-1: it hung), the messages, the main window's longest wait for an
+// answer meanwhile, whether its clock line changed on the screen or lay covered, a message exactly over the dialog.
+struct Walked { double seconds; std::string seen; DWORD longestUnansweredMs; bool clockTicked, clockCovered,
+                messageHidesDialog; };
 
 // Opens the exchange's dialog, types, clicks and answers every message until its handler returned.
 Walked walk(Context& ctx, Program& program, HWND main, const Exchange& x, bool shots) {
@@ -167,8 +144,7 @@ Walked walk(Context& ctx, Program& program, HWND main, const Exchange& x, bool s
     return walked;
 }
 
-// One line of the run's report, and the checks every exchange must pass: it ends within its
-// bound, and the program never looks hung while it runs.
+// One line of the run's report, and what every exchange must show: it ends in its bound, the program never hangs.
 void report(Context& ctx, const Exchange& x, const char* faultName, const Walked& walked) {
     std::string line = walked.seconds >= 0 ? walked.seen : "HAENGT";
     for (char& c : line) c = c == '\n' || c == '\r' ? ' ' : c;
@@ -229,8 +205,7 @@ const bool kExchangesRegistered = [] {
     return true;
 }();
 
-// The road of a logger before and after a race, on the port the program was started with: the
-// simulated logger there takes every byte, the one on COM1 none.
+// A logger's road on the port the program was started with: the logger there takes every byte, COM1's none.
 void walkRoadOn(Context& ctx, const char* port) {
     ctx.setLogger("", Logger::OnCom4AndCom12);
     Program program(ctx.tree, "Wakeguard.exe", port);
@@ -246,8 +221,7 @@ void walkRoadOn(Context& ctx, const char* port) {
     }
     CHECK_TEXT(ctx.loggerReceived(Logger::OnCom4AndCom12), wire);
     CHECK_TEXT(ctx.loggerReceived(), "");
-    const std::string readout = fileText(ctx.tree.data() + "Sommer04-GER12.yrd");
-    CHECK(readout.find("$Ereigniss Ende") != std::string::npos);
+    CHECK(fileText(ctx.tree.data() + "Sommer04-GER12.yrd").find("$Ereigniss Ende") != std::string::npos);
     endProgram(ctx, program, main);
 }
 

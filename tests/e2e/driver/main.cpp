@@ -1,5 +1,4 @@
-// Runs the end-to-end scenarios against a Wakeguard folder and prints one
-// line per scenario and "N passed, N failed".
+// Runs the end-to-end scenarios against a Wakeguard folder and prints one line per scenario and "N passed, N failed".
 #include <cstdio>
 
 #include "scenario.h"
@@ -47,8 +46,7 @@ static std::string loggerFile(Logger logger, const char* what) {
 }
 
 void Context::setLogger(const std::string& settings, Logger logger) {
-    // A new first line makes the simulator start afresh even for the same settings; it looks
-    // at least once a second and then starts its log with "fresh <first line>".
+    // A new first line makes the simulator start afresh; within a second it begins its log "fresh <first line>".
     static int generation = 0;
     const std::string first = "# " + std::to_string(++generation);
     writeFile(loggerFile(logger, "STATE"), first + "\n" + settings);
@@ -80,10 +78,9 @@ static bool matches(const std::string& name, const std::string& filter) {
 }
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] [screenshot folder\\]\n");
-        return 2;
-    }
+    if (argc < 3)
+        return std::fprintf(stderr, "usage: wg_e2e_driver <Wakeguard folder\\> <result file> [filter] "
+                                    "[screenshot folder\\]\n"), 2;
     // Coordinates and screenshots in the screen's own pixels at any display scaling.
     SetProcessDPIAware();
     // A run that asks for a system code page or a display scaling makes sure Wine gave them.
@@ -92,14 +89,11 @@ int main(int argc, char** argv) {
             return std::fprintf(stderr, "%s: Wine gives %d\n", setting, actual), 2;
     const e2e::Tree tree{argv[1]};
     const std::string filter = argc > 3 ? argv[3] : "", shots = argc > 4 ? argv[4] : "";
-    // A shipped package is tested with its own settings file: it is put back
-    // before every scenario, and the scenarios log in with its password.
+    // A shipped package keeps its settings file, put back before every scenario, and logs in with its password.
     const std::string shippedPassword = e2e::environment("WG_E2E_SHIPPED_PASSWORD");
     std::string shippedSettings, report;
-    if (!shippedPassword.empty() && (shippedSettings = e2e::fileText(tree.settingsFile())).empty()) {
-        std::fprintf(stderr, "the package has no init\\Wakeguard.ini\n");
-        return 2;
-    }
+    if (!shippedPassword.empty() && (shippedSettings = e2e::fileText(tree.settingsFile())).empty())
+        return std::fprintf(stderr, "the package has no init\\Wakeguard.ini\n"), 2;
     int passed = 0, failed = 0;
     for (const e2e::Scenario& scenario : e2e::scenarios()) {
         if (!matches(scenario.name, filter)) continue;

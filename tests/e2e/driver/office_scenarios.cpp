@@ -1,5 +1,4 @@
-// A regatta office's files: a readout that replaces a file another program holds open, and a data
-// drive that fills up (a small tmpfs the run's script mounts as the Daten of a second folder).
+// A regatta office's files: a readout over a file held open; a data drive that fills up (the run's tmpfs as Daten).
 #include <vector>
 
 #include "evaluation/readout_dialog.h"
@@ -16,8 +15,6 @@ namespace cmd = wg::cmd;
 
 namespace {
 
-constexpr const char* kCaption = "ERLG Daten Auslesen und Auswerten";
-constexpr const char* kDoneText = "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.";
 constexpr const char* kYrd = "Sommer04-GER12.yrd";
 
 // The logger's event memory: `lines` engine lines of 38 bytes each.
@@ -42,15 +39,9 @@ std::string readOut(Context& ctx, Program& program, HWND dialog, const std::stri
             return true;
         }
         outcome = itemText(dialog, IDC_EV_STATUS, 2000);
-        return outcome == kDoneText;
+        return outcome == kReadoutDone;
     }, 60000);
     return outcome;
-}
-
-bool anyTemporaryFile(const std::string& folder) {
-    for (const std::string& name : fileNames(folder))
-        if (name.find(wg::kTemporarySuffix) != std::string::npos) return true;
-    return false;
 }
 
 // Fills the drive of `folder` with files of one page each until it takes no more; their names.
@@ -89,13 +80,13 @@ SCENARIO("office: a readout replaces a file another program reads; one held open
     loggerWithLines(ctx, 3);
     Program program(ctx.tree);
     REQUIRE_WINDOW(main, startWithRegatta(ctx, program, "0"));
-    REQUIRE_WINDOW(dialog, openDialog(program, main, cmd::kReadOutAndEvaluate, kCaption));
+    REQUIRE_WINDOW(dialog, openDialog(program, main, cmd::kReadOutAndEvaluate, kReadoutCaption));
     writeFile(path, "frühere Auslesung\r\n");
     // A reader as the program's own readers open files: sharing it for writing and deleting too.
     HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     REQUIRE(reader != INVALID_HANDLE_VALUE);
-    CHECK_TEXT(readOut(ctx, program, dialog), kDoneText);
+    CHECK_TEXT(readOut(ctx, program, dialog), kReadoutDone);
     CloseHandle(reader);
     const std::string first = fileText(path);
     CHECK(first.rfind(kYachtFile, 0) == 0 && wg::checkFingerprint(ctx.tree.data(), kYrd) == wg::FingerprintCheck::Matches);
@@ -132,7 +123,7 @@ SCENARIO("office: a data drive that fills up keeps every earlier file and says s
     loggerWithLines(ctx, 800);  // about 30 KB: eight pages of the drive
     Program program(small.tree);
     HWND main = startWithRegatta(small, program, "0");
-    HWND dialog = main ? openDialog(program, main, cmd::kReadOutAndEvaluate, kCaption) : nullptr;
+    HWND dialog = main ? openDialog(program, main, cmd::kReadOutAndEvaluate, kReadoutCaption) : nullptr;
     std::vector<std::string> filler = fillDrive(data);
     freePages(filler, 3);
     if (CHECK(dialog && filler.size() > 5)) {
@@ -141,7 +132,7 @@ SCENARIO("office: a data drive that fills up keeps every earlier file and says s
         CHECK(!anyTemporaryFile(data) && fileText(path + ".neu").empty());
 
         freePages(filler, filler.size());
-        CHECK_TEXT(readOut(small, program, dialog), kDoneText);
+        CHECK_TEXT(readOut(small, program, dialog), kReadoutDone);
         const std::string readOut = fileText(path);
         CHECK(wg::checkFingerprint(data, kYrd) == wg::FingerprintCheck::Matches && readOut.size() > 30000);
 
@@ -153,7 +144,7 @@ SCENARIO("office: a data drive that fills up keeps every earlier file and says s
         clickItem(dialog, IDC_EV_SAVE);
         CHECK_TEXT(nextMessage(small, program), wg::finishNotSavedText(kYrd, wg::kStatusDriveFull));
         CHECK(fileText(path) == readOut && wg::checkFingerprint(data, kYrd) == wg::FingerprintCheck::Matches);
-        CHECK(itemText(dialog, IDC_EV_STATUS) == kDoneText && !anyTemporaryFile(data));
+        CHECK(itemText(dialog, IDC_EV_STATUS) == kReadoutDone && !anyTemporaryFile(data));
         freePages(filler, filler.size());
         clickItem(dialog, IDC_EV_SAVE);
         CHECK(waitFor([&] { return fileText(path).size() > readOut.size(); }));

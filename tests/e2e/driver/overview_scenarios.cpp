@@ -24,9 +24,8 @@ SCENARIO("overview: 40 yachts, three of them as \"Auswertung anzeigen\" shows th
     auto rows = wg::test::csvRows(table);
     CHECK(rows.size() == 40 + 8);  // with the head's lines and the column titles
 
-    // Again with the table open in a spreadsheet, which shares it for reading and writing but not for
-    // deleting, and a yacht file named with a letter beyond code page 1252: the page is new, the
-    // table kept beside the open one, the file that cannot be opened by its name named.
+    // Again with the table open in a spreadsheet (shared for reading and writing, not deleting) and a yacht file named
+    // beyond code page 1252: the page new, the table kept beside the open one, the file that cannot be opened named.
     const std::wstring foreign = wg::wide(ctx.tree.data() + "Test-GER") + L"\u0141.yrd";
     CloseHandle(CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     const std::string tablePath = ctx.tree.data() + "Test-Uebersicht.csv";

@@ -1,6 +1,5 @@
-// The logger on another serial port than COM1: a port named on the command line, a name that is
-// none, a port with nothing behind it, and two copies of the program reading out two loggers at
-// once into one data folder.
+// The logger on another serial port than COM1: a port named on the command line, a name that is none, a port with
+// nothing behind it, and two copies of the program reading out two loggers at once into one data folder.
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -20,8 +19,6 @@ using namespace e2e;
 
 namespace {
 
-constexpr const char* kReadoutCaption = "ERLG Daten Auslesen und Auswerten";
-constexpr const char* kReadoutDone = "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.";
 
 // The serial ports Wine lists where Windows does.
 std::vector<std::string> listedPorts() {
@@ -123,8 +120,7 @@ SCENARIO("port: two copies on COM1 and COM4 read out two loggers at once into on
                    wg::coarseMinutesBytes(yacht.coarseMinutes));
         CHECK_TEXT(ctx.loggerReceived(yacht.logger), "D\rT\rI\r");
     }
-    // Names the copies' next temporary settings files would have are taken already (by copies that ran
-    // before under the same process ids); another name is chosen.
+    // The copies' next temporary settings names are taken, as by earlier copies of the same ids: others are chosen.
     const std::string computer = wg::temporaryComputerName(wg::systemComputerName());
     std::vector<std::string> taken;
     for (auto& program : programs)

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/file_system.h"
 #include "ui.h"
 #include "platform/wide_text.h"
@@ -43,18 +44,7 @@ bool Program::start() {
 }
 
 HWND Program::waitMainWindow(DWORD deadlineMs) {
-    HWND found = nullptr;
-    // Another copy of the program may run beside this one.
-    const bool shown = waitFor([&] {
-        for (found = FindWindowExW(nullptr, nullptr, L"HAUPTMENU_D", nullptr); found;
-             found = FindWindowExW(nullptr, found, L"HAUPTMENU_D", nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == info_.dwProcessId) return true;
-        }
-        return false;
-    }, deadlineMs);
-    return shown ? found : nullptr;
+    return waitTopLevel(info_.dwProcessId, "HAUPTMENU_D", wg::mainWindowTitle(), deadlineMs);
 }
 
 bool Program::waitExit(DWORD& exitCode, DWORD deadlineMs) {

@@ -23,8 +23,7 @@ std::vector<std::string> fileNames(const std::string& folder);
 // Removes every file in a folder (not recursive).
 void clearFolder(const std::string& folder);
 
-// One run of Wakeguard.exe (or another program of bin\), started in bin\ as
-// its working directory.
+// One run of Wakeguard.exe (or another program of bin\), started in bin\ as its working directory.
 class Program {
 public:
     explicit Program(const Tree& tree, std::string exe = "Wakeguard.exe", std::string arguments = "")

@@ -1,5 +1,4 @@
-// The shell: start-up and the settings file, the program login and the end
-// of a run.
+// The shell: start-up and the settings file, the program login and the end of a run.
 #include <algorithm>
 
 #include "app/password_prompt.h"
@@ -44,15 +43,11 @@ SCENARIO("shell: login cancelled, asked again by a gated command; the exit quest
     CHECK(!waitGone(message, 500));
     CHECK(closeWith(message, IDOK));
 
-    prompt = openDialog(program, main, cmd::kEnterRegattaData, "Passwortabfrage");  // gated: asks first
-    REQUIRE(prompt != nullptr);
+    REQUIRE((prompt = openDialog(program, main, cmd::kEnterRegattaData, "Passwortabfrage")) != nullptr);  // gated
     typeInto(prompt, wg::PasswordPrompt::kPassword, "falsch");
     clickItem(prompt, IDOK);
     CHECK_TEXT(nextMessage(ctx, program), "Falsches Paßwort eingeben. Eingabe bitte wiederholen.");
-    REQUIRE((prompt = waitDialog(program, "Passwortabfrage")) != nullptr);
-    typeInto(prompt, wg::PasswordPrompt::kPassword, "geheim");
-    clickItem(prompt, IDOK);
-    CHECK_TEXT(nextMessage(ctx, program), "Benutzerpaßwort wurde korrekt eingegeben!");  // a box
+    REQUIRE(dismissLogin(ctx, program, "geheim"));  // asked again: the right entry
     REQUIRE_WINDOW(entry, waitDialog(program, "Regatta Stammdaten"));
     CHECK(closeWith(entry, IDCANCEL));
 
@@ -64,9 +59,8 @@ SCENARIO("shell: login cancelled, asked again by a gated command; the exit quest
     CHECK_TEXT(fileText(ctx.tree.settingsFile()), settingsFile("800", "600", "geheim", "0"));
 }
 
-// The menu as the resource compiler cannot check it: every item carries one of the program's
-// commands and every command has its item, and the umlauts arrive in the program's code page.
-// Menus cannot be read across processes here, so it is read from the very exe under test.
+// The menu as the resource compiler cannot check it: every item one of the program's commands, every command an item,
+// umlauts in the program's code page; read from the exe under test, as menus cannot be read across processes here.
 static void menuItems(HMENU menu, std::vector<std::pair<int, std::string>>& items) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t wideText[128] = {};
@@ -93,14 +87,13 @@ SCENARIO("shell: the menu's commands and texts") {
     std::vector<int> commands;
     for (const auto& item : items) commands.push_back(item.first);
     std::sort(commands.begin(), commands.end());
-    CHECK(commands == std::vector<int>({cmd::kExit, cmd::kChangeProgramPassword, cmd::kScreenConfiguration,
-                                        cmd::kAbout, cmd::kHelp, cmd::kStartTime, cmd::kEndTime,
-                                        cmd::kShowRegattaData, cmd::kTimeZone, cmd::kLoadYacht, cmd::kSaveYacht,
-                                        cmd::kConfigureYacht, cmd::kChangeLoggerPassword, cmd::kMasterPassword,
-                                        cmd::kLoadRegattaData, cmd::kSaveRegattaData, cmd::kEnterRegattaData,
-                                        cmd::kEraseLogger, cmd::kReadOutAndEvaluate, cmd::kUserPassword,
-                                        cmd::kLoggerClock, cmd::kPortSelection, cmd::kShowEvaluation,
-                                        cmd::kFleetPreparation}));
+    CHECK(commands == std::vector<int>({cmd::kExit, cmd::kChangeProgramPassword, cmd::kScreenConfiguration, cmd::kAbout,
+                                        cmd::kHelp, cmd::kStartTime, cmd::kEndTime, cmd::kShowRegattaData,
+                                        cmd::kTimeZone, cmd::kLoadYacht, cmd::kSaveYacht, cmd::kConfigureYacht,
+                                        cmd::kChangeLoggerPassword, cmd::kMasterPassword, cmd::kLoadRegattaData,
+                                        cmd::kSaveRegattaData, cmd::kEnterRegattaData, cmd::kEraseLogger,
+                                        cmd::kReadOutAndEvaluate, cmd::kUserPassword, cmd::kLoggerClock,
+                                        cmd::kPortSelection, cmd::kShowEvaluation, cmd::kFleetPreparation}));
     // The program's own item comes after the specified ones of "Konfiguration".
     const auto fleet = std::find(items.begin(), items.end(), std::pair<int, std::string>(cmd::kFleetPreparation,
                                                                                          "Serienvorbereitung"));

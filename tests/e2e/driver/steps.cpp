@@ -6,8 +6,9 @@
 #include "app/password_prompt.h"
 #include "app/shell_dialogs.h"
 #include "platform/command_ids.h"
-
+#include "platform/file_system.h"
 #include "platform/wide_text.h"
+#include "support/yrd_text.h"
 
 namespace e2e {
 
@@ -50,37 +51,30 @@ void endProgram(Context& ctx, Program& program, HWND main) {
     ctx.check(program.waitExit(code) && code == 0, "program ended with exit code 0", __FILE__, __LINE__);
 }
 
-static std::string fileEntry(const std::string& key, const std::string& value, std::size_t column) {
-    std::string line = "$";
-    line += key;
-    line.resize(column, ' ');
-    line += value;
-    line += "\r\n";
-    return line;
-}
+using wg::test::entry;
 
 std::string settingsFile(const std::string& width, const std::string& height, const std::string& password,
                          const std::string& zone) {
-    std::string bytes = fileEntry("Windowgroesse_x", width, 44) + fileEntry("Windowgroesse_y", height, 44);
+    std::string bytes = entry("Windowgroesse_x", width, 44) + entry("Windowgroesse_y", height, 44);
     // The program writes no password entry while it has none.
-    if (!password.empty()) bytes += fileEntry("Passwort", password, 44);
-    return bytes + fileEntry("Zeitzone", zone, 44) + "#";
+    if (!password.empty()) bytes += entry("Passwort", password, 44);
+    return bytes + entry("Zeitzone", zone, 44) + "#";
 }
 
 std::string regattaFile(const std::array<int, 10>& times, const std::string& designation, int starters) {
     static const char* const kKeys[] = {"Startzeit-Minuten", "Startzeit-Stunden", "Startzeit-Tag", "Startzeit-Monat",
                                         "Startzeit-Jahr", "Zielzeit-Minuten", "Zielzeit-Stunden", "Zielzeit-Tag",
                                         "Zielzeit-Monat", "Zielzeit-Jahr"};
-    std::string bytes = fileEntry("Datei-Kennung", "Regattastammdaten", 43);
-    for (std::size_t i = 0; i < times.size(); ++i) bytes += fileEntry(kKeys[i], std::to_string(times[i]), 43);
-    bytes += fileEntry("Regattabezeichnung", designation, 43);
-    return bytes + fileEntry("Teilnehmerzahl", std::to_string(starters), 43) + "#";
+    std::string bytes = entry("Datei-Kennung", "Regattastammdaten", 43);
+    for (std::size_t i = 0; i < times.size(); ++i) bytes += entry(kKeys[i], std::to_string(times[i]), 43);
+    bytes += entry("Regattabezeichnung", designation, 43);
+    return bytes + entry("Teilnehmerzahl", std::to_string(starters), 43) + "#";
 }
 
 std::string yachtFile(const std::string& name, const std::string& id, int mode, int seals) {
-    return fileEntry("Dateikennung", "Yachtdaten", 40) + fileEntry("Yachtname", name, 40) +
-           fileEntry("Yacht-ID", id, 40) + fileEntry("ERLG-Seriennummer", "100234", 40) +
-           fileEntry("Betriebsart", std::to_string(mode), 40) + fileEntry("Siegel-Anzahl", std::to_string(seals), 40);
+    return entry("Dateikennung", "Yachtdaten", 40) + entry("Yachtname", name, 40) +
+           entry("Yacht-ID", id, 40) + entry("ERLG-Seriennummer", "100234", 40) +
+           entry("Betriebsart", std::to_string(mode), 40) + entry("Siegel-Anzahl", std::to_string(seals), 40);
 }
 
 const std::string kSommerFile = regattaFile({5, 9, 3, 6, 4, 30, 17, 4, 6, 4}, "Sommer Regatta", 17);
@@ -126,6 +120,12 @@ std::string nextMessage(Context& ctx, Program& program, const std::string& shotN
     clickItem(message, IDOK);
     waitGone(message);
     return text;
+}
+
+bool anyTemporaryFile(const std::string& folder) {
+    for (const std::string& name : fileNames(folder))
+        if (name.find(wg::kTemporarySuffix) != std::string::npos) return true;
+    return false;
 }
 
 void typeAll(HWND dialog, const Typed& fields) {

@@ -9,11 +9,9 @@
 
 namespace e2e {
 
-// Answers the login prompt with `password` (cancels it when empty) and closes the message after
-// it; true when that message is the one the entry must bring: the login or its refusal.
+// Answers the login prompt (cancels it when `password` is empty) and closes the message; true if it is the one due.
 bool dismissLogin(Context& ctx, Program& program, const std::string& password = "");
-// Writes the settings, starts and logs in; the main window, or nullptr when the login failed.
-// A shipped package keeps its own.
+// Writes the settings (a shipped package keeps its own), starts and logs in; the main window, or nullptr.
 HWND startLoggedIn(Context& ctx, Program& program, const std::string& settingsBytes,
                    const std::string& password);
 // A dialog or message box of the program with this caption, once it shows.
@@ -44,7 +42,13 @@ HWND startWithRegatta(Context& ctx, Program& program, const std::string& zone,
 std::string nextMessage(Context& ctx, Program& program, const std::string& shotName = "",
                         DWORD deadlineMs = 20000, const char* caption = "Information");
 
-// Fields typed in order, each as a user types and moves on.
+// The readout dialog's caption, and its status after a readout that ended well.
+inline constexpr const char* kReadoutCaption = "ERLG Daten Auslesen und Auswerten";
+inline constexpr const char* kReadoutDone = "Alle Daten ordnungsgemäß aus ERLG ausgelesen und gespeichert.";
+// Whether a file of the program's is left half written in `folder`.
+bool anyTemporaryFile(const std::string& folder);
+
+// Fields typed in order as a user types them; each but the last is taken as the next one is typed.
 using Typed = std::vector<std::pair<int, std::string>>;
 void typeAll(HWND dialog, const Typed& fields);
 

@@ -36,9 +36,6 @@ bool waitGone(HWND window, DWORD deadlineMs) {
 }
 
 std::string windowText(HWND window, DWORD boundMs) {
-    // WM_GETTEXT works across processes, also for edit controls. Read as
-    // UTF-16 and compared as the program's code page 1252: a character that
-    // page has none for (a wrong conversion) comes back as "?".
     std::wstring wide(8192, L'\0');
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()),
@@ -126,8 +123,7 @@ bool saveScreenshot(const std::string& path) {
 }
 
 RECT visibleClockLine(HWND main) {
-    // The line begins 12 pixels right of and 10 below the client area's corner, in the GUI font;
-    // its seconds stand about 260 pixels from its start.
+    // The line starts 12 pixels right of and 10 below the client corner; its seconds about 260 pixels on.
     POINT corner = {12, 10};
     ClientToScreen(main, &corner);
     const RECT line = {corner.x, corner.y, corner.x + 280, corner.y + 14};
@@ -140,7 +136,6 @@ AnswerWatch::AnswerWatch(HWND window) : window_(window), stop_(CreateEventA(null
     thread_ = std::thread([this] {
         LARGE_INTEGER frequency, before, after;
         QueryPerformanceFrequency(&frequency);
-        // One message every 50 ms until told to stop.
         do {
             QueryPerformanceCounter(&before);
             DWORD_PTR result = 0;

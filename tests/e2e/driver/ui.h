@@ -20,8 +20,7 @@ HWND waitTopLevel(DWORD processId, const char* windowClass, const std::string& c
                   DWORD deadlineMs = kDefaultDeadlineMs);
 bool waitGone(HWND window, DWORD deadlineMs = kDefaultDeadlineMs);
 
-// A window's text, read as UTF-16 and given in code page 1252 ("?" for any
-// other character); empty when it does not answer within `boundMs`.
+// A window's text (WM_GETTEXT) as UTF-16 in code page 1252, "?" for other characters; empty if it does not answer.
 std::string windowText(HWND window, DWORD boundMs = kDefaultDeadlineMs);
 std::string itemText(HWND dialog, int id, DWORD boundMs = kDefaultDeadlineMs);
 // All static texts of a message box, joined by "\n".
@@ -52,8 +51,7 @@ std::string screenPixels(const RECT& area);
 // Where the main window draws its clock line on the screen; empty when another window covers it.
 RECT visibleClockLine(HWND main);
 
-// While it lives, a thread of the driver sends the window a message every 50 ms, as Windows does to
-// tell whether a program is hung, and keeps the longest time the window took to answer one.
+// A thread that sends the window a message every 50 ms, as Windows does to find hung programs; the longest answer.
 class AnswerWatch {
 public:
     explicit AnswerWatch(HWND window);

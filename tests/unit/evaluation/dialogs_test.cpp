@@ -13,8 +13,7 @@
 #include "support/temp_dir.h"
 #include "yacht/readout.h"
 
-// Records are written with the fields a case needs; the others keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg::test {
 namespace {
@@ -26,8 +25,7 @@ TEST(EvaluationDialog, LoadsAStoredFileComputesItAndHandsItToTheViewer) {
     VirtualClock clock;
     FakeShell shell;
     YachtRecord yacht;
-    RegattaRecord regatta;
-    regatta.start = {0, 10, 0, 3, 6, 4};
+    RegattaRecord regatta{.start = {0, 10, 0, 3, 6, 4}};
     EvaluationRun run;
     Texts viewed;
     EvaluationDialog dialog{shell, clock, yacht, regatta, run, [&](const std::string& path) { viewed.push_back(path); }};
@@ -55,12 +53,9 @@ TEST(EvaluationDialog, LoadsAStoredFileComputesItAndHandsItToTheViewer) {
     EXPECT_TRUE(view.closed());
 }
 
-// The simulator's demo race, as the README walks a newcomer through it:
-// start 09:30, finish 17:00 on 14.6.08.
+// The simulator's demo race, as the README walks a newcomer through it: start 09:30, finish 17:00 on 14.6.08.
 struct ReadoutDialogTest : LoggerTest {
     ReadoutDialogTest() {
-        regatta.regattaFileName = "S";
-        regatta.start = {30, 9, 0, 14, 6, 8};
         logger().loggedIn = true;
         logger().coarseMinutes = 42;
         dir.write("S-GER12.ysd", yachtHeaderBytes({.yachtId = "GER12", .serialNumber = "100234", .sealCount = 4,
@@ -73,7 +68,7 @@ struct ReadoutDialogTest : LoggerTest {
     }
     TempDir dir;
     YachtRecord yacht;
-    RegattaRecord regatta;
+    RegattaRecord regatta{.regattaFileName = "S", .start = {30, 9, 0, 14, 6, 8}};
     EvaluationRun run;
     int timeZone = 0;
     ReadoutDialog dialog{context, yacht, regatta, timeZone, run, dir.programDir()};
@@ -106,8 +101,7 @@ TEST_F(ReadoutDialogTest, MainRoadReadsSavesAndComputes) {
     EXPECT_TRUE(shell.boxes.size() == 1 && !view.closed());
 }
 
-// While the logger pauses in the middle of its memory the lines stand still
-// and the seconds go on: the status shows each new second.
+// The logger pausing amid its memory: the lines stand still, the seconds go on and the status shows each one.
 TEST_F(ReadoutDialogTest, ProgressShowsTheSecondsGoingOnWhileTheLoggerPauses) {
     behaviour().dumpPauseAt = 40;
     behaviour().dumpPauseMs = 3000;
@@ -163,8 +157,7 @@ TEST_F(ReadoutDialogTest, SaveRenewsOnlyAFingerprintThatVouchedForTheFile) {
     EXPECT_EQ(shown(), Texts{});  // no fingerprint was said to have failed
 }
 
-// "Daten Speichern" on a drive with room for only part of the block: the
-// file as it was, its fingerprint too, the reason said and no success shown.
+// "Daten Speichern" with room for part of the block: file and fingerprint as they were, the reason said, no success.
 TEST_F(ReadoutDialogTest, AFinishThatDoesNotFitLeavesTheFileAsItWasAndSaysSo) {
     dialog.clicked(view, IDC_EV_READ);
     const std::string readOut = dir.read("S-GER12.yrd"), sum = dir.read("S-GER12.yrd.sha256");

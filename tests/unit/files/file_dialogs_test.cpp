@@ -12,23 +12,21 @@
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
+
 namespace wg::test {
 namespace {
 
 struct FileSave : ::testing::Test {
-    FileSave() {
-        regatta.designation = "Sommer Cup";
-        shell.shows = &messageText;
-    }
+    FileSave() { shell.shows = &messageText; }
     void type(const std::string& text) { view.type(dialog, IDC_SAVE_NAME, text); }
     std::string designationIn(const std::string& name) {
-        RegattaRecord back;
-        back.path = dir.programPath(name);
+        RegattaRecord back{.path = dir.programPath(name)};
         VirtualClock clock;
         return readRegattaData(back, clock) == kStatusOk ? back.designation : "unreadable";
     }
     TempDir dir;
-    RegattaRecord regatta;
+    RegattaRecord regatta{.designation = "Sommer Cup"};
     FileSaveRequest request{kRegattaSavePrompt, ".rsd", kSaveRegattaData};
     MessageText messageText;
     FakeShell shell;
@@ -79,8 +77,7 @@ TEST_F(FileSave, UnsafeOrMissingNamesWriteNothing) {
     EXPECT_EQ(std::tuple(again.closes, dir.fileCount()), std::tuple(std::vector<int>{button::kCancel, button::kCancel}, 0u));
 }
 
-// The writer's failure is said on "OK", which stays open, and on
-// "Überschreiben", which closes; a full drive as what it is.
+// The writer's failure is said on "OK", which stays open, and "Überschreiben", which closes; a full drive as such.
 TEST_F(FileSave, WriterFailureIsSaidOnOkAndOnOverwrite) {
     FileSaveDialog nowhere{regatta, request, messageText, shell, dir.programDir() + "fehlt\\"};
     view.type(nowhere, IDC_SAVE_NAME, "Sommer04");
@@ -106,8 +103,7 @@ TEST_F(FileSave, WriterFailureIsSaidOnOkAndOnOverwrite) {
 
 TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
     TempDir dir;
-    RegattaRecord saved;
-    saved.starters = 8;
+    const RegattaRecord saved{.starters = 8};
     ASSERT_EQ(writeRegattaData(saved, "S.rsd", dir.programDir()), kStatusOk);
     dir.write("R-GER1.yrd", "$Dateikennung Yachtdaten\r\n$Yachtname Blue Star\r\n$Yacht-ID GER1\r\n$Start : x\r\n");
     FakeShell shell;
@@ -141,11 +137,8 @@ TEST(OpenFile, LoadingReadsTheChosenFileAndAfterACancelTheOneBefore) {
 
 // "Regatta-Stammdaten anzeigen": two digits up to 9, the numbers as they are from 10 on.
 TEST(RegattaDisplay, ShowsTimesAndDatesWithTwoDigitsAndClosesOnOk) {
-    RegattaRecord regatta;
-    regatta.start = {5, 9, 0, 3, 6, 4};
-    regatta.end = {10, 10, 0, 10, 10, 10};
-    regatta.starters = 17;
-    regatta.designation = "Sommer Cup";
+    const RegattaRecord regatta{.designation = "Sommer Cup", .starters = 17, .start = {5, 9, 0, 3, 6, 4},
+                                .end = {10, 10, 0, 10, 10, 10}};
     RegattaDisplayDialog dialog(regatta);
     FakeView view;
     dialog.opened(view);
@@ -179,8 +172,7 @@ TEST_F(RegattaEntry, AFieldHoldingWhatCodePage1252CannotCarryIsRefusedWhereItWas
 }
 
 TEST_F(RegattaEntry, ShowsTheRecordAndTakesWhatIsTypedAsTheFileCarriesIt) {
-    regatta.designation = "Kieler Woche";
-    regatta.starters = 42;
+    regatta = {.designation = "Kieler Woche", .starters = 42};
     dialog.opened(view);
     EXPECT_EQ(view.texts[IDC_DESIGNATION] + "|" + view.texts[IDC_STARTERS], "Kieler Woche|42");
     view.type(dialog, IDC_DESIGNATION, "  Rund um \t Fehmarn ");

@@ -11,8 +11,7 @@
 namespace wg {
 namespace {
 
-// The published SHA-256 test vectors, through whichever library this build
-// uses (libcrypto natively, CNG in the Windows build under Wine).
+// The published SHA-256 test vectors, through this build's library (libcrypto natively, CNG under Wine).
 TEST(Sha256, PublishedTestVectors) {
     const std::pair<std::string, const char*> cases[] = {
         {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},

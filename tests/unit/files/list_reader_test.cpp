@@ -16,8 +16,7 @@ std::string utf16(std::u16string_view text, bool bigEndian) {
     return bytes;
 }
 
-// What was read: the separator ("TAB" for a tab) and the titles, then each
-// record as "line: field|field" or its unreadable text, after " / ".
+// What was read: the separator ("TAB" for a tab), the titles and " / " before each record ("line: a|b") or why not.
 std::string shown(const ListTable& table) {
     const auto joined = [](const std::vector<std::string>& fields) {
         std::string text;

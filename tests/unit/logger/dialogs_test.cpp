@@ -7,12 +7,13 @@
 #include "resources/resource_ids.h"
 #include "support/logger_rig.h"
 
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
+
 namespace wg::test {
 namespace {
 
-// A typed value is its leading number, checked against the range of its kind. A refused value closes
-// the dialog before its message shows, stores the kind's replacement and reopens the dialog through its
-// command. Only the kind's own field of the record counts.
+// A typed value is its leading number in its kind's range. A refused one closes the dialog before its message shows,
+// stores the kind's replacement and reopens the dialog through its command; only the kind's own field counts.
 TEST(TypedField, TakesTheLeadingNumberInItsKindsRangeOrRefusesAndReopens) {
     using Outcome = TypedFieldOutcome;
     const std::tuple<FieldKind, std::int32_t, std::int32_t, std::int32_t, const char*> kinds[] = {  // low, high, replacement
@@ -39,8 +40,7 @@ TEST(TypedField, TakesTheLeadingNumberInItsKindsRangeOrRefusesAndReopens) {
     for (const Case& c : cases) {
         LoggerRig r;
         FakeView view;
-        RegattaRecord regatta;
-        regatta.scratch = {99, 99, 99, 99, 99, 99};
+        RegattaRecord regatta{.scratch = {99, 99, 99, 99, 99, 99}};
         // Shown at once by a dialog closed and hidden: a posted message would wait behind the reopened dialog.
         r.shell.onCommand = [&](int) {
             EXPECT_TRUE(view.closed() && !view.visibility.at(0) && r.shell.commandsPosted.empty());
@@ -99,12 +99,8 @@ TEST_F(ClockDialogTest, SendsTheClockOfTheOpeningWithTypedChangesOrThatOfTheClic
 }
 
 struct RegattaTimeTest : LoggerTest {
-    RegattaTimeTest() {
-        regatta.start = TimeOfRegatta{30, 9, 0, 14, 6, 8};
-        regatta.end = TimeOfRegatta{5, 17, 0, 15, 6, 8};
-        logger().loggedIn = true;
-    }
-    RegattaRecord regatta;
+    RegattaTimeTest() { logger().loggedIn = true; }
+    RegattaRecord regatta{.start = {30, 9, 0, 14, 6, 8}, .end = {5, 17, 0, 15, 6, 8}};
     FileSaveRequest fileSave;
     FakeView view;
 };

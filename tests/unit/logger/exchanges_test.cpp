@@ -9,10 +9,8 @@
 namespace wg::test {
 namespace {
 
-// A login sends its letter, a line feed, the password and one carriage return; the clock and regatta
-// time commands go out whole, with echo reads of up to 3 bytes, and a logger that answers too soon
-// makes the last digit go again. Each failure of the logger ends in the recovery command and the
-// failure message, after the exchange's own waits.
+// A login sends its letter, a line feed, the password and one CR; clock and regatta times go out whole, echo reads of
+// up to 3 bytes, the last digit again when the logger answers too soon. Failures end in recovery and message.
 using Exchange = std::function<void(LoggerContext&)>;
 Exchange login(PasswordKind kind, std::string password) {
     return [=](LoggerContext& on) { loginExchange(on, kind, password); };
@@ -85,8 +83,7 @@ TEST_F(LoggerTest, ConfigurationEchoReadsTakeUpToThreeBytes) {
 }
 
 TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
-    // Drain, a read before the command, the answer's delay, two seconds of collection; a demanded
-    // password shows its box.
+    // Drain, a read before the command, the answer's delay, two seconds' collection; a demanded password: its box.
     struct Case { bool loggedIn; sim::Fault fault; int result; const char* wire; std::string shown; } cases[] = {
         {true, sim::Fault::None, kIdentified, "D\r5050", ""},
         {false, sim::Fault::None, kIdentificationPasswordRequired, "D\r5050",
@@ -108,12 +105,8 @@ TEST(IdentificationQuery, FillsTheRecordOnlyFromAnIdentifyingReply) {
 }
 
 // The collection ends once the answer holds a hundred characters, not after its two seconds.
-TEST(IdentificationQuery, ALongAnswerEndsTheCollectionAtOnce) {
-    VirtualClock clock;
-    MessageText message;
-    FakeShell shell;
-    const std::string answer = "\nERLG: 100234\r\nYacht: GER12\r\n" + std::string(72, ' ');  // 100 behind the "\n"
-    CannedPort line(clock, answer);
+TEST_F(LoggerTest, IdentificationALongAnswerEndsTheCollectionAtOnce) {
+    CannedPort line(clock, "\nERLG: 100234\r\nYacht: GER12\r\n" + std::string(72, ' '));  // 100 behind the "\n"
     LoggerContext on{line, clock, message, shell};
     YachtRecord yacht;
     EXPECT_EQ(identificationQuery(on, yacht), kIdentified);

@@ -20,8 +20,7 @@ TEST(PortName, TakesComOneToComTwoHundredFiftySixInAnyCase) {
               (std::vector<std::string>{"COM1", "COM2", "COM10"}));
 }
 
-// The message names the port in use, what the PC has and how to start with
-// another one; nothing goes out and nothing is waited for.
+// The message names the port in use, the PC's ports and how to start with another; nothing is sent or waited for.
 TEST(PortFailure, NamesThePortListsThePortsOfThePcAndComesAtOnce) {
     const std::string help = "kann nicht geöffnet werden. Bitte prüfen, ob der ERLG angeschlossen und die "
                              "Schnittstelle vorhanden und nicht von einem anderen Programm belegt ist.\n\n";

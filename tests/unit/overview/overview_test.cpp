@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <stdexcept>
 #include <thread>
 
@@ -18,8 +17,7 @@
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
-// Rows are written with the fields a case needs; the others keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg {
 namespace {
@@ -29,11 +27,7 @@ using test::yrdFile;
 
 // The regatta of the yrd_text.h files: start 10:00 on 3 June 2004 (their finish is 14:00).
 RegattaRecord regattaAtTen() {
-    RegattaRecord regatta;
-    regatta.designation = "Kieler Woche";
-    regatta.start = {0, 10, 0, 3, 6, 4};
-    regatta.end = {0, 18, 0, 3, 6, 4};
-    return regatta;
+    return {.designation = "Kieler Woche", .start = {0, 10, 0, 3, 6, 4}, .end = {0, 18, 0, 3, 6, 4}};
 }
 
 const std::string kRsd = "$Datei-Kennung Regattastammdaten\r\n$Startzeit-Minuten 0\r\n$Startzeit-Stunden 10\r\n"
@@ -64,17 +58,11 @@ TEST(OverviewFiles, YachtsOfOneRegattaByTheFileNameRule) {
     EXPECT_EQ(foldCase("az àþ÷ÿšœž"), "AZ ÀÞ÷ŸŠŒŽ");  // as Windows compares names
 }
 
-struct RowCase {
-    const char* what;
-    std::string yrd, ysd;  // empty: no such file
-    bool incomplete, fingerprint;
-    std::string status;
-    double engineSeconds;  // -1: no engine time
-    std::uint64_t size = 0;
-    std::string editedLater = "";  // appended after the fingerprint was taken
-    bool refused = false;          // a name the file-name rule refuses
-    ListEntry listed = {};         // what the finish list says
-};
+// A yacht's files (empty: none) and its row (engine seconds -1: none); size: as listed; editedLater: appended after the
+// fingerprint was taken; refused: a name the file-name rule refuses; listed: what the finish list says.
+struct RowCase { const char* what; std::string yrd, ysd; bool incomplete, fingerprint; std::string status;
+                 double engineSeconds; std::uint64_t size = 0; std::string editedLater = ""; bool refused = false;
+                 ListEntry listed = {}; };
 
 // The yrd_text.h finish of 14:00 and one a second after it, as a finish list gives them.
 constexpr FinishTime kAtTwo{14, 0, 0, 3, 6, 4};
@@ -133,21 +121,18 @@ TEST(OverviewRows, StatusAndEngineTimeAsTheEvaluationDialogGivesThem) {
         const std::string before = c.yrd + c.editedLater;
         const YachtRow row = evaluateYacht(dir.programDir(), files, regattaAtTen(), clock, 60, c.listed);
         // The file is never written into.
-        EXPECT_EQ(std::tuple(statusText(row), row.hasEngineTime, c.yrd.empty() ? before : dir.read(files.regattaName)),
-                  std::tuple(c.status, c.engineSeconds >= 0, before)) << c.what;
+        EXPECT_EQ(std::tuple(statusText(row), row.hasEngineTime ? row.engineSeconds : -1,
+                             c.yrd.empty() ? before : dir.read(files.regattaName)),
+                  std::tuple(c.status, c.engineSeconds, before)) << c.what;
         EXPECT_LE(row.yachtName.size(), kYachtNameLimit) << c.what;
         if (!row.hasEngineTime) continue;
-        // The same numbers as "Berechnen" in "Auswertung anzeigen" shows for the file, its finish
-        // saved first with "Daten Speichern" where it comes from the list.
+        // The numbers "Berechnen" shows for the file, its finish saved first where it comes from the list.
         test::FakeShell shell;
-        YachtRecord dialog;
-        dialog.regattaFileName = "dialog.yrd";
+        YachtRecord dialog{.regattaFileName = "dialog.yrd", .finish = row.finish};
         dir.write(dialog.regattaFileName, dir.read(files.regattaName));
-        dialog.finish = row.finish;
         if (c.status.find("aus Liste") != std::string::npos) appendFinishTime(dialog, dir.programDir(), false);
         evaluate(shell, dialog, regattaAtTen(), dir.programDir(), clock);
         const YachtEvaluation& e = dialog.evaluation;
-        EXPECT_EQ(row.engineSeconds, c.engineSeconds) << c.what;
         EXPECT_EQ(std::tuple(row.engineSeconds, row.durationText, row.eventCount, row.powerOnCount, row.resetsAfterStart),
                   std::tuple(e.engineTotalSeconds, e.durationText, e.eventCount, e.powerOnCount,
                              static_cast<std::int32_t>(shell.boxes.size()))) << c.what;
@@ -329,8 +314,7 @@ TEST(OverviewRows, ListInAnotherTimeBaseWhenEveryTypedFinishIsOffByTheSameOneOrT
                                       {.hasFinish = true, .finishSeconds = 0}};
         for (const double offset : c.offsets)
             rows.push_back({.hasFinish = true, .finishSeconds = secondCount(kAtTwo) - offset, .listFinish = kAtTwo});
-        RegattaOverview ov;
-        ov.listHoursOff = listHoursOff(rows);
+        const RegattaOverview ov{.listHoursOff = listHoursOff(rows)};
         EXPECT_EQ(ov.listHoursOff, c.hoursOff) << c.what;
         EXPECT_NE(timeBaseWarning(ov).find(c.said), std::string::npos) << c.what;
     }
@@ -406,8 +390,7 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
     // A row with bars has no status in the picture; the page has no script.
     for (const char* absent : {"ausgewertet</text>", "<script"}) EXPECT_EQ(page.find(absent), std::string::npos) << absent;
 
-    // The worst a yacht can bring: every other column of each layer marked,
-    // the longest texts, the detail full.
+    // The worst a yacht can bring: every other column of each layer marked, the longest texts, the detail full.
     YachtRow worst;
     worst.files = {std::string(15, '"'), "", std::string(200, '&') + ".yrd", 0, false, false};
     worst.yachtName = std::string(kYachtNameLimit, '&');
@@ -430,13 +413,9 @@ TEST(OverviewPages, HtmlLinksEachRowToItsDetailAndStaysSmallForThreeHundredYacht
 }
 
 TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
-    struct Case {
-        const char* what;
-        TimeOfRegatta end;
-        double finish, powerOn;  // seconds after the start; 0: none
-        std::vector<std::string> parts;
-        TimeOfRegatta start = {0, 10, 0, 3, 6, 4};
-    };
+    // finish, powerOn: seconds after the start, 0: none; parts: what the picture holds.
+    struct Case { const char* what; TimeOfRegatta end; double finish, powerOn; std::vector<std::string> parts;
+                  TimeOfRegatta start = {0, 10, 0, 3, 6, 4}; };
     const Case cases[] = {
         {"an end at the start: one hour in 5-minute steps", {0, 10, 0, 3, 6, 4}, 0, 1823,
          {"<text x=\"210\" y=\"20\" text-anchor=\"middle\">10:05</text>", "<path class=\"p\" d=\"M616 2h3\"/>"}},
@@ -459,9 +438,7 @@ TEST(OverviewPages, TimelineGridAndMarksUpToTheAxisEnd) {
          {0, 10, 0, 31, 12, 4}},
     };
     for (const Case& c : cases) {
-        RegattaOverview ov{"Kiel.rsd", regattaAtTen(), "UTC", "", {}};
-        ov.regatta.start = c.start;
-        ov.regatta.end = c.end;
+        RegattaOverview ov{.regatta = {.start = c.start, .end = c.end}};
         const double start = secondCount(c.start.hour, c.start.minute, 0, c.start.day, c.start.month, c.start.year);
         ov.rows.push_back({.files = {"GER1"}, .hasFinish = c.finish > 0, .finishSeconds = start + c.finish});
         if (c.powerOn > 0) ov.rows[0].timeline.powerOns = {start + c.powerOn};
@@ -502,33 +479,24 @@ std::pair<int, std::vector<std::string>> runIn(const test::TempDir& dir, const s
         void line(const std::string& text) override { lines.push_back(text); }
         std::vector<std::string> lines;
     } console;
-    const std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(nativePath(dir.programPath("bin")));
+    const test::WorkingDirectory inBin(dir.programPath("bin"));
     test::VirtualClock virtualClock;
     const int code =
         runOverview(args, PcTime{2008, 6, 0, 15, 10, 12, 0, 0}, console, clock ? *clock : virtualClock).exitCode;
-    std::filesystem::current_path(before);
     return {code, console.lines};
 }
 
 TEST(OverviewProgram, ExitCodesMessagesAndWhatItWrites) {
-    struct Case {
-        const char* what;
-        std::string rsd;  // "": none
-        std::vector<std::string> args;
-        int exitCode;
-        std::string lastLine;
-        std::vector<std::string> csv;  // parts of the new CSV; none: the earlier one stays
-        std::string list = "";         // Daten/Kiel-Zielzeiten.csv, when not empty
-        std::vector<std::string> console = {};  // lines shown besides the last
-        std::string inTheWay = "";     // a folder where the program would write
-        bool failingClock = false;     // the yachts' readers find the clock failing
-    };
+    // rsd: the regatta file ("": none); csv: parts of the new table (none: the earlier one stays); list: the finish
+    // list beside the regatta; console: lines shown besides the last; inTheWay: a folder where the program would
+    // write; failingClock: the yachts' readers find the clock failing.
+    struct Case { const char* what; std::string rsd; std::vector<std::string> args; int exitCode; std::string lastLine;
+                  std::vector<std::string> csv; std::string list = ""; std::vector<std::string> console = {};
+                  std::string inTheWay = ""; bool failingClock = false; };
     // The readers look at the clock; this one fails on every thread but the main one.
     struct FailingOffTheMainThread final : Clock {
         std::int64_t nowMs() override {
-            if (std::this_thread::get_id() != main) throw std::runtime_error("clock");
-            return 0;
+            return std::this_thread::get_id() == main ? 0 : throw std::runtime_error("clock");
         }
         void pauseMs(std::int64_t) override {}
         const std::thread::id main = std::this_thread::get_id();

@@ -12,12 +12,8 @@ namespace {
 
 // "<name>.<computer>-<process>-<count>.wg-new": who left a temporary file.
 TEST(TemporaryNames, NameTheirPcAndProcessAndNothingElseIsOne) {
-    struct Case {
-        const char* what;
-        const char* name;
-        const char* computer;  // nullptr: no temporary file
-        long process;
-    } cases[] = {
+    // computer: nullptr where the name is no temporary file's.
+    struct Case { const char* what; const char* name; const char* computer; long process; } cases[] = {
         {"a settings file's", "Wakeguard.ini.BUERO_2-4711-3.wg-new", "BUERO_2", 4711},
         {"a readout's, kept while replacing a file held open", "K-GER1.yrd.VM-12-1.wg-new.alt", "VM", 12},
         {"a computer name with a hyphen left in", "K.rsd.RACE-OFFICE-77-2.wg-new", "RACE-OFFICE", 77},
@@ -43,11 +39,7 @@ TEST(TemporaryNames, NameTheirPcAndProcessAndNothingElseIsOne) {
 
 TEST(TemporaryNames, OnlyThoseOfThisPcsEndedCopiesAreStale) {
     const long running = 42;
-    struct Case {
-        const char* what;
-        std::string name;
-        bool stale;
-    } cases[] = {
+    struct Case { const char* what; std::string name; bool stale; } cases[] = {
         {"an ended copy's", "K.rsd.VM-43-1.wg-new", true},
         {"an ended copy's kept old file", "K.rsd.VM-43-2.wg-new.alt", true},
         {"a running copy's", "K.rsd.VM-42-1.wg-new", false},
@@ -74,8 +66,7 @@ TEST(TemporaryNames, OnlyThoseOfThisPcsEndedCopiesAreStale) {
 TEST(Replacement, ANameTakenIsPassedOverAndNothingTemporaryStays) {
     TempDir dir;
     dir.write("K.rsd", "alt");
-    // The next names this copy would choose are taken already, by a copy
-    // that ran before under the same process id.
+    // The next names this copy would choose are taken already, by a copy that ran before under the same process id.
     const std::string tag = nextTemporaryTag();
     const std::string count = tag.substr(tag.rfind('-') + 1), base = tag.substr(0, tag.rfind('-') + 1);
     for (int ahead = 1; ahead <= 3; ++ahead)

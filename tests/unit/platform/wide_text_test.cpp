@@ -1,5 +1,4 @@
-// The one conversion between the program's texts (code page 1252) and
-// Windows (UTF-16); only the Windows build has it.
+// The one conversion between the program's texts (code page 1252) and Windows (UTF-16); only the Windows build has it.
 #ifdef _WIN32
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -30,8 +29,7 @@ TEST(WideText, AFileIsNamedAsCodePage1252SaysAndAPathBeyondItFromTheWorkingDirec
     // An umlaut in a name is that character on disk.
     ASSERT_TRUE(replaceFile(dir.programPath("Förde.rsd"), "x").complete(1));
     EXPECT_NE(GetFileAttributesW((root + L"F\u00f6rde.rsd").c_str()), INVALID_FILE_ATTRIBUTES);
-    // A name as a Mac writes it, "e" and the accent, is the composed "é" here;
-    // the file is read and replaced under that name, not written a second time.
+    // A name written as a Mac does ("e", accent) is the composed "é": read and replaced under it, not written twice.
     const HANDLE mac = CreateFileW((root + L"Cafe\u0301.yrd").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     ASSERT_NE(mac, INVALID_HANDLE_VALUE);
     CloseHandle(mac);
@@ -47,12 +45,8 @@ TEST(WideText, AFileIsNamedAsCodePage1252SaysAndAPathBeyondItFromTheWorkingDirec
     wchar_t before[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, before);
     ASSERT_TRUE(SetCurrentDirectoryW((root + L"\u0141eba\\bin").c_str()));
-    const struct {
-        const char* what;
-        std::wstring path;
-        bool kept;
-        std::string text;  // "?" where the path cannot be kept
-    } paths[] = {
+    // The text has "?" where the path cannot be kept.
+    const struct { const char* what; std::wstring path; bool kept; std::string text; } paths[] = {
         {"1252 as it is", root + L"F\u00f6rde.rsd", true, dir.programPath("Förde.rsd")},
         {"a folder beyond 1252 above", root + L"\u0141eba\\Daten\\R.rsd", true, "..\\Daten\\R.rsd"},
         {"beyond 1252 in the working directory", root + L"\u0141eba\\bin\\R.rsd", true, "R.rsd"},

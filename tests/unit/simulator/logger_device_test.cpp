@@ -8,8 +8,7 @@
 namespace wg::sim {
 namespace {
 
-// The device model serves every logger test; its settings the simulator
-// program, which scripts/run.sh starts with the example file.
+// The device model serves every logger test, its settings the simulator program that scripts/run.sh starts.
 TEST(DeviceConfig, TheExampleFileHoldsTheDemoLoggerAndABadSettingIsNamed) {
     std::ifstream in(WG_SIMULATOR_DIR "/example_state.txt", std::ios::binary);
     DeviceConfig example;

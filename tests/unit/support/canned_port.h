@@ -7,9 +7,8 @@
 
 namespace wg::test {
 
-// A logger reduced to its line: it echoes every byte at once, answers each line end with
-// `reply`, and sends `burst` right behind the echo of the `burstAfter`-th byte it receives
-// (0: never). Every link it creates shares the line; `wire()` is every byte received.
+// A logger reduced to its line: it echoes every byte at once, answers each line end with `reply`, sends `burst` right
+// behind the echo of the `burstAfter`-th byte (0: never). Its links share the line; `wire()` is every byte received.
 struct CannedPort final : SerialPort, SerialPortFactory {
     CannedPort(VirtualClock& clock, std::string reply, std::size_t burstAfter = 0, std::string burst = "")
         : clock(clock), reply(std::move(reply)), burst(std::move(burst)), burstAfter(burstAfter) {}

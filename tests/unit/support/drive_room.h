@@ -1,19 +1,16 @@
 #pragma once
-// A drive that has only so many bytes of room: no file this process writes
-// can grow beyond them, as on a full data stick. POSIX only: the process's
-// file size limit, whose write fails as a full drive's does.
+// A drive that has only so many bytes of room: no file this process writes can grow beyond them, as on a full data
+// stick. POSIX only: the process's file size limit, whose write fails as a full drive's does.
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 namespace wg::test {
+
 #ifdef _WIN32
 inline constexpr bool kDriveRoomChecked = false;
 #else
 inline constexpr bool kDriveRoomChecked = true;
-#endif
-} // namespace wg::test
-
-#ifndef _WIN32
-#include <sys/resource.h>
-
-namespace wg::test {
 
 class DriveRoom {
 public:
@@ -30,6 +27,6 @@ public:
 private:
     rlimit before_{};
 };
+#endif
 
 } // namespace wg::test
-#endif

@@ -28,8 +28,7 @@ private:
     std::int64_t now_ = 0;
 };
 
-// A dialog window as a map of texts; records what the logic did to it and
-// plays the user's part.
+// A dialog window as a map of texts; records what the logic did to it and plays the user's part.
 class FakeView final : public DialogView {
 public:
     std::string fieldText(int id) override {
@@ -37,9 +36,7 @@ public:
     }
     bool fieldHasForeignCharacter(int id) override { return foreign.count(id) > 0; }
     void setText(int id, const std::string& text) override { texts[id] = text; }
-    void checkRadio(int first, int last, int id) override {
-        for (int i = first; i <= last; ++i) checked[i] = i == id;
-    }
+    void checkRadio(int first, int last, int id) override { for (int i = first; i <= last; ++i) checked[i] = i == id; }
     void enable(int id, bool enabled) override { disabled[id] = !enabled; }
     void setVisible(bool visible) override { visibility.push_back(visible); }
     void repaintNow() override {
@@ -71,9 +68,8 @@ public:
     std::function<void()> onRepaint;  // sees what a repaint would show
 };
 
-// The main window's services as a recorder with scripted answers. A dialog
-// runs with the next queued user action; without one the user closes it at
-// once with the close box, so no scripted run can loop for ever.
+// The main window's services as a recorder with scripted answers. A dialog runs with the next queued user action;
+// without one the user closes it at once with the close box, so no scripted run can loop for ever.
 class FakeShell final : public Shell {
 public:
     using UserAction = std::function<void(DialogLogic&, FakeView&)>;

@@ -13,9 +13,8 @@ namespace wg::test {
 
 inline constexpr bool kLoggedIn = true;
 
-// The simulated logger on the virtual clock, with everything a logger
-// exchange works with; `shell.shown` collects the messages shown. The logger
-// may start logged in, with a fault, and falling silent after `sendLimit` bytes (0: never).
+// The simulated logger on the virtual clock, with everything a logger exchange works with; `shell.shown` collects the
+// messages shown. The logger may start logged in, with a fault, and falling silent after `sendLimit` bytes (0: never).
 struct LoggerRig {
     explicit LoggerRig(bool loggedIn = false, sim::Fault fault = sim::Fault::None, std::size_t sendLimit = 0) {
         shell.shows = &message;

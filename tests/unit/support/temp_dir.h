@@ -8,8 +8,7 @@
 
 namespace wg::test {
 
-// A fresh directory per test; paths into it are given in the program's
-// Windows form, as the program uses them.
+// A fresh directory per test; paths into it are given in the program's Windows form, as the program uses them.
 class TempDir {
 public:
     TempDir() { std::filesystem::create_directories(dir_); }
@@ -43,8 +42,7 @@ private:
         std::filesystem::temp_directory_path() / ("wg-test-" + std::to_string(std::random_device()()));
 };
 
-// The working directory moved to `programDir` (the program's form) for as
-// long as it lives, as the program runs in its bin folder.
+// Moves the working directory to `programDir` (the program's form) while it lives, as the program runs in bin.
 class WorkingDirectory {
 public:
     explicit WorkingDirectory(std::string programDir) {

@@ -4,14 +4,15 @@
 
 namespace wg::test {
 
-// Pieces of a yacht regatta data file as the readout and the finish-time
-// save write them.
-inline const std::string kYrdHeader = "$Dateikennung                           Yachtdaten\r\n"
-                                      "$Yachtname                              Blue Star\r\n"
-                                      "$Yacht-ID                               GER12\r\n"
-                                      "$ERLG-Seriennummer                      4711\r\n"
-                                      "$Betriebsart                            3\r\n"
-                                      "$Siegel-Anzahl                          2\r\n";
+// One line of the program's key files: "$key", blanks up to `column`, the value, CR LF.
+inline std::string entry(const std::string& key, const std::string& value, std::size_t column = 40) {
+    return ("$" + key).append(column - 1 - key.size(), ' ') + value + "\r\n";
+}
+
+// Pieces of a yacht regatta data file as the readout and the finish-time save write them.
+inline const std::string kYrdHeader = entry("Dateikennung", "Yachtdaten") + entry("Yachtname", "Blue Star") +
+                                      entry("Yacht-ID", "GER12") + entry("ERLG-Seriennummer", "4711") +
+                                      entry("Betriebsart", "3") + entry("Siegel-Anzahl", "2");
 
 // One logger line: ev("Generator Ein", "09:50:00") is "$Generator Ein : 03.06.04 Do 09:50:00".
 inline std::string ev(const std::string& head, const std::string& time, const std::string& date = "03.06.04") {
@@ -22,11 +23,7 @@ inline std::string finishBlock(int hour, int minute, int second, int day, int mo
     std::string block;
     const std::pair<const char*, int> entries[] = {{"Stunde", hour}, {"Minute", minute}, {"Sekunde", second},
                                                    {"Tag", day},     {"Monat", month},   {"Jahr", year}};
-    for (const auto& [name, value] : entries) {
-        std::string key = std::string("$Zielzeit_") + name;
-        key.resize(40, ' ');  // the value column of yacht files
-        block += key + std::to_string(value) + "\r\n";
-    }
+    for (const auto& [name, value] : entries) block += entry(std::string("Zielzeit_") + name, std::to_string(value));
     return block;
 }
 

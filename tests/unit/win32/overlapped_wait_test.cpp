@@ -8,15 +8,10 @@
 namespace wg::test {
 namespace {
 
-// A transfer the driver ends, and one that not even its cancel ends: the
-// handle takes no cancel and nothing ever signals the transfer. Either way
-// the wait is over within its bounds.
+// A transfer the driver ends, and one nothing ends, not even its cancel: either way the wait ends within its bounds.
 TEST(OverlappedWait, ATransferThatIgnoresItsCancelIsGivenUpAfterTheBound) {
-    const struct {
-        const char* what;
-        bool signalled;
-        TransferEnd end;
-    } cases[] = {{"ended by the driver", true, TransferEnd::Done}, {"never ended", false, TransferEnd::Stuck}};
+    const struct { const char* what; bool signalled; TransferEnd end; } cases[] = {
+        {"ended by the driver", true, TransferEnd::Done}, {"never ended", false, TransferEnd::Stuck}};
     for (const auto& c : cases) {
         OVERLAPPED transfer = {};
         transfer.hEvent = CreateEventW(nullptr, TRUE, c.signalled, nullptr);

@@ -4,8 +4,11 @@
 #include "resources/resource_ids.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
+#include "support/yrd_text.h"
 #include "yacht/fleet_dialog.h"
 #include "yacht/yacht_exchanges.h"
+
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg::test {
 namespace {
@@ -17,9 +20,6 @@ const Step kLoggerSteps[] = {Step::Login, Step::Identify, Step::Erase, Step::Clo
 // A preparation of the yacht NED3 (mode 2, 5 seals) in the regatta Kiel Nord on the simulated logger.
 struct FleetRig : LoggerRig {
     FleetRig() {
-        regatta.regattaFileName = "Kiel Nord";
-        regatta.start = {5, 9, 0, 3, 6, 4};
-        regatta.end = {30, 17, 0, 4, 6, 4};
         behaviour().eraseMs = 3000;
         events.stepBegins = [this](Step step) {
             steps.push_back(step);
@@ -29,7 +29,7 @@ struct FleetRig : LoggerRig {
     PreparationResult prepare() { return prepareLogger(place, order, events); }
     std::string record() const { return dir.read("Kiel Nord-NED3.yvd"); }
 
-    RegattaRecord regatta;
+    RegattaRecord regatta{.regattaFileName = "Kiel Nord", .start = {5, 9, 0, 3, 6, 4}, .end = {30, 17, 0, 4, 6, 4}};
     int timeZone = 0;
     PcTime sample;
     TempDir dir;
@@ -47,18 +47,13 @@ Status recordOf(const TempDir& dir, const char* yachtId, const char* serial, con
                                   {"Kiel Nord", yachtId, "", serial, "", "", "", "", {}, 0, 0, "", "", "", 0, 0, "", at});
 }
 
-std::string entry(const std::string& key, const std::string& value) {
-    return "$" + key + std::string(39 - key.size(), ' ') + value + "\r\n";
-}
-
 TEST_F(FleetTest, PreparesInOrderWritesTheYachtFileAndTheRecordWithItsFingerprint) {
     const PreparationResult result = prepare();
     ASSERT_TRUE(result.prepared()) << result.answer;
     EXPECT_EQ(wire(), "X\nMASTER\r" "D\r" "C\r" "E061226201503" "G030604090500" "H040604173000" "F2\r" "D0\rNED3\r"
                       "D\rF\r");
-    EXPECT_EQ(std::tuple(logger().clock, logger().regattaStart, logger().regattaEnd, logger().operatingMode,
-                         logger().yachtId, logger().events.size(), shell.commandsRun.size(), shell.boxes.size()),
-              std::tuple("061226201503", "030604090500", "040604173000", 2, "NED3", 0u, 0u, 0u));
+    // The logger erased, nothing asked or shown.
+    EXPECT_EQ(std::tuple(logger().events.size(), shell.commandsRun.size(), shell.boxes.size()), std::tuple(0u, 0u, 0u));
     // The protocol's own waits, the logger's answers and its three seconds of erase.
     EXPECT_EQ(clock.nowMs(), 40550);
     EXPECT_EQ(dir.read("Kiel Nord-NED3.ysd"), entry("Dateikennung", "Yachtdaten") + entry("Yachtname", "Oranje Boven") +

@@ -6,18 +6,20 @@
 #include "support/canned_port.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
+#include "support/yrd_text.h"
 #include "yacht/yacht_exchanges.h"
+
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
 
 namespace wg::test {
 namespace {
 
 struct YachtConfigTest : LoggerTest {
     YachtConfigTest() {
-        regatta.regattaFileName = "Kiel08";
         logger().loggedIn = true;
         dialog.opened(view);
     }
-    RegattaRecord regatta;
+    RegattaRecord regatta{.regattaFileName = "Kiel08"};
     YachtRecord yacht;
     int remembered = 0;
     TempDir dir;
@@ -77,10 +79,9 @@ TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFileOrStopsWhereI
     EXPECT_EQ(std::tuple(wire(), logger().operatingMode, logger().yachtId, view.texts[IDC_YACHT_INFO]),
               std::tuple("F0\rD0\rGER7\r" "F1\rD0\rGER7\r", 1, "GER7",
                          "Betriebsart geändert. Yacht-ID geaendert  Daten in Datei gespeichert"));
-    EXPECT_NE(dir.read("Kiel08-GER7.ysd").find("$Yachtname                              Blue Star\r\n"
-                                               "$Yacht-ID                               GER7\r\n"
-                                               "$Betriebsart                            1\r\n"
-                                               "$Siegel-Anzahl                          2"), std::string::npos);
+    const std::string typed = entry("Yachtname", "Blue Star") + entry("Yacht-ID", "GER7") + entry("Betriebsart", "1") +
+                              entry("Siegel-Anzahl", "2");
+    EXPECT_NE(dir.read("Kiel08-GER7.ysd").find(typed), std::string::npos);
     EXPECT_EQ(message.text(), "");
     yacht.masterFileName = "nested\\Kiel08-GER7.ysd";  // the file cannot be written
     dialog.clicked(view, IDC_YACHT_TRANSFER);
@@ -106,9 +107,7 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
     for (const auto& [fault, sendLimit] : faults) {
         LoggerRig r(kLoggedIn, fault, sendLimit);
         TempDir dir;
-        YachtRecord yacht;
-        yacht.yachtId = "GER7";
-        yacht.masterFileName = "Kiel08-GER7.ysd";
+        const YachtRecord yacht{.masterFileName = "Kiel08-GER7.ysd", .yachtId = "GER7"};
         const YachtTransferOutcome outcome = yachtTransfer(r.context, yacht, dir.programDir());
         EXPECT_EQ(std::tuple(r.wire(), outcome.passwordOutput.value_or("") + outcome.info.value_or("")),
                   std::tuple(fault == sim::Fault::Silent ? "FFFT\r" : "F0\rD0\rT\r", kCommandFailedText));
@@ -116,27 +115,21 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
     }
 }
 
-// Echo reads of one byte: stray bytes right behind the first echo of the mode (the 1st byte sent)
-// or of the yacht ID (the 7th) make each character after it go again until they are used up.
-TEST_F(YachtConfigTest, TransferEchoReadsTakeOneByte) {
+// Echo reads of one byte: stray bytes right behind the first echo of the mode (the 1st byte sent), the yacht ID
+// (the 7th) or the master password (the 3rd) make each character after it go again until they are used up.
+TEST_F(YachtConfigTest, TransferAndMasterLoginEchoReadsTakeOneByte) {
     yacht.yachtId = "GER7";
     yacht.operatingMode = 3;
-    for (const auto& [after, wire] : {std::pair<std::size_t, std::string>{1, "F3333\r\r\r\rD0\rGER7\r"},
-                                      {7, "F3\rD0\rGEEEERRRR7777\r\r\r\r"}}) {
-        CannedPort line(clock, "Betriebsart 3 eingestellt\r\n", after, "abc");
+    struct Case { bool login; std::size_t after; const char* reply; std::string wire; } cases[] = {
+        {false, 1, "Betriebsart 3 eingestellt\r\n", "F3333\r\r\r\rD0\rGER7\r"},
+        {false, 7, "Betriebsart 3 eingestellt\r\n", "F3\rD0\rGEEEERRRR7777\r\r\r\r"},
+        {true, 3, "Passwort OK!\r\n", "X\rMAAAASSSSTTTTEEEERRRR\r\r\r\r"}};
+    for (const Case& c : cases) {
+        CannedPort line(clock, c.reply, c.after, "abc");
         LoggerContext on{line, clock, message, shell};
-        yachtTransfer(on, yacht, dir.programDir());
-        EXPECT_EQ(line.wire(), wire);
+        c.login ? (void)yachtMasterLogin(on, "MASTER") : (void)yachtTransfer(on, yacht, dir.programDir());
+        EXPECT_EQ(line.wire(), c.wire);
     }
-}
-
-// The password's echoes are read one byte at a time: stray bytes behind the
-// first one make each character after it go again until they are used up.
-TEST_F(YachtConfigTest, MasterLoginEchoReadsTakeOneByte) {
-    CannedPort line(clock, "Passwort OK!\r\n", 3, "abc");
-    LoggerContext on{line, clock, message, shell};
-    yachtMasterLogin(on, "MASTER");
-    EXPECT_EQ(line.wire(), "X\rMAAAASSSSTTTTEEEERRRR\r\r\r\r");
 }
 
 TEST(YachtMasterLogin, ShowsTheVerdictInThePasswordOutput) {
