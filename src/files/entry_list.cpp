@@ -15,13 +15,6 @@ namespace {
 const char* const kNameTitles[] = {"Yachtname", "Yacht", "Boot", "Bootsname", "Boat", "Boat Name"};
 const char* const kSealTitles[] = {"Siegel", "Siegel-Anzahl", "Siegelfolien"};
 const char* const kModeTitles[] = {"Betriebsart"};
-constexpr std::size_t kShownValueLimit = 30;
-
-// „GER12345“: a value as the line names it.
-std::string quotedValue(std::string_view value) {
-    return "\x84" + std::string(value.substr(0, kShownValueLimit)) + (value.size() > kShownValueLimit ? "\x85" : "") +
-           "\x93";
-}
 
 bool isNumber(std::string_view text, std::size_t maxDigits) {
     return !text.empty() && text.size() <= maxDigits && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -51,12 +44,12 @@ std::string readEntryList(std::string_view bytes, EntryList& list) {
         std::string problem;
         if (id.empty()) problem = "Yacht-ID fehlt";
         else if (id.size() > kEntryYachtIdLimit)
-            problem = "Yacht-ID " + quotedValue(id) + format(" ist länger als %zu Zeichen", kEntryYachtIdLimit);
+            problem = "Yacht-ID " + quotedListValue(id) + format(" ist länger als %zu Zeichen", kEntryYachtIdLimit);
         else if (!isSafeFileName(id + ".ysd"))
-            problem = "Yacht-ID " + quotedValue(id) + " taugt nicht für einen Dateinamen";
-        else if (!seals.empty() && !isNumber(seals, 4)) problem = "Siegel " + quotedValue(seals) + " ist keine Anzahl";
+            problem = "Yacht-ID " + quotedListValue(id) + " taugt nicht für einen Dateinamen";
+        else if (!seals.empty() && !isNumber(seals, 4)) problem = "Siegel " + quotedListValue(seals) + " ist keine Anzahl";
         else if (!mode.empty() && (mode.size() != 1 || mode[0] < '1' || mode[0] > '4'))
-            problem = "Betriebsart " + quotedValue(mode) + " liegt nicht zwischen 1 und 4";
+            problem = "Betriebsart " + quotedListValue(mode) + " liegt nicht zwischen 1 und 4";
         else if (const auto [at, added] = lineOfId.emplace(foldCase(id), record.line); !added)
             problem = id + format(" steht schon in Zeile %zu", at->second);
         if (!problem.empty()) {

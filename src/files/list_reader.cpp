@@ -185,4 +185,13 @@ ListTable readList(std::string_view bytes) {
     return table;
 }
 
+std::string quotedListValue(std::string_view value) {
+    constexpr std::size_t kShownLimit = 30;
+    std::string quoted = "\x84";
+    quoted.append(value.substr(0, kShownLimit));
+    if (value.size() > kShownLimit) quoted += '\x85';
+    quoted += '\x93';
+    return quoted;
+}
+
 } // namespace wg

@@ -49,4 +49,8 @@ std::string_view fieldOf(const ListRecord& record, long column);
 // The time spent is linear in the size, whatever the bytes.
 ListTable readList(std::string_view bytes);
 
+// „DNF“: a value of a list as the message about its line names it, cut to
+// the length such a message can show.
+std::string quotedListValue(std::string_view value);
+
 } // namespace wg

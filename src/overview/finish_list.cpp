@@ -18,8 +18,6 @@ namespace {
 const auto& kIdTitles = kYachtIdTitles;
 const char* const kFinishTitles[] = {"Zieldurchgang", "Zielzeit", "Zielzeit (Uhrzeit)", "Finish", "Finish Time"};
 const char* const kDateTitles[] = {"Datum", "Date", "Zieldatum"};
-// Of a value that cannot be read the line names this many characters.
-constexpr std::size_t kShownValueLimit = 30;
 constexpr int kSecondsPerDay = 86400;
 
 // „Yacht-ID“, „Segelnummer“ oder „Sail No“
@@ -123,14 +121,6 @@ std::string matchKey(std::string_view id) {
     return key;
 }
 
-// „DNF“: a value as the line names it, cut to a length a line can show.
-std::string quotedValue(std::string_view value) {
-    std::string quoted = "\x84";
-    quoted.append(value.substr(0, kShownValueLimit));
-    if (value.size() > kShownValueLimit) quoted += '\x85';
-    quoted += '\x93';
-    return quoted;
-}
 
 } // namespace
 
@@ -174,11 +164,11 @@ std::string parseFinishList(std::string_view bytes, const RegattaRecord& regatta
         if (id.empty()) {
             problem = "Yacht-ID fehlt";
         } else if (id.size() > kYachtIdLimit) {
-            problem = "Yacht-ID " + quotedValue(id) + " ist zu lang";
+            problem = "Yacht-ID " + quotedListValue(id) + " ist zu lang";
         } else if (!finish) {
-            problem = "Zieldurchgang " + quotedValue(finishText) + " nicht lesbar";
+            problem = "Zieldurchgang " + quotedListValue(finishText) + " nicht lesbar";
         } else if (timeOfDay && !dateText.empty() && !date) {
-            problem = "Datum " + quotedValue(dateText) + " nicht lesbar";
+            problem = "Datum " + quotedListValue(dateText) + " nicht lesbar";
         } else if (timeOfDay && !date && longerThanADay) {
             problem = "Zielzeit " + std::string(finishText) + " ohne Datum, die Regatta dauert länger als einen Tag";
             datedBy[2] = true;
@@ -197,7 +187,7 @@ std::string parseFinishList(std::string_view bytes, const RegattaRecord& regatta
     const auto rule = [&list](const std::string& text) {
         list.timeOfDayRule += (list.timeOfDayRule.empty() ? "" : "; ") + text;
     };
-    if (datedBy[0]) rule("Datum aus der Spalte " + quotedValue(table.titles[dateColumn]));
+    if (datedBy[0]) rule("Datum aus der Spalte " + quotedListValue(table.titles[dateColumn]));
     if (datedBy[1]) rule("am Tag des Regattastarts, vor seiner Uhrzeit am Tag danach");
     if (datedBy[2]) rule("nicht gelesen, die Regatta dauert länger als einen Tag");
     return "";
