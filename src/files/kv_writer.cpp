@@ -1,5 +1,7 @@
 #include "files/kv_writer.h"
 
+#include <algorithm>
+
 #include "files/text.h"
 #include "files/write_outcome.h"
 #include "platform/file_system.h"
@@ -8,7 +10,7 @@ namespace wg {
 
 void EntryWriter::keyColumn(const char* key) {
     std::string head = std::string("$") + key;
-    if (head.size() < column_) head.append(column_ - head.size(), ' ');
+    head.resize(std::max(head.size(), column_), ' ');
     bytes_ += head;
 }
 

@@ -52,7 +52,7 @@ public:
         Scan scan = fields();
         if (!scan.unclosed) return scan;
         const std::size_t lineEnd = std::min(text_.find_first_of("\r\n", start), text_.size());
-        at_ = lineEnd < text_.size() ? afterLineEnd(lineEnd) : lineEnd;
+        at_ = std::min(afterLineEnd(lineEnd), text_.size());
         line_ = startLine + 1;
         return scan;
     }

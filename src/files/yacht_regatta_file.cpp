@@ -17,8 +17,6 @@ std::string eventLine(const std::string& loggerLine) {
     return line;
 }
 
-bool endsEventBlock(const std::string& loggerLine) { return loggerLine.compare(0, 9, "Ereigniss") == 0; }
-
 std::string endLine() { return "$Ereigniss Ende\r\n"; }
 
 // Only finish blocks follow the end line, so it is looked for from the end.

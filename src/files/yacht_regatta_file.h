@@ -13,10 +13,6 @@ namespace wg {
 // "$" and the logger's line with every carriage return removed, then CR LF.
 std::string eventLine(const std::string& loggerLine);
 
-// True for the logger line that ends the event block: its first nine
-// characters are "Ereigniss".
-bool endsEventBlock(const std::string& loggerLine);
-
 // "$Ereigniss Ende" and CR LF, whatever the logger sent after "Ereigniss".
 std::string endLine();
 

@@ -64,8 +64,8 @@ TEST(ListReader, RecordsOverQuotesSeparatorsLineEndsAndEncodings) {
          "TAB Segel-Nr.|Yacht / 2: GER 1|M\xF6we\nKiel"},
         {"UTF-16 BE; a letter beyond the code page, a surrogate pair, one left alone", utf16(u"a\tb\n\u0142\t\U0001F600\xD800", true),
          "TAB a|b / 2: ?|??"},
-        {"UTF-16 LE; a letter above the surrogates takes no second unit", utf16(u"a\tb\n\uFB01x\t\u20AC", false),
-         "TAB a|b / 2: ?x|\x80"},
+        {"UTF-16 LE; a letter above the surrogates, a lone half of a pair: one character each", utf16(u"a\tb\n\uFB01x\t\u20AC\u00FFx\xDC00\xD800\uE000", false),
+         "TAB a|b / 2: ?x|\x80\xFFx???"},
         {"empty", "", "; "},
     };
     for (const Case& c : cases) EXPECT_EQ(shown(readList(c.bytes)), c.read) << c.what;

@@ -1,7 +1,9 @@
 #include "files/fingerprint.h"
 #include "logger/identification.h"
 #include "logger/login.h"
+#include "logger/password_dialog.h"
 #include "resources/resource_ids.h"
+#include "support/drive_room.h"
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
 #include "support/yrd_text.h"
@@ -182,6 +184,31 @@ TEST_F(FleetTest, DialogListsTheEntryListAndMovesOnAfterASuccess) {
     for (int mode = IDC_FLEET_MODE1; mode <= IDC_FLEET_MODE4; ++mode) dialog.clicked(view, mode);
     EXPECT_EQ(view.lists[IDC_FLEET_LIST][0][3], "4 (Vorgabe)");
 }
+
+// Without an entry list in Daten the open-file dialog offers one, and one that cannot be read is
+// named; the password takes eight characters, not nine; only "Schließen" and the close box close.
+TEST_F(FleetTest, DialogNamesAListItCannotReadTakesEightCharactersAndClosesOnlyOnCancel) {
+    std::string password;
+    FleetDialog dialog(place, password);
+    FakeView view;
+    shell.choices.push_back({true, dir.programPath("fehlt.csv"), "fehlt.csv"});
+    dialog.opened(view);
+    view.type(dialog, IDC_FLEET_PASSWORD, "ABCDEFGH");
+    view.type(dialog, IDC_FLEET_PASSWORD, "ABCDEFGHI");
+    dialog.clicked(view, button::kOk);
+    EXPECT_EQ(std::tuple(view.texts[IDC_FLEET_LIST_INFO], password, view.texts[IDC_FLEET_PROGRESS], view.closed()),
+              std::tuple("Die Meldeliste fehlt.csv ist unbrauchbar: nicht lesbar", "ABCDEFGH", kPasswordTooLongText,
+                         false));
+    dialog.clicked(view, button::kCancel);
+    EXPECT_EQ(view.closes, std::vector<int>{button::kCancel});
+}
+
+#ifndef _WIN32
+TEST_F(FleetTest, ARecordOnAFullDriveSaysSo) {
+    const DriveRoom full(0);
+    EXPECT_EQ(recordOf(dir, "GER7", "100999", "2026-12-05T07:30:00"), kStatusDriveFull);
+}
+#endif
 
 } // namespace
 } // namespace wg::test

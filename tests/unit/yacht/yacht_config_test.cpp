@@ -7,6 +7,7 @@
 #include "support/logger_rig.h"
 #include "support/temp_dir.h"
 #include "support/yrd_text.h"
+#include "yacht/coarse_minutes.h"
 #include "yacht/yacht_exchanges.h"
 
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"  // records with the fields a test needs
@@ -117,17 +118,21 @@ TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
 
 // Echo reads of one byte: stray bytes right behind the first echo of the mode (the 1st byte sent), the yacht ID
 // (the 7th) or the master password (the 3rd) make each character after it go again until they are used up.
-TEST_F(YachtConfigTest, TransferAndMasterLoginEchoReadsTakeOneByte) {
+TEST_F(YachtConfigTest, TransferMasterLoginAndCoarseMinutesEchoReadsTakeOneByte) {
     yacht.yachtId = "GER7";
     yacht.operatingMode = 3;
-    struct Case { bool login; std::size_t after; const char* reply; std::string wire; } cases[] = {
-        {false, 1, "Betriebsart 3 eingestellt\r\n", "F3333\r\r\r\rD0\rGER7\r"},
-        {false, 7, "Betriebsart 3 eingestellt\r\n", "F3\rD0\rGEEEERRRR7777\r\r\r\r"},
-        {true, 3, "Passwort OK!\r\n", "X\rMAAAASSSSTTTTEEEERRRR\r\r\r\r"}};
+    enum Exchange { kTransfer, kLogin, kCoarseMinutes };
+    struct Case { Exchange exchange; std::size_t after; const char* reply; std::string wire; } cases[] = {
+        {kTransfer, 1, "Betriebsart 3 eingestellt\r\n", "F3333\r\r\r\rD0\rGER7\r"},
+        {kTransfer, 7, "Betriebsart 3 eingestellt\r\n", "F3\rD0\rGEEEERRRR7777\r\r\r\r"},
+        {kLogin, 3, "Passwort OK!\r\n", "X\rMAAAASSSSTTTTEEEERRRR\r\r\r\r"},
+        {kCoarseMinutes, 1, "Dauer: 42 min\r\n", "T\r\r\r\r"}};
     for (const Case& c : cases) {
         CannedPort line(clock, c.reply, c.after, "abc");
         LoggerContext on{line, clock, message, shell};
-        c.login ? (void)yachtMasterLogin(on, "MASTER") : (void)yachtTransfer(on, yacht, dir.programDir());
+        if (c.exchange == kTransfer) yachtTransfer(on, yacht, dir.programDir());
+        if (c.exchange == kLogin) yachtMasterLogin(on, "MASTER");
+        if (c.exchange == kCoarseMinutes) coarseMinutesQuery(on, yacht);
         EXPECT_EQ(line.wire(), c.wire);
     }
 }
