@@ -23,8 +23,8 @@ TEST(EntryList, FindsItsColumnsByTitleAndNamesEveryLineItLeavesOut) {
         {"semicolons, titles in any case, mode and seals optional",
          "Segelnummer;BOOT;Siegel\r\nGER 12;Blue Star;4\r\n\r\nNED3;\"Oranje; Boven\";\r\n",
          {"GER12|Blue Star|4|0|2", "NED3|Oranje; Boven|0|0|4"}},
-        {"commas, UTF-8 with its mark, a mode",
-         "\xEF\xBB\xBFSail No,Boat Name,Betriebsart\nDEN4,S\xC3\xB8lvi,2\n", {"DEN4|S\xF8lvi|0|2|2"}},
+        {"commas, UTF-8 with its mark, the name first, a mode",
+         "\xEF\xBB\xBF" "Boat Name,Sail No,Betriebsart\nS\xC3\xB8lvi,DEN4,2\n", {"DEN4|S\xF8lvi|0|2|2"}},
         {"unusable lines", "Yacht-ID;Yachtname;Betriebsart;Siegel-Anzahl\n"
                            "GER1234X;Lang;;\n;Ohne;;\nGER/1;Schraeg;;\nGER1;Eins;5;\nGER2;Zwei;;x\nger3;Drei;4;1\nGER3;Doppelt;;\n",
          {"ger3|Drei|1|4|7", "Zeile 2: Yacht-ID \x84GER1234X\x93 ist länger als 7 Zeichen", "Zeile 3: Yacht-ID fehlt",

@@ -89,6 +89,16 @@ TEST_F(FleetTest, ALoggerThatAsksForItsPasswordAfterTheEraseIsLoggedInOnceMore) 
               (std::vector<Step>{Step::Erase, Step::Clock, Step::LoginAgain, Step::Clock}));
 }
 
+// Once only: a logger that asks again at a later step ends the preparation there.
+TEST_F(FleetTest, ALoggerThatAsksForItsPasswordAgainLaterIsNotLoggedInAThirdTime) {
+    behaviour().eraseLogsOut = true;
+    int startSteps = 0;
+    onStep = [&](Step step) { logger().loggedIn &= !(step == Step::Start && ++startSteps == 1); };
+    const PreparationResult result = prepare();
+    EXPECT_EQ(std::tuple(result.prepared(), result.step, std::count(steps.begin(), steps.end(), Step::LoginAgain)),
+              std::tuple(false, Step::Start, 1));
+}
+
 // A logger another yacht of the regatta has recorded is prepared only when the user says so.
 TEST_F(FleetTest, ALoggerRecordedForAnotherYachtIsPreparedOnlyAfterTheQuestion) {
     ASSERT_EQ(recordOf(dir, "GER7", "100234", "2026-12-06T08:00:00"), kStatusOk);

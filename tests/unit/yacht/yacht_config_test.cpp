@@ -101,18 +101,20 @@ TEST_F(YachtConfigTest, TransferSendsModeAndYachtIdAndWritesTheFileOrStopsWhereI
 }
 
 TEST(YachtTransfer, RefusedOrSilentLoggerEndsInTheRecoveryWithoutAFile) {
-    const std::pair<sim::Fault, std::size_t> faults[] = {
-        {sim::Fault::WrongCommand, 0},  // the mode is not changed, D0 is refused
-        {sim::Fault::None, 3 + 28 + 3},  // silent after the mode's answer
-        {sim::Fault::Silent, 0}};        // no echo of the mode command
-    for (const auto& [fault, sendLimit] : faults) {
-        LoggerRig r(kLoggedIn, fault, sendLimit);
+    // sendLimit: the logger falls silent after sending this many bytes (0: never).
+    struct Case { const char* what; sim::Fault fault; std::size_t sendLimit; const char* wire; } cases[] = {
+        {"the mode is not changed, D0 is refused", sim::Fault::WrongCommand, 0, "F0\rD0\rT\r"},
+        {"silent after the echo of D0", sim::Fault::None, 3 + 22 + 3, "F0\rD0\rT\r"},
+        {"silent after the echo of D0's first character", sim::Fault::None, 3 + 22 + 1, "F0\rD000T\r"},
+        {"no echo of the mode command", sim::Fault::Silent, 0, "FFFT\r"}};
+    for (const Case& c : cases) {
+        LoggerRig r(kLoggedIn, c.fault, c.sendLimit);
         TempDir dir;
         const YachtRecord yacht{.masterFileName = "Kiel08-GER7.ysd", .yachtId = "GER7"};
         const YachtTransferOutcome outcome = yachtTransfer(r.context, yacht, dir.programDir());
         EXPECT_EQ(std::tuple(r.wire(), outcome.passwordOutput.value_or("") + outcome.info.value_or("")),
-                  std::tuple(fault == sim::Fault::Silent ? "FFFT\r" : "F0\rD0\rT\r", kCommandFailedText));
-        EXPECT_TRUE(dir.fileCount() == 0 && r.clock.nowMs() < 20000);
+                  std::tuple(c.wire, kCommandFailedText)) << c.what;
+        EXPECT_TRUE(dir.fileCount() == 0 && r.clock.nowMs() < 20000) << c.what;
     }
 }
 
