@@ -46,7 +46,7 @@ Verdict loginExchange(LoggerContext& context, PasswordKind kind, const std::stri
     message.clear();
     const bool complete = collectAtLeast(link, clock, message, 10);
     link.close();
-    if (!complete || message.size() <= 2) {
+    if (!complete) {
         recovery(context);
         return Verdict::CommandFailed;
     }

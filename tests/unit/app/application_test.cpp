@@ -196,6 +196,7 @@ TEST(ShellDialogs, TimeZoneIsTakenAtOnceAndTheClockSampledAndShownByIt) {
     EXPECT_EQ(pcClockLine(1, p.state.pcTime), "PC-Uhr (Lokalzeit): Mo. 07.12.26 09:05:03");
     EXPECT_EQ(pcClockLine(0, PcTime{}), "PC-Uhr (UTC): --");
     EXPECT_EQ(pcClockLine(0, PcTime{2026, 12, 7, 7, 9, 5, 3, 0}), "PC-Uhr (UTC): --. 07.12.26 09:05:03");
+    EXPECT_EQ(pcClockLine(0, PcTime{2026, 12, 0, 6, 9, 5, 3, 0}), "PC-Uhr (UTC): So. 06.12.26 09:05:03");
 }
 
 TEST(ShellDialogs, ScreenSizeIsKeptOnOkRestoredOnAbbrechenAndNeverHidesTheMenu) {
@@ -351,7 +352,8 @@ TEST(Commands, TheSettingsAreKeptAtTheEndOfTheSessionAndAFailureIsSaid) {
     }
     EXPECT_EQ(std::tuple(dir.read("init/Wakeguard.ini"), dir.fileCount()), std::tuple(before, 1u));
     ASSERT_EQ(p.shell.boxes.size(), 1u);
-    EXPECT_EQ(std::tuple(p.shell.boxes[0].caption, p.shell.boxes[0].ownedByMainWindow), std::tuple("Einstellungen nicht gespeichert", false));
+    EXPECT_EQ(std::tuple(p.shell.boxes[0].caption, p.shell.boxes[0].ownedByMainWindow),
+              std::tuple("Einstellungen nicht gespeichert", false));
     EXPECT_EQ(p.shell.boxes[0].text.find(writeFailureText("..\\init\\Wakeguard.ini", kStatusDriveFull)), 0u);
 #endif
 }

@@ -34,7 +34,8 @@ TEST(TemporaryNames, NameTheirPcAndProcessAndNothingElseIsOne) {
     const std::string first = nextTemporaryTag(), second = nextTemporaryTag();
     const std::optional<TemporaryOwner> mine = temporaryOwner(temporaryName("K.rsd", first));
     EXPECT_TRUE(first != second && mine && mine->process > 0);
-    EXPECT_EQ(temporaryComputerName("Büro-PC 2") + "|" + temporaryComputerName(""), "B_ro_PC_2|PC");
+    for (const auto& [system, temporary] : {std::pair("Büro-PC 2", "B_ro_PC_2"), {"Zielschiff", "Zielschiff"}, {"", "PC"}})
+        EXPECT_EQ(temporaryComputerName(system), temporary) << system;
 }
 
 TEST(TemporaryNames, OnlyThoseOfThisPcsEndedCopiesAreStale) {
