@@ -26,10 +26,9 @@ std::string readEntryList(std::string_view bytes, EntryList& list) {
     const ListTable table = readList(bytes);
     const long idColumn = table.column(kYachtIdTitles), nameColumn = table.column(kNameTitles);
     const long sealColumn = table.column(kSealTitles), modeColumn = table.column(kModeTitles);
-    if (idColumn < 0) return "In der Kopfzeile fehlt die Spalte für die Yacht-ID („Yacht-ID“, „Segelnummer“, „Segel-Nr.“, "
-                             "„Sail No“ oder „Sail Number“).";
-    if (nameColumn < 0) return "In der Kopfzeile fehlt die Spalte für den Yachtnamen („Yachtname“, „Yacht“, „Boot“, "
-                               "„Bootsname“, „Boat“ oder „Boat Name“).";
+    const std::string missing = "In der Kopfzeile fehlt die Spalte für ";
+    if (idColumn < 0) return missing + "die Yacht-ID (" + titleListText(kYachtIdTitles) + ").";
+    if (nameColumn < 0) return missing + "den Yachtnamen (" + titleListText(kNameTitles) + ").";
     std::map<std::string, std::size_t> lineOfId;
     for (const ListRecord& record : table.records) {
         if (!record.unreadable.empty()) {

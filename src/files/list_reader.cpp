@@ -185,6 +185,13 @@ ListTable readList(std::string_view bytes) {
     return table;
 }
 
+std::string titleListText(std::span<const char* const> titles) {
+    std::string text;
+    for (std::size_t i = 0; i < titles.size(); ++i)
+        text += std::string(i == 0 ? "" : i + 1 == titles.size() ? " oder " : ", ") + "\x84" + titles[i] + "\x93";
+    return text;
+}
+
 std::string quotedListValue(std::string_view value) {
     constexpr std::size_t kShownLimit = 30;
     std::string quoted = "\x84";

@@ -49,6 +49,10 @@ std::string_view fieldOf(const ListRecord& record, long column);
 // The time spent is linear in the size, whatever the bytes.
 ListTable readList(std::string_view bytes);
 
+// „Yacht-ID“, „Segelnummer“ oder „Sail No“: the titles a column is looked
+// for under, as the message about a missing column names them.
+std::string titleListText(std::span<const char* const> titles);
+
 // „DNF“: a value of a list as the message about its line names it, cut to
 // the length such a message can show.
 std::string quotedListValue(std::string_view value);

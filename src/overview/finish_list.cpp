@@ -13,20 +13,12 @@
 namespace wg {
 namespace {
 
-// "SailNo" and "Segel-Nr" match too: titles are compared without blanks, dots and hyphens.
-// The entry list's titles for the yacht ID.
+// The entry list's titles for the yacht ID; "SailNo" and "Segel-Nr" match too, as titles are compared
+// without blanks, dots and hyphens.
 const auto& kIdTitles = kYachtIdTitles;
 const char* const kFinishTitles[] = {"Zieldurchgang", "Zielzeit", "Zielzeit (Uhrzeit)", "Finish", "Finish Time"};
 const char* const kDateTitles[] = {"Datum", "Date", "Zieldatum"};
 constexpr int kSecondsPerDay = 86400;
-
-// „Yacht-ID“, „Segelnummer“ oder „Sail No“
-std::string titleList(std::span<const char* const> titles) {
-    std::string text;
-    for (std::size_t i = 0; i < titles.size(); ++i)
-        text += std::string(i == 0 ? "" : i + 1 == titles.size() ? " oder " : ", ") + "\x84" + titles[i] + "\x93";
-    return text;
-}
 
 // Numbers joined by `separator`, one a width range, each of as many digits as its range allows.
 bool numbers(std::string_view text, char separator, std::span<const std::size_t[2]> widths, int* values) {
@@ -141,10 +133,10 @@ std::string parseFinishList(std::string_view bytes, const RegattaRecord& regatta
     const long idColumn = table.column(kIdTitles), finishColumn = table.column(kFinishTitles),
                dateColumn = table.column(kDateTitles);
     std::string missing;
-    if (idColumn < 0) missing = "für die Yacht-ID (" + titleList(kIdTitles) + ")";
+    if (idColumn < 0) missing = "für die Yacht-ID (" + titleListText(kIdTitles) + ")";
     if (finishColumn < 0)
         missing += (missing.empty() ? "" : " und die ") + std::string("für den Zieldurchgang (") +
-                   titleList(kFinishTitles) + ")";
+                   titleListText(kFinishTitles) + ")";
     if (!missing.empty()) return "In der Kopfzeile fehlt die Spalte " + missing + ".";
 
     // How times of day were dated: by the date column, by the regatta start, not at all.

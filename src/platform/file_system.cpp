@@ -1,7 +1,6 @@
 #include "platform/file_system.h"
 
 #include <atomic>
-#include <memory>
 
 #include "platform/native_file.h"
 

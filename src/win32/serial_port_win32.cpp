@@ -31,13 +31,9 @@ void Win32SerialPort::release() {
         CloseHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
     }
-    for (Transfer** transfer : {&reading_, &writing_}) {
-        if (!*transfer) continue;
-        if (!stuck_) {
-            if ((*transfer)->overlapped.hEvent) CloseHandle((*transfer)->overlapped.hEvent);
-            delete *transfer;
-        }
-        *transfer = nullptr;
+    for (std::unique_ptr<Transfer>* transfer : {&reading_, &writing_}) {
+        if (stuck_) static_cast<void>(transfer->release());  // left to the driver
+        transfer->reset();
     }
 }
 
@@ -49,10 +45,8 @@ LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
     handle_ = CreateFileW(wide(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           FILE_FLAG_OVERLAPPED, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) return kLinkFailed;
-    reading_ = new Transfer;
-    writing_ = new Transfer;
-    reading_->overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    writing_->overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    reading_ = std::make_unique<Transfer>();
+    writing_ = std::make_unique<Transfer>();
 
     COMMTIMEOUTS timeouts = {};
     timeouts.ReadIntervalTimeout = MAXDWORD;
@@ -70,7 +64,8 @@ LinkStatus Win32SerialPort::open(const std::string& name, std::uint16_t baud) {
     line.StopBits = ONESTOPBIT;
     line.fDtrControl = DTR_CONTROL_DISABLE;
     line.fRtsControl = RTS_CONTROL_DISABLE;
-    if (reading_->overlapped.hEvent && writing_->overlapped.hEvent && SetCommTimeouts(handle_, &timeouts) && SetCommState(handle_, &line))
+    if (reading_->overlapped.hEvent && writing_->overlapped.hEvent && SetCommTimeouts(handle_, &timeouts) &&
+        SetCommState(handle_, &line))
         return kLinkOk;
     release();
     return kLinkFailed;

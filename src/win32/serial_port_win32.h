@@ -29,8 +29,15 @@ private:
     bool readInto(std::string& bytes, DWORD count, DWORD boundMs);
 
     // What the driver works on while a transfer is pending: its bytes and
-    // its OVERLAPPED, which must live as long as the driver may touch them.
+    // its OVERLAPPED with its event, which must live as long as the driver
+    // may touch them.
     struct Transfer {
+        Transfer() { overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr); }
+        ~Transfer() {
+            if (overlapped.hEvent) CloseHandle(overlapped.hEvent);
+        }
+        Transfer(const Transfer&) = delete;
+        Transfer& operator=(const Transfer&) = delete;
         OVERLAPPED overlapped = {};
         std::string bytes;
     };
@@ -44,8 +51,7 @@ private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     // Made at the open, freed at the release unless the port is stuck:
     // then the driver may still write into them, and they are left to it.
-    Transfer* reading_ = nullptr;
-    Transfer* writing_ = nullptr;
+    std::unique_ptr<Transfer> reading_, writing_;
     bool opened_ = false;
     bool stuck_ = false;
 };
